@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Zirn PDF Writer and runs the whole test suite twice: an ordinary build in build/,
+# then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
+# Installs the Debian packages it needs first (with sudo when not root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+zirn_install_packages "${ZIRN_PACKAGES[@]}"
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build (build/)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIRN_WERROR=ON >/dev/null
+cmake --build build -j "$jobs"
+echo "== Tests (build/)"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZIRN_WERROR=ON -DZIRN_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+echo "== Tests (build-asan/)"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== All tests passed in both builds"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <optional>
+
+namespace zirn {
+
+// The per-user key-value store of the application's choices, kept as one JSON object in
+// defaults.json beside the settings file.
+//
+// Values keep their kind: text is a JSON string, whole numbers are JSON integers exact over
+// the signed 64-bit range (read back as qint64), fractions are JSON numbers with a fraction
+// part or exponent (read back as double), lists and objects stay lists and objects. Keys
+// the program does not know are kept when it writes.
+//
+// Every change is written at once, atomically (a new file renamed over the old one), and the
+// file is readable by its owner only: it holds the passwords. A missing, empty or corrupt
+// file reads as an empty store.
+class DefaultsStore
+{
+public:
+    // Opens the store kept in the file at filePath; nothing is created until the first write.
+    explicit DefaultsStore(QString filePath);
+
+    // ${XDG_CONFIG_HOME:-~/.config}/org.zirn.PDFWriter/defaults.json
+    static QString defaultLocation();
+
+    const QString& filePath() const { return m_filePath; }
+
+    // The text stored under key; nothing when the key is absent or holds another kind.
+    std::optional<QString> stringForKey(const QString& key) const;
+
+    // The value under key, whatever its kind (QString, qint64, double, bool, QVariantList,
+    // QVariantMap, or a null QVariant for JSON null); an invalid QVariant when absent.
+    QVariant objectForKey(const QString& key) const;
+
+    // Stores value under key. Supported kinds are those objectForKey gives back; an invalid
+    // QVariant removes the key.
+    void setObject(const QVariant& value, const QString& key);
+    void setInteger(qint64 value, const QString& key);
+
+    // Writes the store to disk now. True on success. Every setter already does this, so a
+    // caller needs it only to learn whether the last write reached the disk.
+    bool synchronize();
+
+    // Reads the file again, dropping what is in memory.
+    void reload();
+
+private:
+    QString m_filePath;
+    QVariantMap m_values;
+    bool m_lastWriteOk = true;
+};
+
+} // namespace zirn

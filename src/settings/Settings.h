@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace zirn {
+
+// The one record of all options of a run. Text fields first, then signed 64-bit integer
+// fields; a switch is 0 for off and anything else for on. The record has no behaviour:
+// the document intake, the settings load, the window and the PDF creation read and write
+// its fields directly.
+class Settings
+{
+public:
+    QString OutputFileName;
+    QString InputFile;
+    QString OutputPath;
+    QString Title;
+    QString Subject;
+    QString Keywords;
+    QString Author;
+    QString PostAction;
+    QString PasswordUser;
+    QString PasswordOwner;
+
+    qint64 AutoStart = 0;
+    qint64 Overwrite = 0;
+    qint64 SelectedTab = 0;
+    qint64 RememberEncryptionSettings = 0;
+    qint64 UseEncryption = 0;
+    qint64 AllowCopyPaste = 0;
+    qint64 AllowPrint = 0;
+    qint64 Silent = 0;
+    qint64 UserAccessPermissions = 0;
+    qint64 AutoUpdate = 1;
+};
+
+} // namespace zirn

@@ -1,0 +1,52 @@
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#ifdef ZIRN_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+using TestApplication = QCoreApplication;
+#endif
+
+namespace zirn::test {
+
+namespace {
+QTemporaryDir* g_scratch = nullptr;
+}
+
+QString scratchHome()
+{
+    return g_scratch->path() + QStringLiteral("/home");
+}
+
+} // namespace zirn::test
+
+int main(int argc, char** argv)
+{
+    // Never touch the real user's files: every test program gets its own home and
+    // configuration folder, removed when it ends.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return 2;
+    zirn::test::g_scratch = &scratch;
+    const QString home = scratch.path() + QStringLiteral("/home");
+    QDir().mkpath(home + QStringLiteral("/.config"));
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/.cache")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", scratch.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    ::testing::InitGoogleTest(&argc, argv);
+    TestApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
