@@ -152,9 +152,9 @@ bool DefaultsStore::synchronize()
 
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSaveFile file(m_filePath);
-    m_lastWriteOk = file.open(QIODevice::WriteOnly)
-                    && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-                    && file.write(text.data(), static_cast<qint64>(text.size())) >= 0 && file.commit();
+    m_lastWriteOk = file.open(QIODevice::WriteOnly) &&
+                    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                    file.write(text.data(), static_cast<qint64>(text.size())) >= 0 && file.commit();
     return m_lastWriteOk;
 }
 

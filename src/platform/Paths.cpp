@@ -38,8 +38,8 @@ std::optional<passwd> lookupUser(Lookup lookup, std::vector<char>& buffer)
 
 QString Paths::configFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
-           + kApplicationFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           kApplicationFolder;
 }
 
 QString Paths::settingsFile()
@@ -85,12 +85,35 @@ QString Paths::expandTilde(const QString& path)
     }
     std::vector<char> buffer;
     const QByteArray name = user.toLocal8Bit();
-    const auto entry = lookupUser(
-        [&name](passwd* e, char* b, size_t n, passwd** r) { return getpwnam_r(name.constData(), e, b, n, r); },
-        buffer);
+    const auto entry = lookupUser([&name](passwd* e, char* b, size_t n,
+                                          passwd** r) { return getpwnam_r(name.constData(), e, b, n, r); },
+                                  buffer);
     if (!entry || !entry->pw_dir)
         return path;
     return QString::fromLocal8Bit(entry->pw_dir) + rest;
+}
+
+namespace {
+
+qsizetype extensionDot(const QString& path)
+{
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > nameStart ? dot : -1;
+}
+
+} // namespace
+
+QString Paths::pathExtension(const QString& path)
+{
+    const qsizetype dot = extensionDot(path);
+    return dot < 0 ? QString() : path.sliced(dot + 1);
+}
+
+QString Paths::deletingPathExtension(const QString& path)
+{
+    const qsizetype dot = extensionDot(path);
+    return dot < 0 ? path : path.first(dot);
 }
 
 } // namespace zirn

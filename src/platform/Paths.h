@@ -27,6 +27,13 @@ public:
     // A leading "~" or "~/" becomes the home folder and "~name/" that user's home folder;
     // every other path is returned unchanged, as is "~name" for an unknown user.
     static QString expandTilde(const QString& path);
+
+    // The text after the last "." of the last path component; empty when there is none or
+    // when the only "." starts the name (".pdf" has no extension).
+    static QString pathExtension(const QString& path);
+
+    // path without the last "." of its last component and what follows it.
+    static QString deletingPathExtension(const QString& path);
 };
 
 } // namespace zirn

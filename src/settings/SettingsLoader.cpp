@@ -15,13 +15,11 @@ const QString kSave = QStringLiteral("{save}");
 
 SettingsLoader::SettingsLoader(DefaultsStore& store, UserDefaults userDefaults)
     : m_store(store), m_userDefaults(std::move(userDefaults))
-{
-}
+{}
 
 SettingsLoader::SettingsLoader(DefaultsStore& store)
     : SettingsLoader(store, UserDefaults{Paths::loginName(), Paths::desktopFolder()})
-{
-}
+{}
 
 std::optional<qint64> SettingsLoader::parseDecimalInteger(const QString& text)
 {

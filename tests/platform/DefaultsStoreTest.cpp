@@ -1,7 +1,7 @@
 #include "platform/DefaultsStore.h"
 
-#include "platform/Paths.h"
 #include "TestSupport.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +48,8 @@ TEST(DefaultsStore, KindsSurviveAReopen)
         store.setInteger(std::numeric_limits<qint64>::min(), QStringLiteral("Small"));
         store.setObject(1.0, QStringLiteral("WholeFraction"));
         store.setObject(0.25, QStringLiteral("Fraction"));
-        store.setObject(QVariantList{QStringLiteral("de-DE"), QStringLiteral("en")}, QStringLiteral("AppleLanguages"));
+        store.setObject(QVariantList{QStringLiteral("de-DE"), QStringLiteral("en")},
+                        QStringLiteral("AppleLanguages"));
         store.setObject(true, QStringLiteral("Flag"));
     }
     DefaultsStore store(path);
@@ -71,12 +72,14 @@ TEST(DefaultsStore, UnknownKeysAndHandWrittenValuesAreKept)
 {
     const QString path = freshPath("unknown");
     QDir().mkpath(QFileInfo(path).path());
-    ASSERT_TRUE(test::writeFile(path, R"({"Other": {"nested": [1, 2.5, "x", null]}, "Whole": 3.0, "N": null})"));
+    ASSERT_TRUE(
+        test::writeFile(path, R"({"Other": {"nested": [1, 2.5, "x", null]}, "Whole": 3.0, "N": null})"));
     DefaultsStore store(path);
     store.setInteger(1, QStringLiteral("AllowPrint"));
     DefaultsStore reopened(path);
     EXPECT_EQ(reopened.objectForKey(QStringLiteral("Whole")).typeId(), QMetaType::Double);
-    const QVariantList nested = reopened.objectForKey(QStringLiteral("Other")).toMap().value("nested").toList();
+    const QVariantList nested =
+        reopened.objectForKey(QStringLiteral("Other")).toMap().value("nested").toList();
     ASSERT_EQ(nested.size(), 4);
     EXPECT_EQ(nested[0].typeId(), QMetaType::LongLong);
     EXPECT_EQ(nested[1].typeId(), QMetaType::Double);
@@ -105,7 +108,8 @@ TEST(DefaultsStore, FileIsOwnerOnlyAndWrittenAtomically)
     const QString path = dir + QStringLiteral("/mode.json");
     DefaultsStore store(path);
     store.setObject(QStringLiteral("secret"), QStringLiteral("MasterPassword"));
-    struct stat info{};
+    struct stat info
+    {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
     // No temporary files are left beside it.

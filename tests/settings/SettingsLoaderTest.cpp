@@ -1,7 +1,7 @@
 #include "settings/SettingsLoader.h"
 
-#include "platform/DefaultsStore.h"
 #include "TestSupport.h"
+#include "platform/DefaultsStore.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -26,7 +26,8 @@ protected:
         QFile::remove(storePath);
         store = std::make_unique<DefaultsStore>(storePath);
         loader = std::make_unique<SettingsLoader>(
-            *store, SettingsLoader::UserDefaults{QStringLiteral("alice"), QStringLiteral("/home/alice/Schreibtisch")});
+            *store, SettingsLoader::UserDefaults{QStringLiteral("alice"),
+                                                 QStringLiteral("/home/alice/Schreibtisch")});
     }
 
     Settings load(const char* iniText)
@@ -47,11 +48,11 @@ protected:
 TEST(SettingsRecord, InitialValues)
 {
     const Settings s;
-    for (const QString* text : {&s.OutputFileName, &s.InputFile, &s.OutputPath, &s.Title, &s.Subject, &s.Keywords,
-                                &s.Author, &s.PostAction, &s.PasswordUser, &s.PasswordOwner})
+    for (const QString* text : {&s.OutputFileName, &s.InputFile, &s.OutputPath, &s.Title, &s.Subject,
+                                &s.Keywords, &s.Author, &s.PostAction, &s.PasswordUser, &s.PasswordOwner})
         EXPECT_TRUE(text->isEmpty());
-    for (qint64 value : {s.AutoStart, s.Overwrite, s.SelectedTab, s.RememberEncryptionSettings, s.UseEncryption,
-                         s.AllowCopyPaste, s.AllowPrint, s.Silent, s.UserAccessPermissions})
+    for (qint64 value : {s.AutoStart, s.Overwrite, s.SelectedTab, s.RememberEncryptionSettings,
+                         s.UseEncryption, s.AllowCopyPaste, s.AllowPrint, s.Silent, s.UserAccessPermissions})
         EXPECT_EQ(value, 0);
     EXPECT_EQ(s.AutoUpdate, 1);
 }
@@ -105,7 +106,7 @@ TEST_F(SettingsLoaderTest, TextPrecedence)
                             "Subject = {save}\n"
                             "Keywords = {SAVE}\n"
                             "Path = {save}\n");
-    EXPECT_EQ(s.Title, QStringLiteral("document title")); // absent key keeps document text
+    EXPECT_EQ(s.Title, QStringLiteral("document title"));  // absent key keeps document text
     EXPECT_EQ(s.Subject, QStringLiteral("saved subject")); // {save} replaces it
     EXPECT_EQ(s.Keywords, QStringLiteral("{SAVE}"));       // only the exact word is special
     EXPECT_EQ(s.Author, QStringLiteral("alice"));
@@ -128,9 +129,9 @@ TEST_F(SettingsLoaderTest, EmptyDocumentFieldTakesSavedThenDefault)
 TEST_F(SettingsLoaderTest, IntegerPrecedence)
 {
     store->setInteger(2, QStringLiteral("SelectedTab"));
-    store->setObject(QStringLiteral("7"), QStringLiteral("Overwrite"));           // text counts as 0
-    store->setObject(2.5, QStringLiteral("UserAccessPermissions"));              // fraction counts as 0
-    store->setObject(QVariantList{1, 2}, QStringLiteral("AllowPrint"));          // list counts as 0
+    store->setObject(QStringLiteral("7"), QStringLiteral("Overwrite")); // text counts as 0
+    store->setObject(2.5, QStringLiteral("UserAccessPermissions"));     // fraction counts as 0
+    store->setObject(QVariantList{1, 2}, QStringLiteral("AllowPrint")); // list counts as 0
     store->setInteger(std::numeric_limits<qint64>::max(), QStringLiteral("Silent"));
 
     preset.AllowPrint = 9;
@@ -218,9 +219,9 @@ TEST_F(SettingsLoaderTest, SavesExactlyTheThirteenKeys)
     const QJsonObject saved = QJsonDocument::fromJson(file.readAll()).object();
     QStringList keys = saved.keys();
     keys.sort();
-    EXPECT_EQ(keys, (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords", "MasterPassword",
-                                 "Path", "PostAction", "SelectedTab", "Subject", "Title", "Unknown", "UseEncryption",
-                                 "UserPassword"}));
+    EXPECT_EQ(keys, (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",
+                                 "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject", "Title",
+                                 "Unknown", "UseEncryption", "UserPassword"}));
     EXPECT_EQ(saved["Title"].toString(), "T");
     EXPECT_EQ(saved["Keywords"].toString(), "a, b");
     EXPECT_TRUE(saved["PostAction"].isString());

@@ -1,0 +1,159 @@
+#include "pdf/PdfCreator.h"
+
+#include "BuildConfig.h"
+#include "pdf/CreationWindow.h"
+#include "platform/DesktopServices.h"
+#include "platform/Paths.h"
+#include "settings/Settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace zirn {
+
+namespace {
+
+bool existsAt(const QString& path)
+{
+    // Anything counts, a folder too; a broken link leads nowhere and counts as free.
+    return QFileInfo::exists(path);
+}
+
+QString appendComponent(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(u'/'))
+        return folder + name;
+    return folder + u'/' + name;
+}
+
+} // namespace
+
+PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
+    : m_desktop(desktop), m_window(window)
+{}
+
+QString PdfCreator::creatorStamp()
+{
+    return QStringLiteral("%1 [%2] [%3]")
+        .arg(QStringLiteral("Zirn PDF Writer"), QStringLiteral(ZIRN_VERSION), QStringLiteral(ZIRN_HOME_URL));
+}
+
+QString PdfCreator::outputFolder(const Settings& settings)
+{
+    if (settings.OutputPath.isEmpty())
+        return Paths::desktopFolder();
+    return Paths::expandTilde(settings.OutputPath);
+}
+
+quint32 PdfCreator::grantedPermissions(const Settings& settings)
+{
+    quint32 bits = 0;
+    if (settings.UserAccessPermissions > 0)
+        bits = static_cast<quint32>(settings.UserAccessPermissions & 0xFFFFFFFF);
+    if (settings.AllowPrint != 0)
+        bits |= 2u;
+    if (settings.AllowCopyPaste != 0)
+        bits |= 16u;
+    return bits;
+}
+
+QString PdfCreator::numberedLocation(const QString& folder, const QString& fileName)
+{
+    const QString base = Paths::deletingPathExtension(fileName);
+    for (quint64 n = 1;; ++n) {
+        const QString candidate = appendComponent(folder, QStringLiteral("%1 %2.pdf").arg(base).arg(n));
+        if (!existsAt(candidate))
+            return candidate;
+    }
+}
+
+bool PdfCreator::confirmOverwrite(const Settings& settings, const QString& location)
+{
+    if (!existsAt(location))
+        return true;
+    if (settings.Silent != 0)
+        return false;
+    Alert question;
+    question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
+                           .arg(QFileInfo(location).fileName());
+    question.detail = QCoreApplication::translate("Zirn", "Do you want to overwrite this file?");
+    question.buttons = {QCoreApplication::translate("Zirn", "Overwrite"),
+                        QCoreApplication::translate("Zirn", "Cancel")};
+    return m_desktop.runCriticalAlert(question) == 0;
+}
+
+PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location)
+{
+    if (settings.Silent == 0)
+        m_desktop.runCriticalAlert(
+            {QCoreApplication::translate("Zirn", "Can't create PDF file."), location, {}});
+    return {};
+}
+
+PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
+{
+    // 1. Output location.
+    const QString folder = outputFolder(settings);
+    QString location = appendComponent(folder, settings.OutputFileName);
+
+    // 2. Output name taken?
+    if (settings.Overwrite == 0) {
+        if (!confirmOverwrite(settings, location))
+            return {};
+    } else if (settings.Overwrite == 2) {
+        location = numberedLocation(folder, settings.OutputFileName);
+    }
+
+    // 3. The input document; its absence is reported after the encryption checks.
+    const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile);
+
+    // 4. Document information, only where the input has an information dictionary.
+    if (document) {
+        if (std::optional<DocumentInfo> info = document->documentInfo()) {
+            info->insert(QStringLiteral("Title"), settings.Title);
+            info->insert(QStringLiteral("Subject"), settings.Subject);
+            info->insert(QStringLiteral("Keywords"), settings.Keywords);
+            info->insert(QStringLiteral("Author"), settings.Author);
+            info->insert(QStringLiteral("Creator"), creatorStamp());
+            document->setDocumentInfo(*info);
+        }
+    }
+
+    // 5. and 6. Protected or plain output.
+    std::optional<PdfProtection> protection;
+    if (settings.UseEncryption != 0) {
+        if (settings.PasswordOwner.isEmpty()) {
+            m_desktop.runCriticalAlert(
+                {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}});
+            m_window.showMasterPassword();
+            return {};
+        }
+        // Revision 4 stores passwords in PDFDocEncoding: a letter it lacks would make a
+        // file that no password opens.
+        if (!PdfDocument::canEncodePassword(settings.PasswordOwner) ||
+            !PdfDocument::canEncodePassword(settings.PasswordUser)) {
+            m_desktop.runCriticalAlert(
+                {QCoreApplication::translate("Zirn",
+                                             "The passwords can only contain letters of Western European "
+                                             "languages, digits and common punctuation."),
+                 {},
+                 {}});
+            m_window.showMasterPassword();
+            return {};
+        }
+        protection =
+            PdfProtection{settings.PasswordUser, settings.PasswordOwner, grantedPermissions(settings)};
+    }
+    if (!document)
+        return fail(settings, location);
+    if (!document->write(location, protection, m_progress))
+        return fail(settings, location);
+
+    // 7. After the write.
+    if (settings.PostAction == QLatin1String("openFile"))
+        m_desktop.openFile(location);
+    m_window.closeWindow();
+    return {Outcome::Written, location};
+}
+
+} // namespace zirn

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "pdf/PdfDocument.h"
+
+#include <QString>
+
+namespace zirn {
+
+class CreationWindow;
+class DesktopServices;
+class Settings;
+
+// Writes the output file of one Create from the settings record: the output location and
+// the policy for a taken name, the document information with the creator stamp, the
+// protection, the post action and the messages. Reads the record only.
+class PdfCreator
+{
+public:
+    enum class Outcome {
+        Written, // the post action ran and the window was closed
+        Stopped, // nothing was written; the window stays open
+    };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::Stopped;
+        QString outputPath; // where the file was written; empty when stopped
+    };
+
+    PdfCreator(DesktopServices& desktop, CreationWindow& window);
+
+    Result createPdf(const Settings& settings);
+
+    // Reports the progress of the write (0 to 100) while it goes on.
+    void setProgress(PdfDocument::Progress progress) { m_progress = std::move(progress); }
+
+    // "Zirn PDF Writer [<version>] [<home page>]"
+    static QString creatorStamp();
+
+    // The output folder: OutputPath with a leading "~" expanded; the desktop folder when
+    // OutputPath is empty.
+    static QString outputFolder(const Settings& settings);
+
+    // The granted permission bits: UserAccessPermissions (ignored when negative), with 2
+    // added for AllowPrint and 16 for AllowCopyPaste.
+    static quint32 grantedPermissions(const Settings& settings);
+
+    // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
+    static QString numberedLocation(const QString& folder, const QString& fileName);
+
+private:
+    bool confirmOverwrite(const Settings& settings, const QString& location);
+    Result fail(const Settings& settings, const QString& location);
+
+    DesktopServices& m_desktop;
+    CreationWindow& m_window;
+    PdfDocument::Progress m_progress;
+};
+
+} // namespace zirn

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace zirn {
+
+// Document information entries by name without the slash ("Title", "Author", ...). A text
+// entry holds its decoded text; an entry of another kind (a number, a name, a dictionary)
+// holds nothing, and setDocumentInfo keeps such an entry's original object.
+using DocumentInfo = QMap<QString, std::optional<QString>>;
+
+// Protection of a written file: AES with a 128-bit key (security handler revision 4).
+// permissions uses the bits 1 low-quality print, 2 full-quality print, 4 modify,
+// 8 assemble, 16 copy, 32 accessibility, 64 annotate, 128 fill in forms; other bits are
+// ignored. The metadata stream stays unencrypted so that indexers can read it.
+struct PdfProtection
+{
+    QString userPassword;
+    QString ownerPassword;
+    quint32 permissions = 0;
+};
+
+// One PDF file opened for rewriting, a small layer over qpdf. Pages, fonts, links,
+// bookmarks and forms are copied object by object; nothing is re-rendered. No exception
+// leaves this class: failures come back as nothing or false.
+class PdfDocument
+{
+public:
+    // Opens the file; nothing when it cannot be read as PDF (missing, empty, not a PDF, or
+    // protected by a user password that the empty password does not open). Damaged files
+    // that can be repaired are read.
+    static std::unique_ptr<PdfDocument> open(const QString& path);
+
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    // The information dictionary, or nothing when the document has none.
+    std::optional<DocumentInfo> documentInfo() const;
+
+    // Replaces the information dictionary with info: text entries are written as PDF text
+    // strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order mark),
+    // entries without text keep their original object, entries not named are dropped.
+    void setDocumentInfo(const DocumentInfo& info);
+
+    // Called with 0 to 100 while a write goes on.
+    using Progress = std::function<void(int)>;
+
+    // Writes the whole document to path, protected when protection is given and otherwise
+    // unencrypted (also when the input was encrypted). The file is written beside path
+    // under a temporary name and renamed over path only when complete, so a failed write
+    // leaves no partial file and an existing file is never half overwritten. True on success.
+    bool write(const QString& path, const std::optional<PdfProtection>& protection,
+               const Progress& progress = {});
+
+    // Flushes the file at path and the folder entry that names it to the disk. True on
+    // success. Called before the input document is deleted, so that a crash right after
+    // cannot lose both the input and the output.
+    static bool syncToDisk(const QString& path);
+
+    // Whether text can be a password of a revision 4 file, which stores passwords in
+    // PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example).
+    static bool canEncodePassword(const QString& password);
+
+private:
+    PdfDocument();
+    struct Members;
+    std::unique_ptr<Members> m;
+};
+
+} // namespace zirn
