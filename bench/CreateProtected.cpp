@@ -23,6 +23,7 @@ public:
         return 1;
     }
     bool runNotice(const QString&, const QString&, const QString&, const QString&) override { return false; }
+    void chooseFolder(const QString&, std::function<void(std::optional<QString>)> done) override { done({}); }
 };
 
 class NoWindow : public zirn::CreationWindow

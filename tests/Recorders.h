@@ -37,6 +37,11 @@ public:
         notices.append({title, message, defaultButton, alternateButton});
         return noticeAnswer;
     }
+    void chooseFolder(const QString& start, std::function<void(std::optional<QString>)> done) override
+    {
+        folderStarts.append(start);
+        pendingFolderChoice = std::move(done);
+    }
 
     std::deque<int> alertAnswers; // button index per alert; 0 when empty
     bool noticeAnswer = false;
@@ -44,6 +49,8 @@ public:
     QList<Notice> notices;
     QStringList openedFiles;
     QList<QUrl> openedUrls;
+    QStringList folderStarts;
+    std::function<void(std::optional<QString>)> pendingFolderChoice;
 };
 
 class RecordingWindow : public CreationWindow
@@ -51,9 +58,13 @@ class RecordingWindow : public CreationWindow
 public:
     void closeWindow() override { ++closed; }
     void showMasterPassword() override { ++masterPasswordShown; }
+    void writeStarted() override { progress.append(-1); }
+    void writeProgress(int percent) override { progress.append(percent); }
+    void writeFinished() override { progress.append(-2); }
 
     int closed = 0;
     int masterPasswordShown = 0;
+    QList<int> progress; // -1 started, -2 finished, else percent
 };
 
 } // namespace zirn::test

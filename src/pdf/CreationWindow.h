@@ -14,6 +14,12 @@ public:
     // Brings the "Encryption" tab forward and puts the keyboard focus into the master
     // password field.
     virtual void showMasterPassword() = 0;
+
+    // The output is being written: started, progress from 0 to 100, finished (also after a
+    // failure). A large document takes seconds; the window shows that it is busy.
+    virtual void writeStarted() {}
+    virtual void writeProgress(int percent) { (void)percent; }
+    virtual void writeFinished() {}
 };
 
 } // namespace zirn

@@ -146,7 +146,11 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     }
     if (!document)
         return fail(settings, location);
-    if (!document->write(location, protection, m_progress))
+    m_window.writeStarted();
+    const bool written =
+        document->write(location, protection, [this](int percent) { m_window.writeProgress(percent); });
+    m_window.writeFinished();
+    if (!written)
         return fail(settings, location);
 
     // 7. After the write.

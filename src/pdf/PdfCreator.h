@@ -31,9 +31,6 @@ public:
 
     Result createPdf(const Settings& settings);
 
-    // Reports the progress of the write (0 to 100) while it goes on.
-    void setProgress(PdfDocument::Progress progress) { m_progress = std::move(progress); }
-
     // "Zirn PDF Writer [<version>] [<home page>]"
     static QString creatorStamp();
 
@@ -54,7 +51,6 @@ private:
 
     DesktopServices& m_desktop;
     CreationWindow& m_window;
-    PdfDocument::Progress m_progress;
 };
 
 } // namespace zirn

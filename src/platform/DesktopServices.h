@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+#include <optional>
+
 namespace zirn {
 
 // A modal alert in the critical style. With no buttons the alert shows one default button.
@@ -36,6 +39,10 @@ public:
     // alternate button. True when the default button was chosen.
     virtual bool runNotice(const QString& title, const QString& message, const QString& defaultButton,
                            const QString& alternateButton) = 0;
+
+    // Lets the user choose a folder (folders only, one, new folders allowed), starting in
+    // start. Returns at once; done receives the chosen folder later, or nothing on cancel.
+    virtual void chooseFolder(const QString& start, std::function<void(std::optional<QString>)> done) = 0;
 };
 
 } // namespace zirn

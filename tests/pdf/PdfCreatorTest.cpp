@@ -370,14 +370,20 @@ TEST_F(PdfCreatorTest, OutputMayReplaceTheInputItself)
     EXPECT_EQ(test::infoText(*test::openWithQpdf(input), "Title"), QStringLiteral("Annual report"));
 }
 
-TEST_F(PdfCreatorTest, ProgressIsReported)
+TEST_F(PdfCreatorTest, TheWindowHearsOfTheWrite)
 {
-    QList<int> seen;
-    PdfCreator creator(desktop, window);
-    creator.setProgress([&seen](int percent) { seen.append(percent); });
-    ASSERT_EQ(creator.createPdf(settings).outcome, PdfCreator::Outcome::Written);
-    ASSERT_FALSE(seen.isEmpty());
-    EXPECT_EQ(seen.last(), 100);
+    ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+    ASSERT_GE(window.progress.size(), 3);
+    EXPECT_EQ(window.progress.first(), -1);
+    EXPECT_EQ(window.progress[window.progress.size() - 2], 100);
+    EXPECT_EQ(window.progress.last(), -2);
+
+    // Also a failed write ends the busy state.
+    window.progress.clear();
+    settings.OutputPath = at("missing");
+    create();
+    EXPECT_EQ(window.progress.first(), -1);
+    EXPECT_EQ(window.progress.last(), -2);
 }
 
 TEST(PdfCreatorStatic, GrantedPermissions)

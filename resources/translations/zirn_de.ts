@@ -1,0 +1,134 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zirn PDF Writer on the web</source>
+        <translation>Zirn PDF Writer im Web</translation>
+    </message>
+</context>
+<context>
+    <name>Zirn</name>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>PDF File</source>
+        <translation>PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Use 128-bit encryption</source>
+        <translation>128-Bit-Verschlüsselung verwenden</translation>
+    </message>
+    <message>
+        <source>User password for limited access</source>
+        <translation>Benutzerkennwort für eingeschränkten Zugriff</translation>
+    </message>
+    <message>
+        <source>Master password for full control</source>
+        <translation>Master-Kennwort für vollen Zugriff</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Drucken erlauben</translation>
+    </message>
+    <message>
+        <source>Allow &apos;copy and paste&apos;</source>
+        <translation>„Kopieren und Einfügen“ erlauben</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>After PDF Creation</source>
+        <translation>Nach der PDF-Erstellung</translation>
+    </message>
+    <message>
+        <source>Open Created File</source>
+        <translation>Erstellte Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Last Check: %1</source>
+        <translation>Letzte Prüfung: %1</translation>
+    </message>
+    <message>
+        <source>You can adjust much more settings in the Zirn.ini.</source>
+        <translation>Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen.</translation>
+    </message>
+    <message>
+        <source>Creating the PDF file…</source>
+        <translation>Die PDF-Datei wird erstellt …</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists in the same folder.</source>
+        <translation>Die Datei „%1“ ist im selben Ordner bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this file?</source>
+        <translation>Möchten Sie diese Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create PDF file.</source>
+        <translation>Die PDF-Datei kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Please enter a master password first.</source>
+        <translation>Bitte geben Sie zuerst ein Master-Kennwort ein.</translation>
+    </message>
+    <message>
+        <source>The passwords can only contain letters of Western European languages, digits and common punctuation.</source>
+        <translation>Die Kennwörter dürfen nur Buchstaben westeuropäischer Sprachen, Ziffern und gängige Satzzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+</TS>
