@@ -26,6 +26,15 @@ QString scratchHome()
     return g_scratch->path() + QStringLiteral("/home");
 }
 
+QString freshFolder(const QString& area)
+{
+    const QString folder = scratchHome() + u'/' + area + u'/' +
+                           QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+
 } // namespace zirn::test
 
 int main(int argc, char** argv)

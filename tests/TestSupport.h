@@ -22,6 +22,9 @@ namespace zirn::test {
 // The scratch home folder of this test program ($HOME).
 QString scratchHome();
 
+// A fresh folder for the running test: <scratch home>/<area>/<test name>, emptied first.
+QString freshFolder(const QString& area);
+
 inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

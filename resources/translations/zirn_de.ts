@@ -4,6 +4,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
         <source>Zirn PDF Writer on the web</source>
         <translation>Zirn PDF Writer im Web</translation>
     </message>

@@ -62,8 +62,9 @@ AppDelegate::Config AppDelegate::Config::standard()
 
 AppDelegate::AppDelegate(QMainWindow* window, DesktopServices& desktop, DefaultsStore& store, Config config,
                          QObject* parent)
-    : QObject(parent), m_window(window), m_autoUpdate(new C_AutoUpdate(config.updateUrl, store, desktop, this)),
-      m_config(std::move(config)), m_desktop(desktop), m_store(store)
+    : QObject(parent), m_window(window),
+      m_autoUpdate(new C_AutoUpdate(config.updateUrl, store, desktop, this)), m_config(std::move(config)),
+      m_desktop(desktop), m_store(store)
 {
     // What the interface description connects: the controls and the actions.
     Controls& c = m_controls;
@@ -179,8 +180,8 @@ void AppDelegate::prepareSettingsFile()
         return;
     if (QFile::copy(m_config.defaultSettingsFile, target)) {
         // A copy from the program's resources is read-only; the user is meant to edit it.
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                          QFileDevice::ReadOther);
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
 }
 
@@ -206,22 +207,23 @@ void AppDelegate::showSettings()
     c.passwordUser->setText(s.PasswordUser);
     c.passwordOwner->setText(s.PasswordOwner);
     // The settings file can hold any number; a tab that does not exist leaves the first.
-    c.tabView->setCurrentIndex(s.SelectedTab >= 0 && s.SelectedTab < c.tabView->count()
-                                   ? static_cast<int>(s.SelectedTab)
-                                   : 0);
+    c.tabView->setCurrentIndex(
+        s.SelectedTab >= 0 && s.SelectedTab < c.tabView->count() ? static_cast<int>(s.SelectedTab) : 0);
     c.postAction->setCurrentIndex(s.PostAction == QLatin1String("openFile") ? 0 : 1);
 }
 
 void AppDelegate::showLastCheck()
 {
     const std::optional<QString> last = m_autoUpdate ? m_autoUpdate->getLastUpdateCheck() : std::nullopt;
-    m_controls.autoUpdateInfo->setText(QCoreApplication::translate("Zirn", "Last Check: %1").arg(last.value_or(QString())));
+    m_controls.autoUpdateInfo->setText(
+        QCoreApplication::translate("Zirn", "Last Check: %1").arg(last.value_or(QString())));
 }
 
 void AppDelegate::setLinks()
 {
     m_controls.link->setUrl(m_config.homeUrl);
-    m_controls.zirnIniLink->setStringValue(QCoreApplication::translate("Zirn", "You can adjust much more settings in the Zirn.ini."));
+    m_controls.zirnIniLink->setStringValue(
+        QCoreApplication::translate("Zirn", "You can adjust much more settings in the Zirn.ini."));
     m_controls.zirnIniLink->setEnabled(true);
 }
 
@@ -320,7 +322,8 @@ void AppDelegate::showMasterPassword()
 void AppDelegate::writeStarted()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_progress = new QProgressDialog(QCoreApplication::translate("Zirn", "Creating the PDF file…"), QString(), 0, 100, m_window);
+    m_progress = new QProgressDialog(QCoreApplication::translate("Zirn", "Creating the PDF file…"), QString(),
+                                     0, 100, m_window);
     m_progress->setWindowTitle(QStringLiteral("Zirn PDF Writer"));
     m_progress->setMinimumDuration(500);
     m_progress->setAutoClose(false);

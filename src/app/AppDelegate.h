@@ -34,10 +34,10 @@ class AppDelegate : public QObject, public CreationWindow, public LinkClickedDel
 public:
     struct Config
     {
-        QString settingsFile;           // where Zirn.ini lives (zirnIniURL)
-        QString defaultSettingsFile;    // the shipped default copied on the first run
-        QString updateUrl;              // address of the update service
-        QString homeUrl;                // the maker's home page
+        QString settingsFile;        // where Zirn.ini lives (zirnIniURL)
+        QString defaultSettingsFile; // the shipped default copied on the first run
+        QString updateUrl;           // address of the update service
+        QString homeUrl;             // the maker's home page
 
         // The installed program's configuration: the per-user settings file, the default
         // built into the program, and the build's addresses.

@@ -32,8 +32,8 @@ void QtDesktopServices::openUrl(const QUrl& url)
 
 int QtDesktopServices::runCriticalAlert(const Alert& alert)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zirn PDF Writer"), alert.message, QMessageBox::NoButton,
-                    m_window);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zirn PDF Writer"), alert.message,
+                    QMessageBox::NoButton, m_window);
     box.setInformativeText(alert.detail);
     showAsPlainText(box);
     QList<QAbstractButton*> buttons;

@@ -7,6 +7,30 @@
 
 namespace zirn {
 
+namespace {
+
+// Adds up bytes or UTF-16 code units in 32 bits and keeps the low 8 bits of the sum.
+class ByteSum
+{
+public:
+    void add(const QByteArray& bytes)
+    {
+        for (const char byte : bytes)
+            m_sum += static_cast<std::uint8_t>(byte);
+    }
+    void add(const QString& text)
+    {
+        for (const QChar c : text)
+            m_sum += c.unicode();
+    }
+    std::uint8_t lowByte() const { return static_cast<std::uint8_t>(m_sum & 0xFF); }
+
+private:
+    quint32 m_sum = 0;
+};
+
+} // namespace
+
 MachineFacts& systemMachineFacts()
 {
     static LinuxMachineFacts facts;
@@ -15,10 +39,9 @@ MachineFacts& systemMachineFacts()
 
 std::uint8_t C_SerialNumber::sumOfCodeUnits(const QString& text)
 {
-    quint32 sum = 0;
-    for (const QChar c : text)
-        sum += c.unicode();
-    return static_cast<std::uint8_t>(sum & 0xFF);
+    ByteSum sum;
+    sum.add(text);
+    return sum.lowByte();
 }
 
 std::uint8_t C_SerialNumber::getSerialNumberKey(MachineFacts& facts)
@@ -32,10 +55,9 @@ std::uint8_t C_SerialNumber::getVolumeUUID(MachineFacts& facts)
     const auto uuid = facts.rootVolumeUuid();
     if (!uuid)
         return 0;
-    quint32 sum = 0;
-    for (const char byte : *uuid)
-        sum += static_cast<std::uint8_t>(byte);
-    return static_cast<std::uint8_t>(sum & 0xFF);
+    ByteSum sum;
+    sum.add(*uuid);
+    return sum.lowByte();
 }
 
 std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
@@ -43,15 +65,12 @@ std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
     const auto addresses = facts.linkAddresses();
     if (!addresses)
         return 0;
-    quint32 sum = 0;
+    ByteSum sum;
     // The whole list is walked: every Ethernet entry named exactly "en0" counts.
-    for (const MachineFacts::LinkAddress& address : *addresses) {
-        if (!address.ethernet || address.interfaceName != QLatin1String("en0"))
-            continue;
-        for (const char byte : address.hardwareAddress)
-            sum += static_cast<std::uint8_t>(byte);
-    }
-    return static_cast<std::uint8_t>(sum & 0xFF);
+    for (const MachineFacts::LinkAddress& address : *addresses)
+        if (address.ethernet && address.interfaceName == QLatin1String("en0"))
+            sum.add(address.hardwareAddress);
+    return sum.lowByte();
 }
 
 std::uint8_t C_SerialNumber::getInquiry(MachineFacts& facts)
@@ -59,11 +78,10 @@ std::uint8_t C_SerialNumber::getInquiry(MachineFacts& facts)
     const auto models = facts.ataDiskModels();
     if (!models)
         return 0;
-    quint32 sum = 0;
+    ByteSum sum;
     for (const QString& model : *models)
-        for (const QChar c : model)
-            sum += c.unicode();
-    return static_cast<std::uint8_t>(sum & 0xFF);
+        sum.add(model);
+    return sum.lowByte();
 }
 
 void C_SerialNumber::calculateChecksum(Bytes& b)

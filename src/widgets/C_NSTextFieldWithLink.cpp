@@ -82,7 +82,8 @@ void C_NSTextFieldWithLink::showEvent(QShowEvent* event)
 void C_NSTextFieldWithLink::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (m_styled && (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange))
+    if (m_styled &&
+        (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange))
         recolour();
 }
 

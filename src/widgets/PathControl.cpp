@@ -89,7 +89,8 @@ void PathControl::fitToWidth()
     int used = 0;
     qsizetype first = m_buttons.size();
     for (qsizetype i = m_buttons.size() - 1; i >= 0; --i) {
-        const int need = m_buttons[i]->sizeHint().width() + (i > 0 ? m_separators[i - 1]->sizeHint().width() : 0);
+        const int need =
+            m_buttons[i]->sizeHint().width() + (i > 0 ? m_separators[i - 1]->sizeHint().width() : 0);
         if (first < m_buttons.size() && used + need + m_ellipsis->sizeHint().width() > available)
             break;
         used += need;

@@ -22,10 +22,7 @@ class PdfCreatorTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = test::scratchHome() + QStringLiteral("/out/") +
-                 QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
+        folder = test::freshFolder(QStringLiteral("out"));
         input = folder + QStringLiteral("/input/Job 12.pdf");
         QDir().mkpath(folder + QStringLiteral("/input"));
         test::makePdf(input, {.pages = 3,

@@ -20,10 +20,7 @@ class SettingsLoaderTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        storePath = test::scratchHome() + QStringLiteral("/loader/") +
-                    QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                    QStringLiteral(".json");
-        QFile::remove(storePath);
+        storePath = test::freshFolder(QStringLiteral("loader")) + QStringLiteral("/defaults.json");
         store = std::make_unique<DefaultsStore>(storePath);
         loader = std::make_unique<SettingsLoader>(
             *store, SettingsLoader::UserDefaults{QStringLiteral("alice"),

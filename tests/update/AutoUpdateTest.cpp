@@ -33,10 +33,7 @@ class AutoUpdateTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        storePath = test::scratchHome() + QStringLiteral("/update/") +
-                    QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                    ".json";
-        QFile::remove(storePath);
+        storePath = test::freshFolder(QStringLiteral("update")) + QStringLiteral("/defaults.json");
         store = std::make_unique<DefaultsStore>(storePath);
         store->setObject(QVariantList{QStringLiteral("en-US")}, QStringLiteral("AppleLanguages"));
         server = std::make_unique<HttpTestServer>(

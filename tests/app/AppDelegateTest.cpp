@@ -1,0 +1,400 @@
+#include "app/AppDelegate.h"
+
+#include "PdfFixtures.h"
+#include "Recorders.h"
+#include "TestSupport.h"
+#include "app/MainWindow.h"
+#include "platform/ApplicationLoop.h"
+#include "platform/DefaultsStore.h"
+#include "update/C_AutoUpdate.h"
+#include "widgets/PathControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+using namespace zirn;
+
+namespace {
+
+class AppDelegateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        root = test::freshFolder(QStringLiteral("app"));
+        QDir().mkpath(root + QStringLiteral("/spool"));
+        QDir().mkpath(root + QStringLiteral("/out"));
+        config.settingsFile = root + QStringLiteral("/config/org.zirn.PDFWriter/Zirn.ini");
+        config.defaultSettingsFile = QStringLiteral(":/zirn/Zirn.ini");
+        config.updateUrl = QStringLiteral("http://127.0.0.1:1/update.php?p=zirn_mac"); // nobody listens
+        config.homeUrl = QStringLiteral("http://www.zirn-pdf.org/");
+        storePath = root + QStringLiteral("/config/org.zirn.PDFWriter/defaults.json");
+        input = root + QStringLiteral("/spool/Job 12.pdf");
+        test::makePdf(input,
+                      {.info = QMap<QString, QString>{{"Title", "Printed title"}, {"Author", "Printer"}}});
+    }
+
+    void TearDown() override
+    {
+        delegate.reset();
+        window.reset();
+    }
+
+    void writeIni(const QString& values)
+    {
+        QDir().mkpath(QFileInfo(config.settingsFile).path());
+        test::writeFile(config.settingsFile,
+                        ("[Values]\nAutoUpdate = 0\nPath = " + root + "/out\n" + values).toUtf8());
+    }
+
+    // The launch as the application loop performs it.
+    void launch(const QStringList& documents = {})
+    {
+        store = std::make_unique<DefaultsStore>(storePath);
+        window = std::make_unique<MainWindow>();
+        delegate = std::make_unique<AppDelegate>(window.get(), desktop, *store, config);
+        delegate->applicationWillFinishLaunching();
+        for (const QString& document : documents)
+            delegate->application(document);
+        window->show();
+        delegate->applicationDidFinishLaunching();
+    }
+
+    const AppDelegate::Controls& c() const { return delegate->controls(); }
+    QString out(const QString& name) const { return root + QStringLiteral("/out/") + name; }
+
+    QString root;
+    QString input;
+    QString storePath;
+    AppDelegate::Config config;
+    test::RecordingDesktop desktop;
+    std::unique_ptr<DefaultsStore> store;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+struct German
+{
+    German()
+    {
+        before = QCoreApplication::instance()->findChildren<QTranslator*>();
+        ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~German()
+    {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+            if (!before.contains(translator)) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+    }
+    QList<QTranslator*> before;
+};
+
+} // namespace
+
+TEST_F(AppDelegateTest, FixedTextsInEnglishAndGerman)
+{
+    writeIni("");
+    launch();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zirn PDF Writer"));
+    EXPECT_EQ(c().create->text(), QStringLiteral("Create"));
+    EXPECT_EQ(c().cancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(c().fileNameInfo->text(), QStringLiteral("PDF File"));
+    EXPECT_EQ(c().passwordEnable->text(), QStringLiteral("Use 128-bit encryption"));
+    EXPECT_EQ(c().passwordAllowCopyPaste->text(), QStringLiteral("Allow 'copy and paste'"));
+    EXPECT_EQ(c().tabView->tabText(0), QStringLiteral("General"));
+    EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Encryption"));
+    EXPECT_EQ(c().tabView->tabText(2), QStringLiteral("Settings"));
+    EXPECT_EQ(c().postActionInfo->text(), QStringLiteral("After PDF Creation"));
+    ASSERT_EQ(c().postAction->count(), 2);
+    EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Open Created File"));
+    EXPECT_EQ(c().postAction->itemText(1), QStringLiteral("Do Nothing"));
+    EXPECT_EQ(c().zirnIniLink->stringValue(),
+              QStringLiteral("You can adjust much more settings in the Zirn.ini."));
+    EXPECT_EQ(c().autoUpdateInfo->text(), QStringLiteral("Last Check: ")); // no check ever completed
+    // The passwords are masked.
+    EXPECT_EQ(c().passwordOwner->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(c().passwordOwner->parentWidget()->parentWidget(), c().tabView->widget(1)->parentWidget());
+
+    TearDown();
+    German german;
+    launch();
+    EXPECT_EQ(c().create->text(), QStringLiteral("Erstellen"));
+    EXPECT_EQ(c().cancel->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Verschlüsselung"));
+    EXPECT_EQ(c().passwordOwnerInfo->text(), QStringLiteral("Master-Kennwort für vollen Zugriff"));
+    EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Erstellte Datei öffnen"));
+    EXPECT_EQ(c().autoUpdateInfo->text(), QStringLiteral("Letzte Prüfung: "));
+    EXPECT_EQ(c().zirnIniLink->stringValue(),
+              QStringLiteral("Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen."));
+
+    // The messages of Create are German too.
+    c().fileName->setText(QStringLiteral("x"));
+    delegate->settings().InputFile.clear();
+    c().create->click();
+    ASSERT_EQ(desktop.alerts.size(), 1);
+    EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Die PDF-Datei kann nicht erstellt werden."));
+}
+
+TEST_F(AppDelegateTest, ShowsTheLoadedSettings)
+{
+    writeIni("AutoUpdate = 5\nPostAction = OpenFile\nUserPassword = u\nMasterPassword = m\nAllowPrint = 1\n"
+             "SelectedTab = 7\n");
+    launch({input});
+    EXPECT_EQ(c().fileName->text(), QStringLiteral("Job 12.pdf"));
+    EXPECT_EQ(c().title->text(), QStringLiteral("Printed title"));
+    EXPECT_EQ(c().author->text(), QStringLiteral("Printer"));
+    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/out"));
+    EXPECT_TRUE(c().autoUpdateEnable->isChecked());
+    EXPECT_EQ(c().postAction->currentIndex(), 1); // only "openFile" exactly shows the first entry
+    EXPECT_EQ(c().tabView->currentIndex(), 0);    // no tab 7: the first one
+
+    // Encryption off: the four controls are disabled but show what was loaded.
+    EXPECT_FALSE(c().passwordEnable->isChecked());
+    for (QWidget* w : std::initializer_list<QWidget*>{c().passwordUser, c().passwordOwner,
+                                                      c().passwordAllowPrinting, c().passwordAllowCopyPaste})
+        EXPECT_FALSE(w->isEnabled());
+    EXPECT_EQ(c().passwordUser->text(), QStringLiteral("u"));
+    EXPECT_EQ(c().passwordOwner->text(), QStringLiteral("m"));
+    EXPECT_TRUE(c().passwordAllowPrinting->isChecked());
+    QTest::mouseClick(c().passwordEnable, Qt::LeftButton, {}, QPoint(4, c().passwordEnable->height() / 2));
+    EXPECT_TRUE(c().passwordEnable->isChecked());
+    EXPECT_TRUE(c().passwordOwner->isEnabled());
+    EXPECT_TRUE(c().passwordAllowCopyPaste->isEnabled());
+    EXPECT_EQ(c().passwordOwner->text(), QStringLiteral("m"));
+
+    TearDown();
+    writeIni("PostAction = openFile\nSelectedTab = 2\n");
+    launch();
+    EXPECT_EQ(c().postAction->currentIndex(), 0);
+    EXPECT_EQ(c().tabView->currentIndex(), 2);
+}
+
+TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
+{
+    const std::pair<const char*, const char*> names[] = {{"Report", "Report.pdf"},
+                                                         {"Report.pdf", "Report.pdf"},
+                                                         {"Report.PDF", "Report.PDF.pdf"},
+                                                         {"Report.ps", "Report.ps.pdf"},
+                                                         {"", "File.pdf"},
+                                                         {".pdf", ".pdf.pdf"}};
+    for (const auto& [typed, expected] : names)
+        EXPECT_EQ(AppDelegate::normalizedFileName(QString::fromUtf8(typed)), QString::fromUtf8(expected))
+            << typed;
+
+    writeIni("Overwrite = 1\n");
+    launch({input});
+    c().fileName->setText(QStringLiteral("Report"));
+    c().title->setText(QStringLiteral("New title"));
+    c().keywords->setText(QStringLiteral("a, b"));
+    c().postAction->setCurrentIndex(1);
+    c().autoUpdateEnable->setChecked(false);
+    c().tabView->setCurrentIndex(2);
+    QTest::mouseClick(c().create, Qt::LeftButton);
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(desktop.alerts.isEmpty());
+    EXPECT_TRUE(desktop.openedFiles.isEmpty()); // "Do Nothing"
+    const Settings& s = delegate->settings();
+    EXPECT_EQ(s.OutputFileName, QStringLiteral("Report.pdf"));
+    EXPECT_EQ(s.PostAction, QString());
+    EXPECT_EQ(s.SelectedTab, 2);
+    EXPECT_EQ(s.InputFile, input);
+    const auto pdf = test::openWithQpdf(out(QStringLiteral("Report.pdf")));
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_EQ(test::infoText(*pdf, "Title"), QStringLiteral("New title"));
+    EXPECT_EQ(test::infoText(*pdf, "Keywords"), QStringLiteral("a, b"));
+
+    DefaultsStore saved(storePath);
+    EXPECT_EQ(saved.stringForKey(QStringLiteral("Title")), QStringLiteral("New title"));
+    EXPECT_EQ(saved.stringForKey(QStringLiteral("Path")), root + QStringLiteral("/out"));
+    EXPECT_EQ(saved.objectForKey(QStringLiteral("SelectedTab")).toLongLong(), 2);
+    EXPECT_EQ(saved.objectForKey(QStringLiteral("AutoUpdate")).toLongLong(), 0);
+    EXPECT_FALSE(saved.objectForKey(QStringLiteral("File")).isValid());
+}
+
+TEST_F(AppDelegateTest, OpenCreatedFileOpensTheOutput)
+{
+    writeIni("PostAction = openFile\n");
+    launch({input});
+    c().create->click();
+    EXPECT_EQ(desktop.openedFiles, QStringList{out(QStringLiteral("Job 12.pdf"))});
+}
+
+TEST_F(AppDelegateTest, CancelSavesNothingAndConsumesTheInput)
+{
+    writeIni("");
+    launch({input});
+    c().title->setText(QStringLiteral("Typed but cancelled"));
+    QTest::mouseClick(c().cancel, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    // Only the launch's own reset of the encryption switch reached the store.
+    DefaultsStore saved(storePath);
+    EXPECT_FALSE(saved.objectForKey(QStringLiteral("Title")).isValid());
+    delegate->applicationWillTerminate();
+    EXPECT_FALSE(QFileInfo::exists(input));
+    EXPECT_TRUE(QDir(root + QStringLiteral("/out")).isEmpty());
+}
+
+TEST_F(AppDelegateTest, AutoStartWritesAndCloses)
+{
+    writeIni("AutoStart = 1\nPostAction = none\n");
+    launch({input});
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_NE(test::openWithQpdf(out(QStringLiteral("Job 12.pdf"))), nullptr);
+    EXPECT_EQ(delegate->lastOutput(), out(QStringLiteral("Job 12.pdf")));
+    delegate->applicationWillTerminate();
+    EXPECT_FALSE(QFileInfo::exists(input));
+    EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("Job 12.pdf"))));
+}
+
+TEST_F(AppDelegateTest, RefusedCreateKeepsTheWindowAndItsValues)
+{
+    writeIni("AutoStart = 1\nUseEncryption = 1\nMasterPassword = \n");
+    launch({input});
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(desktop.alerts.size(), 1);
+    EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Please enter a master password first."));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(c().tabView->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), c().passwordOwner);
+    EXPECT_EQ(c().title->text(), QStringLiteral("Printed title"));
+    EXPECT_TRUE(QDir(root + QStringLiteral("/out")).isEmpty());
+
+    // The user types the master password and presses Create again.
+    QTest::keyClicks(c().passwordOwner, QStringLiteral("secret"));
+    QTest::mouseClick(c().create, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    const auto pdf = test::openWithQpdf(out(QStringLiteral("Job 12.pdf")));
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_TRUE(pdf->isEncrypted());
+}
+
+TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
+{
+    launch();
+    ASSERT_TRUE(QFileInfo::exists(config.settingsFile));
+    EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(QStringLiteral(":/zirn/Zirn.ini")));
+    EXPECT_TRUE(QFileInfo(config.settingsFile).isWritable());
+
+    // An existing file, even an empty one, and a folder of that name are left alone.
+    TearDown();
+    test::writeFile(config.settingsFile, "");
+    launch();
+    EXPECT_EQ(QFileInfo(config.settingsFile).size(), 0);
+
+    TearDown();
+    QFile::remove(config.settingsFile);
+    QDir().mkpath(config.settingsFile);
+    launch();
+    EXPECT_TRUE(QFileInfo(config.settingsFile).isDir());
+    EXPECT_EQ(delegate->settings().PostAction, QStringLiteral("openFile"));
+
+    // A file where the settings folder should be: silently no settings file.
+    TearDown();
+    config.settingsFile = root + QStringLiteral("/spool/Job 12.pdf/Zirn.ini");
+    launch();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(AppDelegateTest, TheLastOfTwoDocumentsIsConsumed)
+{
+    const QString second = root + QStringLiteral("/spool/Second.pdf");
+    test::makePdf(second, {.info = QMap<QString, QString>{{"Title", "Second title"}}});
+    writeIni("");
+    launch({input, second});
+    EXPECT_EQ(c().fileName->text(), QStringLiteral("Second.pdf"));
+    EXPECT_EQ(c().title->text(), QStringLiteral("Second title"));
+    delegate->cancel();
+    delegate->applicationWillTerminate();
+    EXPECT_TRUE(QFileInfo::exists(input));
+    EXPECT_FALSE(QFileInfo::exists(second));
+}
+
+TEST_F(AppDelegateTest, AnOutputThatReplacedTheInputSurvives)
+{
+    writeIni(QStringLiteral("AutoStart = 1\nOverwrite = 1\nPath = %1/spool\n").arg(root));
+    launch({input});
+    EXPECT_EQ(delegate->lastOutput(), input);
+    delegate->applicationWillTerminate();
+    ASSERT_TRUE(QFileInfo::exists(input));
+    EXPECT_TRUE(
+        test::infoText(*test::openWithQpdf(input), "Creator")->startsWith(QStringLiteral("Zirn PDF Writer")));
+}
+
+TEST_F(AppDelegateTest, WithoutADocumentNothingIsDeleted)
+{
+    writeIni("");
+    launch();
+    EXPECT_TRUE(delegate->settings().InputFile.isEmpty());
+    delegate->cancel();
+    delegate->applicationWillTerminate();
+    EXPECT_TRUE(QFileInfo::exists(input));
+}
+
+TEST_F(AppDelegateTest, LinksAndLastCheck)
+{
+    writeIni("");
+    QDir().mkpath(QFileInfo(storePath).path());
+    test::writeFile(storePath, R"({"LastAutoUpdateCheck": "2024-03-01 10:00:00 +0000"})");
+    launch();
+    EXPECT_TRUE(c().autoUpdateInfo->text().startsWith(QStringLiteral("Last Check: ")));
+    EXPECT_TRUE(c().autoUpdateInfo->text().contains(QStringLiteral("2024")));
+    EXPECT_EQ(c().link->pUrl(), QUrl(QStringLiteral("http://www.zirn-pdf.org/")));
+    EXPECT_TRUE(c().zirnIniLink->isEnabled());
+    EXPECT_TRUE(c().zirnIniLink->isUnderlined());
+
+    QTest::mouseClick(c().zirnIniLink, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+    QTest::mouseClick(c().link, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("http://www.zirn-pdf.org/"))});
+}
+
+TEST_F(AppDelegateTest, UpdateCheckStartsOnlyWhenSwitchedOn)
+{
+    writeIni("AutoUpdate = 0\n");
+    launch();
+    EXPECT_EQ(delegate->autoUpdate()->pNSURLConnectionWrapper()->pConnection(), nullptr);
+    TearDown();
+    writeIni("AutoUpdate = 1\n");
+    launch();
+    EXPECT_NE(delegate->autoUpdate()->pNSURLConnectionWrapper()->pConnection(), nullptr);
+}
+
+TEST_F(AppDelegateTest, ChoosingTheOutputFolder)
+{
+    writeIni("");
+    QDir().mkpath(root + QStringLiteral("/out/sub"));
+    test::writeFile(config.settingsFile,
+                    ("[Values]\nAutoUpdate = 0\nPath = " + root + "/out/sub\n").toUtf8());
+    launch();
+    const QStringList components = c().path->componentPaths();
+    const qsizetype parentIndex = components.indexOf(root + QStringLiteral("/out"));
+    ASSERT_GE(parentIndex, 0);
+    auto* parent = c().path->findChild<QToolButton*>(QStringLiteral("pathComponent%1").arg(parentIndex));
+    ASSERT_NE(parent, nullptr);
+
+    QTest::mouseClick(parent, Qt::LeftButton);
+    ASSERT_EQ(desktop.folderStarts, QStringList{root + QStringLiteral("/out")});
+    desktop.pendingFolderChoice(std::nullopt); // cancelled
+    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/out/sub"));
+
+    QTest::mouseClick(parent, Qt::LeftButton);
+    desktop.pendingFolderChoice(root + QStringLiteral("/spool"));
+    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/spool"));
+
+    delegate->create();
+    EXPECT_EQ(delegate->settings().OutputPath, root + QStringLiteral("/spool"));
+}
