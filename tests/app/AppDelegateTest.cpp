@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -397,4 +398,18 @@ TEST_F(AppDelegateTest, ChoosingTheOutputFolder)
 
     delegate->create();
     EXPECT_EQ(delegate->settings().OutputPath, root + QStringLiteral("/spool"));
+}
+
+TEST_F(AppDelegateTest, BusyWhileWriting)
+{
+    writeIni("");
+    launch({input});
+    delegate->writeStarted();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    delegate->writeProgress(50);
+    delegate->writeProgress(100);
+    delegate->writeFinished();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(window->findChildren<QProgressDialog*>().isEmpty());
 }
