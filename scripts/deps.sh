@@ -11,6 +11,12 @@ ZIRN_PACKAGES=(
     poppler-utils xvfb xauth fonts-dejavu-core time desktop-file-utils
 )
 
+# What the printing end-to-end test needs besides: a print system with cups-pdf, and the
+# tools to run it for a test user. Installed by test.sh when it runs as root.
+ZIRN_TEST_PACKAGES=(
+    cups cups-client cups-filters printer-driver-cups-pdf ghostscript procps passwd util-linux
+)
+
 zirn_missing_packages() {
     local p status
     for p in "$@"; do

@@ -6,6 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 zirn_install_packages "${ZIRN_PACKAGES[@]}"
+if [[ $(id -u) -eq 0 ]]; then
+    zirn_install_packages "${ZIRN_TEST_PACKAGES[@]}"
+else
+    echo "Not root: the printing end-to-end test will be skipped (it needs a private cupsd and a test user)."
+fi
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
