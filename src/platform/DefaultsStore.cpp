@@ -138,7 +138,16 @@ void DefaultsStore::setObject(const QVariant& value, const QString& key)
         m_values.insert(key, value);
     else
         m_values.remove(key);
-    synchronize();
+    if (m_batchDepth > 0)
+        m_pending = true;
+    else
+        synchronize();
+}
+
+DefaultsStore::Batch::~Batch()
+{
+    if (--m_store.m_batchDepth == 0 && m_store.m_pending)
+        m_store.synchronize();
 }
 
 void DefaultsStore::setInteger(qint64 value, const QString& key)
@@ -148,6 +157,7 @@ void DefaultsStore::setInteger(qint64 value, const QString& key)
 
 bool DefaultsStore::synchronize()
 {
+    m_pending = false;
     const std::string text = toJson(m_values).dump(4, ' ', false, Json::error_handler_t::replace) + '\n';
 
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());

@@ -16,9 +16,9 @@ namespace zirn {
 // part or exponent (read back as double), lists and objects stay lists and objects. Keys
 // the program does not know are kept when it writes.
 //
-// Every change is written at once, atomically (a new file renamed over the old one), and the
-// file is readable by its owner only: it holds the passwords. A missing, empty or corrupt
-// file reads as an empty store.
+// Every change is written at once (or at the end of a Batch), atomically (a new file renamed
+// over the old one), and the file is readable by its owner only: it holds the passwords. A
+// missing, empty or corrupt file reads as an empty store.
 class DefaultsStore
 {
 public:
@@ -49,7 +49,23 @@ public:
     // Reads the file again, dropping what is in memory.
     void reload();
 
+    // Holds back the writes of the setters while it lives and writes once at its end, so
+    // that storing several keys rewrites the file once.
+    class Batch
+    {
+    public:
+        explicit Batch(DefaultsStore& store) : m_store(store) { ++m_store.m_batchDepth; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        DefaultsStore& m_store;
+    };
+
 private:
+    int m_batchDepth = 0;
+    bool m_pending = false;
     QString m_filePath;
     QVariantMap m_values;
     bool m_lastWriteOk = true;

@@ -119,6 +119,7 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
 
 void SettingsLoader::saveSettings(const Settings& s)
 {
+    const DefaultsStore::Batch batch(m_store);
     m_store.setObject(s.Title, QStringLiteral("Title"));
     m_store.setObject(s.Subject, QStringLiteral("Subject"));
     m_store.setObject(s.Keywords, QStringLiteral("Keywords"));

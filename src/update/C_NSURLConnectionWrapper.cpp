@@ -102,22 +102,31 @@ void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
         finish(std::nullopt);
 }
 
-void C_NSURLConnectionWrapper::onData(QNetworkReply* reply)
+bool C_NSURLConnectionWrapper::absorb(QNetworkReply* reply)
 {
     if (reply != m_connection)
-        return;
+        return false;
     onResponse(reply);
+    // The response may have ended the download already, by the size it announced.
+    if (reply != m_connection)
+        return false;
     m_data += reply->readAll();
-    if (m_data.size() > kMaxBodySize)
+    if (m_data.size() > kMaxBodySize) {
         finish(std::nullopt);
+        return false;
+    }
+    return true;
+}
+
+void C_NSURLConnectionWrapper::onData(QNetworkReply* reply)
+{
+    absorb(reply);
 }
 
 void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
 {
-    if (reply != m_connection)
+    if (!absorb(reply))
         return;
-    onResponse(reply);
-    m_data += reply->readAll();
     const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const int status = statusAttribute.toInt();
     if (isTransportError(reply->error()) || !statusAttribute.isValid()) {
@@ -133,10 +142,6 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
         const QUrl target = reply->url().resolved(location);
         dropConnection();
         send(target);
-        return;
-    }
-    if (m_data.size() > kMaxBodySize) {
-        finish(std::nullopt);
         return;
     }
     finish(m_data);

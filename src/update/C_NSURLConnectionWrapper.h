@@ -66,6 +66,8 @@ private:
     void send(const QUrl& url);
     void onResponse(QNetworkReply* reply);
     void onData(QNetworkReply* reply);
+    // Takes what reply has received so far; false when the download has ended.
+    bool absorb(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply);
     void finish(const std::optional<QByteArray>& body);
     void dropConnection();
