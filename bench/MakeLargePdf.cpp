@@ -1,7 +1,9 @@
-// Writes a large PDF for the benchmark: N pages, each with its own JPEG photo-like image
-// and a line of text, so that the file is big and its objects are all distinct.
+// Writes a large PDF for the benchmark: N pages, each with its own photo-like image and a
+// line of text, so that the file is big and its objects are all distinct. The images are
+// JPEG, or with "raw" stored uncompressed as some printing paths leave them (and then the
+// page contents too).
 //
-//   zirn-bench-make-large <output.pdf> [pages=2000] [image-edge=320]
+//   zirn-bench-make-large <output.pdf> [pages=2000] [image-edge=320] [jpeg|raw]
 
 #include <QBuffer>
 #include <QFile>
@@ -19,7 +21,7 @@
 
 namespace {
 
-std::string noiseJpeg(int edge, quint32 seed)
+QImage noise(int edge, quint32 seed)
 {
     QRandomGenerator random(seed);
     QImage image(edge, edge, QImage::Format_RGB888);
@@ -28,6 +30,20 @@ std::string noiseJpeg(int edge, quint32 seed)
         for (int x = 0; x < edge * 3; ++x)
             line[x] = static_cast<uchar>(random.bounded(256));
     }
+    return image;
+}
+
+std::string rawSamples(const QImage& image)
+{
+    std::string samples;
+    for (int y = 0; y < image.height(); ++y)
+        samples.append(reinterpret_cast<const char*>(image.constScanLine(y)),
+                       static_cast<size_t>(image.width()) * 3);
+    return samples;
+}
+
+std::string jpeg(const QImage& image)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -45,6 +61,7 @@ int main(int argc, char** argv)
     }
     const int pages = argc > 2 ? std::stoi(argv[2]) : 2000;
     const int edge = argc > 3 ? std::stoi(argv[3]) : 320;
+    const bool raw = argc > 4 && std::string(argv[4]) == "raw";
 
     QPDF pdf;
     pdf.emptyPDF();
@@ -52,10 +69,11 @@ int main(int argc, char** argv)
     QPDFObjectHandle font = pdf.makeIndirectObject(
         QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
     for (int i = 0; i < pages; ++i) {
-        QPDFObjectHandle image =
-            QPDFObjectHandle::newStream(&pdf, noiseJpeg(edge, static_cast<quint32>(i + 1)));
-        image.replaceDict(QPDFObjectHandle::parse("<< /Type /XObject /Subtype /Image /ColorSpace /DeviceRGB "
-                                                  "/BitsPerComponent 8 /Filter /DCTDecode /Width " +
+        const QImage picture = noise(edge, static_cast<quint32>(i + 1));
+        QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf, raw ? rawSamples(picture) : jpeg(picture));
+        image.replaceDict(QPDFObjectHandle::parse(std::string("<< /Type /XObject /Subtype /Image /ColorSpace "
+                                                              "/DeviceRGB /BitsPerComponent 8 ") +
+                                                  (raw ? "" : "/Filter /DCTDecode ") + "/Width " +
                                                   std::to_string(edge) + " /Height " + std::to_string(edge) +
                                                   " >>"));
         const std::string content = "q 500 0 0 500 56 200 cm /Im1 Do Q BT /F1 18 Tf 56 740 Td (Page " +
@@ -71,6 +89,7 @@ int main(int argc, char** argv)
     QPDFObjectHandle info = QPDFObjectHandle::parse("<< /Title (Benchmark input) /Producer (zirn-bench) >>");
     pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
     QPDFWriter writer(pdf, argv[1]);
+    writer.setCompressStreams(!raw);
     writer.write();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 
 namespace zirn::test {
 
@@ -58,13 +59,19 @@ class RecordingWindow : public CreationWindow
 public:
     void closeWindow() override { ++closed; }
     void showMasterPassword() override { ++masterPasswordShown; }
-    void writeStarted() override { progress.append(-1); }
+    void writeStarted() override
+    {
+        progress.append(-1);
+        if (duringWrite)
+            duringWrite();
+    }
     void writeProgress(int percent) override { progress.append(percent); }
     void writeFinished() override { progress.append(-2); }
 
     int closed = 0;
     int masterPasswordShown = 0;
-    QList<int> progress; // -1 started, -2 finished, else percent
+    QList<int> progress;               // -1 started, -2 finished, else percent
+    std::function<void()> duringWrite; // runs between the choice of the name and its claim
 };
 
 } // namespace zirn::test

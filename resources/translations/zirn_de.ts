@@ -119,6 +119,42 @@
         <translation>Die PDF-Datei kann nicht erstellt werden.</translation>
     </message>
     <message>
+        <source>The folder does not exist.</source>
+        <translation>Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>A part of the folder&apos;s path is not a folder.</source>
+        <translation>Ein Teil des Ordnerpfads ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ein Ordner mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The disk is read-only.</source>
+        <translation>Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>There is no document to convert.</source>
+        <translation>Es gibt kein Dokument zum Umwandeln.</translation>
+    </message>
+    <message>
+        <source>The document to convert is missing or unreadable.</source>
+        <translation>Das umzuwandelnde Dokument fehlt oder ist nicht lesbar.</translation>
+    </message>
+    <message>
         <source>Please enter a master password first.</source>
         <translation>Bitte geben Sie zuerst ein Master-Kennwort ein.</translation>
     </message>

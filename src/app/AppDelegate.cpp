@@ -46,12 +46,6 @@ qint64 switchOf(const QCheckBox* box)
     return box->checkState() == Qt::Checked ? 1 : 0;
 }
 
-bool isSameFile(const QString& a, const QString& b)
-{
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
-}
-
 } // namespace
 
 AppDelegate::Config AppDelegate::Config::standard()
@@ -145,6 +139,7 @@ void AppDelegate::setFixedTexts()
 bool AppDelegate::application(const QString& openFile)
 {
     m_settings.InputFile = openFile;
+    m_inputIdentity = FileIdentity::of(openFile);
     m_settings.OutputFileName = QFileInfo(openFile).fileName();
     readDocumentInfo();
     return true;
@@ -350,16 +345,12 @@ void AppDelegate::writeFinished()
 
 void AppDelegate::applicationWillTerminate()
 {
-    if (m_settings.InputFile.isEmpty())
+    // Only the file that was handed over: another job may have been spooled under the same
+    // name since, and an output that replaced the input is a new file too. The output is on
+    // the disk already (written and flushed before it got its name).
+    if (m_settings.InputFile.isEmpty() || !m_inputIdentity)
         return;
-    if (!m_lastOutput.isEmpty()) {
-        // The output replaced the input: it must survive.
-        if (isSameFile(m_lastOutput, m_settings.InputFile))
-            return;
-        // Make sure the output is on the disk before its only source goes away.
-        PdfDocument::syncToDisk(m_lastOutput);
-    }
-    QFile::remove(m_settings.InputFile);
+    removeIfSame(m_settings.InputFile, *m_inputIdentity);
 }
 
 } // namespace zirn

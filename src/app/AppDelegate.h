@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/CreationWindow.h"
+#include "platform/OutputFile.h"
 #include "settings/Settings.h"
 #include "widgets/C_NSTextFieldWithLink.h"
 
@@ -135,6 +136,8 @@ private:
     DesktopServices& m_desktop;
     DefaultsStore& m_store;
     QString m_lastOutput;
+    // The file that the input path named when it was handed over: only that one is deleted.
+    std::optional<FileIdentity> m_inputIdentity;
     QPointer<QProgressDialog> m_progress;
 };
 

@@ -9,6 +9,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 namespace zirn {
 
 namespace {
@@ -73,6 +76,11 @@ bool PdfCreator::confirmOverwrite(const Settings& settings, const QString& locat
         return true;
     if (settings.Silent != 0)
         return false;
+    return askOverwrite(location);
+}
+
+bool PdfCreator::askOverwrite(const QString& location)
+{
     Alert question;
     question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
                            .arg(QFileInfo(location).fileName());
@@ -82,12 +90,72 @@ bool PdfCreator::confirmOverwrite(const Settings& settings, const QString& locat
     return m_desktop.runCriticalAlert(question) == 0;
 }
 
-PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location)
+QString PdfCreator::failureReason(const FileFailure& failure)
 {
+    switch (failure.error) {
+    case 0:
+        return failure.message;
+    case ENOENT:
+        return QCoreApplication::translate("Zirn", "The folder does not exist.");
+    case ENOTDIR:
+        return QCoreApplication::translate("Zirn", "A part of the folder's path is not a folder.");
+    case EISDIR:
+        return QCoreApplication::translate("Zirn", "A folder of that name is in the way.");
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate("Zirn", "The disk is full.");
+    case EFBIG:
+        return QCoreApplication::translate("Zirn", "The file is too large.");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("Zirn", "Permission denied.");
+    case EROFS:
+        return QCoreApplication::translate("Zirn", "The disk is read-only.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(failure.error));
+    }
+}
+
+PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location, const QString& reason)
+{
+    // The path stays first and as it is; the reason follows on a line of its own.
     if (settings.Silent == 0)
-        m_desktop.runCriticalAlert(
-            {QCoreApplication::translate("Zirn", "Can't create PDF file."), location, {}});
+        m_desktop.runCriticalAlert({QCoreApplication::translate("Zirn", "Can't create PDF file."),
+                                    reason.isEmpty() ? location : location + u'\n' + reason,
+                                    {}});
     return {};
+}
+
+PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
+                                        bool replaceConfirmed, FileFailure& failure)
+{
+    const QString folder = outputFolder(settings);
+    for (;;) {
+        // Only the replace policy, or the user's answer, puts the file over another.
+        if ((settings.Overwrite != 0 && settings.Overwrite != 2) || replaceConfirmed) {
+            if (output.replace(location))
+                return Placement::Placed;
+            failure = output.failure();
+            return Placement::Failed;
+        }
+        switch (output.claim(location)) {
+        case OutputFile::Placed::Done:
+            return Placement::Placed;
+        case OutputFile::Placed::Failed:
+            failure = output.failure();
+            return Placement::Failed;
+        case OutputFile::Placed::Taken:
+            break;
+        }
+        // Taken since it was chosen (another Create at the same time): the policy again.
+        if (settings.Overwrite == 2) {
+            location = numberedLocation(folder, settings.OutputFileName);
+        } else if (settings.Silent != 0 || !askOverwrite(location)) {
+            return Placement::Declined;
+        } else {
+            replaceConfirmed = true;
+        }
+    }
 }
 
 PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
@@ -96,8 +164,10 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     const QString folder = outputFolder(settings);
     QString location = appendComponent(folder, settings.OutputFileName);
 
-    // 2. Output name taken?
+    // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
+    bool replaceConfirmed = false;
     if (settings.Overwrite == 0) {
+        replaceConfirmed = existsAt(location);
         if (!confirmOverwrite(settings, location))
             return {};
     } else if (settings.Overwrite == 2) {
@@ -144,14 +214,36 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
         protection =
             PdfProtection{settings.PasswordUser, settings.PasswordOwner, grantedPermissions(settings)};
     }
-    if (!document)
-        return fail(settings, location);
+    if (!document) {
+        return fail(
+            settings, location,
+            settings.InputFile.isEmpty()
+                ? QCoreApplication::translate("Zirn", "There is no document to convert.")
+                : QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable."));
+    }
+    // Leftovers of writes that were cut off in earlier runs.
+    OutputFile::removeStale(folder);
+    FileFailure failure;
     m_window.writeStarted();
-    const bool written =
-        document->write(location, protection, [this](int percent) { m_window.writeProgress(percent); });
+    std::unique_ptr<OutputFile> output = OutputFile::create(folder, failure);
+    bool written =
+        output && document->write(
+                      *output, protection, [this](int percent) { m_window.writeProgress(percent); }, failure);
+    if (written && !output->sync()) {
+        failure = output->failure();
+        written = false;
+    }
     m_window.writeFinished();
+    if (written) {
+        const Placement placement = place(*output, settings, location, replaceConfirmed, failure);
+        // Declined, or Silent, when asked again: stopped without a message.
+        if (placement == Placement::Declined)
+            return {};
+        written = placement == Placement::Placed;
+    }
+    output.reset();
     if (!written)
-        return fail(settings, location);
+        return fail(settings, location, failureReason(failure));
 
     // 7. After the write.
     if (settings.PostAction == QLatin1String("openFile"))

@@ -45,9 +45,20 @@ public:
     // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
     static QString numberedLocation(const QString& folder, const QString& fileName);
 
+    // The reason of a failure as the second line of the failure message: our own words for
+    // the usual system errors, the system's text for the rest, the PDF library's message
+    // as it is.
+    static QString failureReason(const FileFailure& failure);
+
 private:
     bool confirmOverwrite(const Settings& settings, const QString& location);
-    Result fail(const Settings& settings, const QString& location);
+    bool askOverwrite(const QString& location);
+    // Gives the written file its name by the policy for a taken name, asked again or
+    // numbered on when the name has been taken since it was chosen.
+    enum class Placement { Placed, Declined, Failed };
+    Placement place(OutputFile& output, const Settings& settings, QString& location, bool replaceConfirmed,
+                    FileFailure& failure);
+    Result fail(const Settings& settings, const QString& location, const QString& reason);
 
     DesktopServices& m_desktop;
     CreationWindow& m_window;

@@ -3,17 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
+#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace zirn {
 
@@ -29,6 +24,10 @@ std::string key(const QString& name)
     return '/' + name.toStdString();
 }
 
+// Thrown through the writer when the output file reports an error of its own.
+struct WriteAborted
+{};
+
 std::string pdfDocPassword(const QString& password)
 {
     std::string encoded;
@@ -36,33 +35,41 @@ std::string pdfDocPassword(const QString& password)
     return encoded;
 }
 
-// A file beside target, created with the usual permissions (0666 less the umask) under a
-// name nobody else uses. Returns its path and an open stream, or nothing.
-std::optional<std::pair<QString, FILE*>> createTemporaryBeside(const QString& target)
+// The writer's output into an OutputFile, in blocks, stopping the write at the first error
+// (a full disk must not let the writer go on and report success).
+class OutputPipeline : public Pipeline
 {
-    const QFileInfo info(target);
-    const QString folder = info.absolutePath();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate = QStringLiteral("%1/.%2.%3.part")
-                                      .arg(folder, info.fileName())
-                                      .arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
-        const QByteArray encoded = QFile::encodeName(candidate);
-        const int fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return std::nullopt;
-        }
-        FILE* stream = ::fdopen(fd, "wb");
-        if (!stream) {
-            ::close(fd);
-            ::unlink(encoded.constData());
-            return std::nullopt;
-        }
-        return std::pair{candidate, stream};
+public:
+    explicit OutputPipeline(OutputFile& output) : Pipeline("output file", nullptr), m_output(output) {}
+
+    void write(unsigned char const* data, size_t size) override
+    {
+        if (m_buffer.size() + size > blockSize)
+            flush();
+        if (size >= blockSize)
+            put(data, size);
+        else
+            m_buffer.append(reinterpret_cast<const char*>(data), size);
     }
-    return std::nullopt;
-}
+    void finish() override { flush(); }
+
+private:
+    static constexpr size_t blockSize = 256 * 1024;
+
+    void flush()
+    {
+        put(reinterpret_cast<const unsigned char*>(m_buffer.data()), m_buffer.size());
+        m_buffer.clear();
+    }
+    void put(const unsigned char* data, size_t size)
+    {
+        if (size > 0 && !m_output.write(reinterpret_cast<const char*>(data), size))
+            throw WriteAborted();
+    }
+
+    OutputFile& m_output;
+    std::string m_buffer;
+};
 
 void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
 {
@@ -148,19 +155,17 @@ void PdfDocument::setDocumentInfo(const DocumentInfo& info)
     }
 }
 
-bool PdfDocument::write(const QString& path, const std::optional<PdfProtection>& protection,
-                        const Progress& progress)
+bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& protection,
+                        const Progress& progress, FileFailure& failure)
 {
-    const auto temporary = createTemporaryBeside(path);
-    if (!temporary)
-        return false;
-    const auto& [temporaryPath, stream] = *temporary;
-    const QByteArray encodedTemporary = QFile::encodeName(temporaryPath);
-
-    bool ok = false;
     try {
+        OutputPipeline pipeline(output);
         QPDFWriter writer(m->pdf);
-        writer.setOutputFile(encodedTemporary.constData(), stream, /*close_file=*/false);
+        writer.setOutputPipeline(&pipeline);
+        // The job is to stamp and protect the document, not to recompress it: compressing
+        // uncompressed images costs several times the whole write.
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
         if (protection)
             configureProtection(writer, *protection);
         else
@@ -168,35 +173,24 @@ bool PdfDocument::write(const QString& path, const std::optional<PdfProtection>&
         if (progress)
             writer.registerProgressReporter(std::make_shared<QPDFWriter::FunctionProgressReporter>(progress));
         writer.write();
-        ok = true;
-    } catch (const std::exception&) {
-        ok = false;
+        pipeline.finish();
+        return true;
+    } catch (const WriteAborted&) {
+        failure = output.failure();
+    } catch (const std::exception& e) {
+        failure = {0, QString::fromStdString(e.what())};
     } catch (...) {
-        ok = false;
+        failure = {0, {}};
     }
-    // A full disk may show only when the buffered data is flushed or the file is closed.
-    // Reaching the platter is left to syncToDisk, which the application calls before it
-    // deletes the input document; a Create that ends the program is not slowed by it.
-    ok = (std::fflush(stream) == 0) && ok;
-    ok = (std::fclose(stream) == 0) && ok;
-    if (ok)
-        ok = ::rename(encodedTemporary.constData(), QFile::encodeName(path).constData()) == 0;
-    if (!ok)
-        ::unlink(encodedTemporary.constData());
-    return ok;
+    return false;
 }
 
-bool PdfDocument::syncToDisk(const QString& path)
+bool PdfDocument::write(const QString& path, const std::optional<PdfProtection>& protection,
+                        const Progress& progress)
 {
-    const auto syncPath = [](const QString& p, int flags) {
-        const int fd = ::open(QFile::encodeName(p).constData(), flags | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool synced = ::fsync(fd) == 0;
-        ::close(fd);
-        return synced;
-    };
-    return syncPath(path, O_RDONLY) && syncPath(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
+    FileFailure failure;
+    const std::unique_ptr<OutputFile> output = OutputFile::create(QFileInfo(path).absolutePath(), failure);
+    return output && write(*output, protection, progress, failure) && output->sync() && output->replace(path);
 }
 
 bool PdfDocument::canEncodePassword(const QString& password)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/OutputFile.h"
+
 #include <QMap>
 #include <QString>
 
@@ -51,17 +53,16 @@ public:
     // Called with 0 to 100 while a write goes on.
     using Progress = std::function<void(int)>;
 
-    // Writes the whole document to path, protected when protection is given and otherwise
-    // unencrypted (also when the input was encrypted). The file is written beside path
-    // under a temporary name and renamed over path only when complete, so a failed write
-    // leaves no partial file and an existing file is never half overwritten. True on success.
+    // Writes the whole document into output, protected when protection is given and
+    // otherwise unencrypted (also when the input was encrypted). Streams are copied as they
+    // are, neither decoded nor compressed again (only encrypted). Writing stops at the first
+    // error; false then, with the reason in failure.
+    bool write(OutputFile& output, const std::optional<PdfProtection>& protection, const Progress& progress,
+               FileFailure& failure);
+
+    // The same into a new file that replaces whatever file is at path once it is complete.
     bool write(const QString& path, const std::optional<PdfProtection>& protection,
                const Progress& progress = {});
-
-    // Flushes the file at path and the folder entry that names it to the disk. True on
-    // success. Called before the input document is deleted, so that a crash right after
-    // cannot lose both the input and the output.
-    static bool syncToDisk(const QString& path);
 
     // Whether text can be a password of a revision 4 file, which stores passwords in
     // PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example).

@@ -12,6 +12,8 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <csignal>
+
 namespace zirn {
 
 namespace {
@@ -64,6 +66,9 @@ void ApplicationLoop::installTranslations(const QLocale& locale)
 
 int ApplicationLoop::run(int argc, char** argv)
 {
+    // A file-size limit must fail the write with an error the user is told about, not end
+    // the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zirn-pdf-writer"));
     QApplication::setDesktopFileName(QStringLiteral("org.zirn.PDFWriter"));

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace zirn;
 
 namespace {
@@ -324,15 +326,41 @@ TEST_F(AppDelegateTest, TheLastOfTwoDocumentsIsConsumed)
     EXPECT_FALSE(QFileInfo::exists(second));
 }
 
-TEST_F(AppDelegateTest, AnOutputThatReplacedTheInputSurvives)
+TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
 {
-    writeIni(QStringLiteral("AutoStart = 1\nOverwrite = 1\nPath = %1/spool\n").arg(root));
-    launch({input});
-    EXPECT_EQ(delegate->lastOutput(), input);
-    delegate->applicationWillTerminate();
-    ASSERT_TRUE(QFileInfo::exists(input));
-    EXPECT_TRUE(
-        test::infoText(*test::openWithQpdf(input), "Creator")->startsWith(QStringLiteral("Zirn PDF Writer")));
+    struct Case
+    {
+        const char* what;
+        QString ini;
+        bool replaceSpoolFile; // another job of the same title lands under the same name
+        bool inputSurvives;
+    };
+    const Case cases[] = {
+        {"Create", "AutoStart = 1\n", false, false},
+        {"Cancel", "", false, false},
+        {"another job spooled under the same name", "", true, true},
+        {"the output replaced the input",
+         QStringLiteral("AutoStart = 1\nOverwrite = 1\nPath = %1/spool\n").arg(root), false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        test::makePdf(input, {.info = QMap<QString, QString>{{"Title", "Printed title"}}});
+        writeIni(c.ini);
+        const auto handedOver = FileIdentity::of(input);
+        launch({input});
+        if (c.replaceSpoolFile) {
+            test::makePdf(input + ".new", {.info = QMap<QString, QString>{{"Title", "Second job"}}});
+            ASSERT_EQ(
+                ::rename(QFile::encodeName(input + ".new").constData(), QFile::encodeName(input).constData()),
+                0);
+        }
+        delegate->cancel();
+        delegate->applicationWillTerminate();
+        ASSERT_EQ(QFileInfo::exists(input), c.inputSurvives);
+        if (c.inputSurvives)
+            EXPECT_NE(FileIdentity::of(input), handedOver);
+    }
 }
 
 TEST_F(AppDelegateTest, WithoutADocumentNothingIsDeleted)

@@ -6,12 +6,18 @@
 #include "TestSupport.h"
 #include "settings/Settings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
 
 using namespace zirn;
 
@@ -237,7 +243,8 @@ TEST_F(PdfCreatorTest, UnreadableInputFailsWithThePathUnlessSilent)
         expectStopped(create());
         ASSERT_EQ(desktop.alerts.size(), 1);
         EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Can't create PDF file."));
-        EXPECT_EQ(desktop.alerts[0].detail, at("Report.pdf"));
+        EXPECT_EQ(desktop.alerts[0].detail.section(u'\n', 0, 0), at("Report.pdf"));
+        EXPECT_EQ(desktop.alerts[0].detail.count(u'\n'), 1); // and why, on its own line
 
         settings.Silent = 1;
         expectStopped(create());
@@ -246,28 +253,143 @@ TEST_F(PdfCreatorTest, UnreadableInputFailsWithThePathUnlessSilent)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("input")});
 }
 
-TEST_F(PdfCreatorTest, FailedWritesStopWithoutLeavingAnything)
+TEST_F(PdfCreatorTest, FailedWritesSayWhyAndLeaveNothing)
 {
-    // A missing folder, and a file where the folder should be.
+    // An input of about 2 MB with an uncompressed stream: it must come out as it went in.
+    {
+        const auto pdf = test::openWithQpdf(input);
+        QPDFObjectHandle page = QPDFObjectHandle(pdf->getAllPages().at(0));
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(pdf.get(), std::string(2'000'000, ' ')));
+        const QByteArray name = QFile::encodeName(input + ".big");
+        QPDFWriter writer(*pdf, name.constData());
+        writer.setCompressStreams(false);
+        writer.write();
+        QFile::remove(input);
+        QFile::rename(input + ".big", input);
+    }
     test::writeFile(at("blocker"), "x");
-    for (const QString& where : {at("missing/deeper"), at("blocker")}) {
+    QDir().mkpath(at("Folder.pdf"));
+    struct Case
+    {
+        const char* what;
+        QString folder, name;
+        qint64 overwrite;
+        rlim_t sizeLimit;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"missing folder", at("missing/deeper"), "Report.pdf", 0, RLIM_INFINITY,
+         "The folder does not exist."},
+        {"file where the folder should be", at("blocker"), "Report.pdf", 0, RLIM_INFINITY,
+         "A part of the folder's path is not a folder."},
+        {"folder at the name, replace", folder, "Folder.pdf", 1, RLIM_INFINITY,
+         "A folder of that name is in the way."},
+        // A full disk: writes come back short or fail. The limit ends the write half way.
+        {"file-size limit", folder, "Report.pdf", 0, 1'000'000, "The file is too large."},
+        {"file-size limit, number", folder, "Report.pdf", 2, 1'000'000, "The file is too large."},
+    };
+    const auto before = folderEntries();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ::getrlimit(RLIMIT_FSIZE, &original);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         desktop.alerts.clear();
-        settings.OutputPath = where;
-        expectStopped(create());
+        settings.OutputPath = c.folder;
+        settings.OutputFileName = c.name;
+        settings.Overwrite = c.overwrite;
+        rlimit limit = original;
+        limit.rlim_cur = std::min(c.sizeLimit, original.rlim_max);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto result = create();
+        ::setrlimit(RLIMIT_FSIZE, &original);
+        expectStopped(result);
         ASSERT_EQ(desktop.alerts.size(), 1);
         EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Can't create PDF file."));
-        EXPECT_EQ(desktop.alerts[0].detail, where + QStringLiteral("/Report.pdf"));
+        const QString where = c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name;
+        EXPECT_EQ(desktop.alerts[0].detail, c.folder + u'/' + where + u'\n' + c.reason);
+        EXPECT_EQ(folderEntries(), before); // no partial file, no temporary file
     }
-    // A folder at the output name, replace policy: the rename fails, nothing is left behind.
-    settings.OutputPath = folder;
-    settings.Overwrite = 1;
-    QDir().mkpath(at("Report.pdf"));
-    desktop.alerts.clear();
-    expectStopped(create());
-    EXPECT_EQ(desktop.alerts.size(), 1);
-    EXPECT_EQ(folderEntries(), (QStringList{QStringLiteral("Report.pdf"), QStringLiteral("blocker"),
-                                            QStringLiteral("input")}));
-    EXPECT_TRUE(QFileInfo(at("Report.pdf")).isDir());
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    // Without the limit the same document is written, its stream byte for byte as it was.
+    settings.OutputFileName = QStringLiteral("Report.pdf");
+    settings.Overwrite = 0;
+    ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+    const auto out = test::openWithQpdf(at("Report.pdf"));
+    QPDFObjectHandle written = QPDFObjectHandle(out->getAllPages().at(0)).getKey("/Contents");
+    EXPECT_FALSE(written.getDict().hasKey("/Filter"));
+    EXPECT_EQ(written.getRawStreamData()->getSize(), 2'000'000u);
+    EXPECT_EQ(QFileInfo(at("Report.pdf")).permissions() & QFileDevice::ReadOther, QFileDevice::ReadOther);
+}
+
+TEST_F(PdfCreatorTest, ANameTakenDuringTheWriteIsClaimedByThePolicyAgain)
+{
+    // Another Create (another print job of the same name) finishes while this one writes.
+    struct Case
+    {
+        const char* what;
+        qint64 overwrite, silent;
+        std::deque<int> answers; // to the question asked when the name turns out taken
+        QString written;         // empty: stopped
+        bool otherKept;
+    };
+    const Case cases[] = {
+        {"number: the next number", 2, 0, {}, "Report 2.pdf", true},
+        {"ask, Silent: stopped", 0, 1, {}, "", true},
+        {"ask: Cancel", 0, 0, {1}, "", true},
+        {"ask: Overwrite", 0, 0, {0}, "Report.pdf", false},
+        {"replace", 1, 0, {}, "Report.pdf", false},
+    };
+    settings.PostAction.clear();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& name : folderEntries())
+            if (name != QStringLiteral("input"))
+                QFile::remove(at(name));
+        const QString other =
+            at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : QStringLiteral("Report.pdf"));
+        window.duringWrite = [&other] { test::writeFile(other, "the other job's output"); };
+        settings.Overwrite = c.overwrite;
+        settings.Silent = c.silent;
+        desktop.alerts.clear();
+        desktop.alertAnswers = c.answers;
+        const auto result = create();
+        EXPECT_EQ(result.outputPath, c.written.isEmpty() ? QString() : at(c.written));
+        EXPECT_EQ(desktop.alerts.size(), static_cast<qsizetype>(c.answers.size()));
+        EXPECT_EQ(test::readFile(other) == "the other job's output", c.otherKept);
+        if (!c.written.isEmpty()) {
+            EXPECT_NE(test::openWithQpdf(at(c.written)), nullptr);
+        }
+        EXPECT_EQ(folderEntries().filter(QStringLiteral(".part")), QStringList());
+    }
+}
+
+TEST_F(PdfCreatorTest, StaleTemporaryFilesOfEarlierRunsGo)
+{
+    const QDateTime twoDaysAgo = QDateTime::currentDateTime().addDays(-2);
+    struct Case
+    {
+        QString name;
+        bool old, kept;
+    };
+    const Case cases[] = {
+        {".zirn-0123456789abcdef.part", true, false}, // ours, cut off two days ago
+        {".zirn-fedcba9876543210.part", false, true}, // ours, maybe still being written
+        {".zirn-notours.part", true, true},
+        {".Report.pdf.0123456789abcdef.part", true, true},
+    };
+    for (const Case& c : cases) {
+        test::writeFile(at(c.name), "partial");
+        if (c.old) {
+            QFile file(at(c.name));
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(twoDaysAgo, QFileDevice::FileModificationTime);
+        }
+    }
+    ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+    for (const Case& c : cases)
+        EXPECT_EQ(QFileInfo::exists(at(c.name)), c.kept) << c.name.toStdString();
 }
 
 TEST_F(PdfCreatorTest, AskPolicy)

@@ -150,11 +150,3 @@ TEST(DocumentIntake, NonTextTitleGivesEmptyText)
     EXPECT_EQ(s.Title, QString());
     EXPECT_EQ(s.Author, QStringLiteral("A"));
 }
-
-TEST(PdfDocument, SyncToDisk)
-{
-    const QString path = scratch("synced.pdf");
-    test::makePdf(path);
-    EXPECT_TRUE(PdfDocument::syncToDisk(path));
-    EXPECT_FALSE(PdfDocument::syncToDisk(scratch("absent.pdf")));
-}

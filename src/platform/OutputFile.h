@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+#include <sys/types.h>
+
+#include <memory>
+#include <optional>
+
+namespace zirn {
+
+// Why a file operation failed: the system's error number, or 0 with a message of the
+// library that failed (the PDF writer's, for example).
+struct FileFailure
+{
+    int error = 0;
+    QString message;
+};
+
+// A new file in a folder that has no name until it is complete, so that nobody sees half a
+// file and a name is claimed only at the moment the file is put in place. Where the file
+// system allows it the file is anonymous (it vanishes by itself if the process dies before
+// it has a name); elsewhere it is a hidden ".zirn-<random>.part" file readable by its owner
+// only, which a later run removes once it is a day old. Closing without placing the file
+// removes it.
+class OutputFile
+{
+public:
+    enum class Placed {
+        Done,   // the file has the name now
+        Taken,  // something had that name meanwhile; it is untouched and the file has none
+        Failed, // the file has no name; see failure()
+    };
+
+    // Nothing when no file can be made in folder; failure then says why.
+    static std::unique_ptr<OutputFile> create(const QString& folder, FileFailure& failure);
+
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Writes all of data, or records why not and returns false.
+    bool write(const char* data, size_t size);
+
+    // Brings the contents to the disk. Done before the file gets its name, so that a name
+    // never stands for data that a power cut could take away.
+    bool sync();
+
+    // Gives the file the name path (in the folder of create) unless something has it.
+    Placed claim(const QString& path);
+
+    // Gives the file the name path, replacing a file that has it.
+    bool replace(const QString& path);
+
+    const FileFailure& failure() const { return m_failure; }
+
+    // Removes this program's temporary files older than a day from folder. Files of other
+    // users and anything else are left alone.
+    static void removeStale(const QString& folder);
+
+private:
+    OutputFile(int descriptor, QString folder, QString temporaryPath);
+    bool fail(int error);
+    bool linkAs(const QString& path);
+    bool syncFolder();
+
+    int m_descriptor = -1;
+    QString m_folder;
+    QString m_temporaryPath; // empty for an anonymous file, and once the file has a name
+    bool m_placed = false;
+    FileFailure m_failure;
+};
+
+// Which file a path names (device and inode), to tell later whether the path still names it.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+
+    // The identity of what path names now (following links), or nothing.
+    static std::optional<FileIdentity> of(const QString& path);
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// Deletes path only while it still names the file identified; true when it was deleted.
+bool removeIfSame(const QString& path, const FileIdentity& identity);
+
+} // namespace zirn
