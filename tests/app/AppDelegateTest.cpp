@@ -358,8 +358,9 @@ TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
         delegate->cancel();
         delegate->applicationWillTerminate();
         ASSERT_EQ(QFileInfo::exists(input), c.inputSurvives);
-        if (c.inputSurvives)
+        if (c.inputSurvives) {
             EXPECT_NE(FileIdentity::of(input), handedOver);
+        }
     }
 }
 
