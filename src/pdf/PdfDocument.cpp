@@ -35,8 +35,10 @@ std::string pdfDocPassword(const QString& password)
     return encoded;
 }
 
-// The writer's output into an OutputFile, in blocks, stopping the write at the first error
-// (a full disk must not let the writer go on and report success).
+// The writer's output into an OutputFile, in blocks. The writer calls this also from
+// destructors (the last block of an encrypted stream), where an exception would end the
+// program, so an error is only recorded: later data is dropped, and the write is stopped
+// from the progress report, a place where throwing is safe.
 class OutputPipeline : public Pipeline
 {
 public:
@@ -44,6 +46,8 @@ public:
 
     void write(unsigned char const* data, size_t size) override
     {
+        if (m_failed)
+            return;
         if (m_buffer.size() + size > blockSize)
             flush();
         if (size >= blockSize)
@@ -52,6 +56,7 @@ public:
             m_buffer.append(reinterpret_cast<const char*>(data), size);
     }
     void finish() override { flush(); }
+    bool failed() const { return m_failed; }
 
 private:
     static constexpr size_t blockSize = 256 * 1024;
@@ -63,12 +68,13 @@ private:
     }
     void put(const unsigned char* data, size_t size)
     {
-        if (size > 0 && !m_output.write(reinterpret_cast<const char*>(data), size))
-            throw WriteAborted();
+        if (!m_failed && size > 0 && !m_output.write(reinterpret_cast<const char*>(data), size))
+            m_failed = true;
     }
 
     OutputFile& m_output;
     std::string m_buffer;
+    bool m_failed = false;
 };
 
 void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
@@ -170,11 +176,18 @@ bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& 
             configureProtection(writer, *protection);
         else
             writer.setPreserveEncryption(false);
-        if (progress)
-            writer.registerProgressReporter(std::make_shared<QPDFWriter::FunctionProgressReporter>(progress));
+        writer.registerProgressReporter(
+            std::make_shared<QPDFWriter::FunctionProgressReporter>([&pipeline, &progress](int percent) {
+                if (pipeline.failed())
+                    throw WriteAborted();
+                if (progress)
+                    progress(percent);
+            }));
         writer.write();
         pipeline.finish();
-        return true;
+        if (!pipeline.failed())
+            return true;
+        failure = output.failure();
     } catch (const WriteAborted&) {
         failure = output.failure();
     } catch (const std::exception& e) {

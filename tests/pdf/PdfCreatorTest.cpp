@@ -276,6 +276,7 @@ TEST_F(PdfCreatorTest, FailedWritesSayWhyAndLeaveNothing)
         qint64 overwrite;
         rlim_t sizeLimit;
         QString reason;
+        bool protect = false;
     };
     const Case cases[] = {
         {"missing folder", at("missing/deeper"), "Report.pdf", 0, RLIM_INFINITY,
@@ -287,6 +288,8 @@ TEST_F(PdfCreatorTest, FailedWritesSayWhyAndLeaveNothing)
         // A full disk: writes come back short or fail. The limit ends the write half way.
         {"file-size limit", folder, "Report.pdf", 0, 1'000'000, "The file is too large."},
         {"file-size limit, number", folder, "Report.pdf", 2, 1'000'000, "The file is too large."},
+        // Encrypted streams end in destructors of the writer: no exception may leave them.
+        {"file-size limit, protected", folder, "Report.pdf", 0, 1'000'000, "The file is too large.", true},
     };
     const auto before = folderEntries();
     std::signal(SIGXFSZ, SIG_IGN);
@@ -298,6 +301,8 @@ TEST_F(PdfCreatorTest, FailedWritesSayWhyAndLeaveNothing)
         settings.OutputPath = c.folder;
         settings.OutputFileName = c.name;
         settings.Overwrite = c.overwrite;
+        settings.UseEncryption = c.protect ? 1 : 0;
+        settings.PasswordOwner = QStringLiteral("master");
         rlimit limit = original;
         limit.rlim_cur = std::min(c.sizeLimit, original.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -313,6 +318,7 @@ TEST_F(PdfCreatorTest, FailedWritesSayWhyAndLeaveNothing)
     std::signal(SIGXFSZ, SIG_DFL);
 
     // Without the limit the same document is written, its stream byte for byte as it was.
+    settings.UseEncryption = 0;
     settings.OutputFileName = QStringLiteral("Report.pdf");
     settings.Overwrite = 0;
     ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
