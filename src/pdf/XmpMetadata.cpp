@@ -232,8 +232,9 @@ std::optional<QByteArray> updateXmpPacket(const QByteArray& packet, const Docume
 {
     const std::string original = packet.toStdString();
     pugi::xml_document document;
-    // Whitespace, comments and processing instructions (the xpacket wrapper) are kept as parsed.
-    const unsigned options = pugi::parse_full | pugi::parse_ws_pcdata;
+    // Whitespace, line ends, comments and processing instructions (the xpacket wrapper) are
+    // kept as they were read.
+    const unsigned options = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol;
     const pugi::xml_parse_result parsed =
         document.load_buffer(original.data(), original.size(), options, pugi::encoding_auto);
     if (!parsed)
