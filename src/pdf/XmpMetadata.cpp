@@ -91,17 +91,11 @@ std::string prefixFor(pugi::xml_node node, const char* ns, const char* preferred
     return prefix;
 }
 
-pugi::xml_node findRdf(pugi::xml_node node)
+// find_node walks the tree without recursion, so a packet nested absurdly deep cannot
+// exhaust the stack.
+pugi::xml_node findRdf(const pugi::xml_document& document)
 {
-    for (pugi::xml_node child : node.children()) {
-        if (child.type() != pugi::node_element)
-            continue;
-        if (elementIs(child, rdfNs, "RDF"))
-            return child;
-        if (const pugi::xml_node found = findRdf(child))
-            return found;
-    }
-    return {};
+    return document.find_node([](pugi::xml_node node) { return elementIs(node, rdfNs, "RDF"); });
 }
 
 bool isWhitespace(pugi::xml_node node)
@@ -273,8 +267,10 @@ std::optional<QByteArray> updateXmpPacket(const QByteArray& packet, const Docume
     const pugi::xml_node root = document.document_element();
     const std::string closing = "</" + std::string(root.name());
     const size_t closingAt = original.rfind(closing);
-    const size_t end = closingAt == std::string::npos ? std::string::npos : original.find('>', closingAt);
     const ptrdiff_t start = root.offset_debug() - 1;
+    const size_t end = closingAt == std::string::npos || static_cast<ptrdiff_t>(closingAt) <= start
+                           ? std::string::npos
+                           : original.find('>', closingAt);
     if (parsed.encoding == pugi::encoding_utf8 && start >= 0 && original[static_cast<size_t>(start)] == '<' &&
         end != std::string::npos) {
         const std::string result =
