@@ -7,6 +7,7 @@
 #include "settings/Settings.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -177,17 +178,15 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     // 3. The input document; its absence is reported after the encryption checks.
     const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile);
 
-    // 4. Document information, only where the input has an information dictionary.
-    if (document) {
-        if (std::optional<DocumentInfo> info = document->documentInfo()) {
-            info->insert(QStringLiteral("Title"), settings.Title);
-            info->insert(QStringLiteral("Subject"), settings.Subject);
-            info->insert(QStringLiteral("Keywords"), settings.Keywords);
-            info->insert(QStringLiteral("Author"), settings.Author);
-            info->insert(QStringLiteral("Creator"), creatorStamp());
-            document->setDocumentInfo(*info);
-        }
-    }
+    // 4. Document information. An input without an information dictionary gets one: what the
+    // user typed and saw saved must not be dropped because the producer wrote none.
+    if (document)
+        document->setDocumentInfo({.title = settings.Title,
+                                   .subject = settings.Subject,
+                                   .keywords = settings.Keywords,
+                                   .author = settings.Author,
+                                   .creator = creatorStamp(),
+                                   .metadataDate = QDateTime::currentDateTime()});
 
     // 5. and 6. Protected or plain output.
     std::optional<PdfProtection> protection;

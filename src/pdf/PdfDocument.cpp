@@ -1,9 +1,12 @@
 #include "pdf/PdfDocument.h"
 
+#include "pdf/XmpMetadata.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -18,11 +21,6 @@ struct PdfDocument::Members
 };
 
 namespace {
-
-std::string key(const QString& name)
-{
-    return '/' + name.toStdString();
-}
 
 // Thrown through the writer when the output file reports an error of its own.
 struct WriteAborted
@@ -142,22 +140,42 @@ std::optional<DocumentInfo> PdfDocument::documentInfo() const
     }
 }
 
-void PdfDocument::setDocumentInfo(const DocumentInfo& info)
+void PdfDocument::setDocumentInfo(const DocumentFields& fields)
 {
     try {
+        // The dictionary is changed in place, so that every entry not named here stays the
+        // very object that was read.
         QPDFObjectHandle trailer = m->pdf.getTrailer();
-        QPDFObjectHandle old = trailer.getKey("/Info");
-        QPDFObjectHandle fresh = QPDFObjectHandle::newDictionary();
-        for (auto it = info.begin(); it != info.end(); ++it) {
-            const std::string name = key(it.key());
-            if (it.value())
-                fresh.replaceKey(name, QPDFObjectHandle::newUnicodeString(it.value()->toStdString()));
-            else if (old.isDictionary() && old.hasKey(name))
-                fresh.replaceKey(name, old.getKey(name));
+        QPDFObjectHandle info = trailer.getKey("/Info");
+        if (!info.isDictionary()) {
+            info = m->pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            trailer.replaceKey("/Info", info);
         }
-        trailer.replaceKey("/Info", m->pdf.makeIndirectObject(fresh));
+        const auto text = [](const QString& value) {
+            return QPDFObjectHandle::newUnicodeString(value.toStdString());
+        };
+        info.replaceKey("/Title", text(fields.title));
+        info.replaceKey("/Subject", text(fields.subject));
+        info.replaceKey("/Keywords", text(fields.keywords));
+        info.replaceKey("/Author", text(fields.author));
+        info.replaceKey("/Creator", text(fields.creator));
     } catch (const std::exception&) {
         // The dictionary stays as it was; the write that follows reports real trouble.
+    }
+    try {
+        QPDFObjectHandle metadata = m->pdf.getRoot().getKey("/Metadata");
+        if (!metadata.isStream())
+            return;
+        const std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_generalized);
+        const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
+                                static_cast<qsizetype>(data->getSize()));
+        // Stored unfiltered, as XMP usually is, so that tools which scan files for packets
+        // find it.
+        if (const std::optional<QByteArray> updated = updateXmpPacket(packet, fields))
+            metadata.replaceStreamData(updated->toStdString(), QPDFObjectHandle::newNull(),
+                                       QPDFObjectHandle::newNull());
+    } catch (const std::exception&) {
+        // Metadata that cannot be decoded is kept as it is.
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/OutputFile.h"
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
@@ -13,8 +14,20 @@ namespace zirn {
 
 // Document information entries by name without the slash ("Title", "Author", ...). A text
 // entry holds its decoded text; an entry of another kind (a number, a name, a dictionary)
-// holds nothing, and setDocumentInfo keeps such an entry's original object.
+// holds nothing.
 using DocumentInfo = QMap<QString, std::optional<QString>>;
+
+// What a Create writes into the document's metadata: the four texts the user edits, the
+// creator stamp, and the time recorded as the date of the XMP metadata.
+struct DocumentFields
+{
+    QString title;
+    QString subject;
+    QString keywords;
+    QString author;
+    QString creator;
+    QDateTime metadataDate;
+};
 
 // Protection of a written file: AES with a 128-bit key (security handler revision 4).
 // permissions uses the bits 1 low-quality print, 2 full-quality print, 4 modify,
@@ -45,10 +58,14 @@ public:
     // The information dictionary, or nothing when the document has none.
     std::optional<DocumentInfo> documentInfo() const;
 
-    // Replaces the information dictionary with info: text entries are written as PDF text
-    // strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order mark),
-    // entries without text keep their original object, entries not named are dropped.
-    void setDocumentInfo(const DocumentInfo& info);
+    // Writes Title, Subject, Keywords, Author and Creator into the information dictionary as
+    // PDF text strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order
+    // mark), also when they are empty; a document without one gets a new dictionary. Every
+    // other entry stays the original object, so binary strings and names that are no UTF-8
+    // come back as they were. When the catalog carries XMP metadata, its title, description,
+    // keywords, creator, creator tool and metadata date are brought in step, and the rest of
+    // the packet is kept; a document without XMP gets none. Failures leave things as they were.
+    void setDocumentInfo(const DocumentFields& fields);
 
     // Called with 0 to 100 while a write goes on.
     using Progress = std::function<void(int)>;

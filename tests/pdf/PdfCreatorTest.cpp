@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <csignal>
@@ -16,12 +17,74 @@
 
 #include <gtest/gtest.h>
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
+
+#include <cstring>
 
 using namespace zirn;
 
 namespace {
+
+// The properties of an XMP packet by namespace, read with a namespace-aware parser so that
+// the prefixes a writer chose do not matter: "dc:title" and the like. A simple value is its
+// text; an rdf:Alt or rdf:Seq gives its items joined by "|", an alternative as "lang:text".
+QMap<QString, QString> xmpProperties(const QByteArray& packet, QString* error)
+{
+    const QString rdf = QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#");
+    const QMap<QString, QString> schemas = {
+        {"http://purl.org/dc/elements/1.1/", "dc"},
+        {"http://ns.adobe.com/pdf/1.3/", "pdf"},
+        {"http://ns.adobe.com/xap/1.0/", "xmp"},
+        {"http://ns.adobe.com/xap/1.0/mm/", "xmpMM"},
+    };
+    const auto key = [&schemas](QStringView ns, QStringView name) {
+        return schemas.value(ns.toString(), ns.toString()) + u':' + name.toString();
+    };
+    QMap<QString, QString> properties;
+    QXmlStreamReader xml(packet);
+    int depth = 0, descriptionDepth = -1;
+    QString property, text, lang;
+    QStringList items;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (xml.namespaceUri() == rdf && xml.name() == u"Description") {
+                descriptionDepth = depth;
+                for (const QXmlStreamAttribute& a : xml.attributes())
+                    if (!a.namespaceUri().isEmpty() && a.namespaceUri() != rdf)
+                        properties.insert(key(a.namespaceUri(), a.name()), a.value().toString());
+            } else if (depth == descriptionDepth + 1) {
+                property = key(xml.namespaceUri(), xml.name());
+                items.clear();
+                text.clear();
+            } else if (xml.name() == u"li") {
+                lang =
+                    xml.attributes()
+                        .value(QStringLiteral("http://www.w3.org/XML/1998/namespace"), QStringLiteral("lang"))
+                        .toString();
+                text.clear();
+            }
+            break;
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::EndElement:
+            if (xml.name() == u"li")
+                items << (lang.isEmpty() ? text : lang + u':' + text);
+            else if (depth == descriptionDepth + 1)
+                properties.insert(property, items.isEmpty() ? text.trimmed() : items.join(u'|'));
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    *error = xml.hasError() ? xml.errorString() : QString();
+    return properties;
+}
 
 class PdfCreatorTest : public ::testing::Test
 {
@@ -74,7 +137,7 @@ protected:
 
 } // namespace
 
-TEST_F(PdfCreatorTest, PlainOutputCarriesInformationAndStamp)
+TEST_F(PdfCreatorTest, PlainOutputIsWrittenOpenedAndTheWindowClosed)
 {
     const auto result = create();
     ASSERT_EQ(result.outcome, PdfCreator::Outcome::Written);
@@ -87,33 +150,209 @@ TEST_F(PdfCreatorTest, PlainOutputCarriesInformationAndStamp)
     ASSERT_NE(pdf, nullptr);
     EXPECT_FALSE(pdf->isEncrypted());
     EXPECT_EQ(pdf->getAllPages().size(), 3u);
-    EXPECT_EQ(test::infoText(*pdf, "Title"), QStringLiteral("Annual report"));
-    EXPECT_EQ(test::infoText(*pdf, "Subject"), QStringLiteral("Figures 2026"));
-    EXPECT_EQ(test::infoText(*pdf, "Keywords"), QStringLiteral("alpha, beta"));
-    EXPECT_EQ(test::infoText(*pdf, "Author"), QStringLiteral("Jürgen Müller"));
-    EXPECT_EQ(test::infoText(*pdf, "Creator"),
-              QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]"));
-    EXPECT_EQ(test::infoText(*pdf, "Producer"), QStringLiteral("Printer")); // other entries kept
-    EXPECT_EQ(pdf->getTrailer().getKey("/Info").getKey("/Trapped").getName(), "/False");
     // The input is left alone here; deleting it is the application's business.
     EXPECT_TRUE(QFileInfo::exists(input));
-}
 
-TEST_F(PdfCreatorTest, EmptyFieldsGiveEmptyEntriesAndNoInfoDictionaryGetsNone)
-{
-    settings.Title.clear();
     settings.PostAction.clear();
-    ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
-    EXPECT_TRUE(desktop.openedFiles.isEmpty()); // no post action, window closed all the same
-    EXPECT_EQ(window.closed, 1);
-    auto pdf = test::openWithQpdf(at("Report.pdf"));
-    EXPECT_EQ(test::infoText(*pdf, "Title"), QString());
-
-    test::makePdf(input, {.info = std::nullopt});
     settings.Overwrite = 1;
     ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
-    pdf = test::openWithQpdf(at("Report.pdf"));
-    EXPECT_FALSE(pdf->getTrailer().getKey("/Info").isDictionary());
+    EXPECT_EQ(desktop.openedFiles.size(), 1); // no post action, the window closed all the same
+    EXPECT_EQ(window.closed, 2);
+}
+
+TEST_F(PdfCreatorTest, WhatTheUserTypedAlwaysReachesTheInformation)
+{
+    struct Case
+    {
+        const char* name;
+        std::optional<QMap<QString, QString>> inputInfo;
+        QString title;
+        std::string rawTitle; // the bytes of the written string
+    };
+    const Case cases[] = {
+        // PDFDocEncoding where it suffices, UTF-16 with a byte-order mark otherwise.
+        {"with information", QMap<QString, QString>{{"Title", "Old"}}, "Grüße aus Köln",
+         "Gr\xFC\xDF"
+         "e aus K\xF6ln"},
+        {"without information", std::nullopt, "日本語", "\xFE\xFF\x65\xE5\x67\x2C\x8A\x9E"},
+        {"without information, empty title", std::nullopt, "", ""}, // an empty entry, never none
+    };
+    settings.Overwrite = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::makePdf(input, {.info = c.inputInfo});
+        settings.Title = c.title;
+        ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+
+        const auto pdf = test::openWithQpdf(at("Report.pdf"));
+        ASSERT_NE(pdf, nullptr);
+        EXPECT_EQ(pdf->getTrailer().getKey("/Info").getKey("/Title").getStringValue(), c.rawTitle);
+        EXPECT_EQ(test::infoText(*pdf, "Title"), c.title);
+        EXPECT_EQ(test::infoText(*pdf, "Subject"), QStringLiteral("Figures 2026"));
+        EXPECT_EQ(test::infoText(*pdf, "Keywords"), QStringLiteral("alpha, beta"));
+        EXPECT_EQ(test::infoText(*pdf, "Author"), QStringLiteral("Jürgen Müller"));
+        EXPECT_EQ(test::infoText(*pdf, "Creator"),
+                  QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]"));
+        EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
+    }
+}
+
+TEST_F(PdfCreatorTest, EntriesTheProgramDoesNotSetComeBackUnchanged)
+{
+    // Entries as producers write them; "#E9" makes a key that is no UTF-8.
+    const std::string entries[] = {
+        "/Checksum <DEADBEEF>",
+        "/Caf#E9 (Latin-1 key)",
+        "/Odd#20Name <FEFF00DF>",
+        "/Binary <00FF0A0D>",
+        "/Producer (Printer \\351)",
+        "/CreationDate (D:20240101120000+01'00')",
+        "/Trapped /False",
+        "/Pages 42",
+        "/Nested << /A [1 (two) /Three] >>",
+    };
+    std::string rawInfo = "<<";
+    for (const std::string& entry : entries)
+        rawInfo += ' ' + entry;
+    rawInfo += " >>";
+    test::makePdf(input, {.info = QMap<QString, QString>{{"Title", "Old"}}, .rawInfo = rawInfo});
+    const auto original = test::openWithQpdf(input);
+    ASSERT_NE(original, nullptr);
+    QPDFObjectHandle originalInfo = original->getTrailer().getKey("/Info");
+
+    settings.Overwrite = 1;
+    settings.PasswordOwner = QStringLiteral("master");
+    for (const qint64 encrypted : {0, 1}) {
+        SCOPED_TRACE(encrypted ? "protected" : "plain");
+        settings.UseEncryption = encrypted;
+        ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+        const auto pdf = test::openWithQpdf(at("Report.pdf"));
+        ASSERT_NE(pdf, nullptr);
+        QPDFObjectHandle info = pdf->getTrailer().getKey("/Info");
+        for (const std::string& entry : entries) {
+            SCOPED_TRACE(entry);
+            const std::string name = *QPDFObjectHandle::parse("<<" + entry + ">>").getKeys().begin();
+            ASSERT_TRUE(info.hasKey(name));
+            EXPECT_EQ(info.getKey(name).unparseResolved(), originalInfo.getKey(name).unparseResolved());
+        }
+        EXPECT_EQ(info.getKeys().size(), std::size(entries) + 5);
+        EXPECT_EQ(test::infoText(*pdf, "Title"), QStringLiteral("Annual report"));
+    }
+    EXPECT_EQ(originalInfo.getKey("/Checksum").getStringValue(), "\xDE\xAD\xBE\xEF");
+}
+
+TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray packet;
+        QMap<QString, QString> kept; // properties that must come back as they were
+        QList<QByteArray> written;   // how the changed properties must look
+        bool updated = true;         // false: the packet is kept byte for byte
+    };
+    const QByteArray begin = "<?xpacket begin='\xEF\xBB\xBF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n";
+    const QByteArray end = "\n" + QByteArray(200, ' ') + "\n<?xpacket end='w'?>";
+    const Case cases[] = {
+        {"attribute form, one description per schema",
+         begin +
+             "<?adobe-xap-filters esc=\"CRLF\"?>\n"
+             "<x:xmpmeta xmlns:x='adobe:ns:meta/' x:xmptk='XMP toolkit 2.9.1-13, framework 1.6'>\n"
+             "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+             "<rdf:Description rdf:about='' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'"
+             " pdf:Producer='GPL Ghostscript 10.00.0' pdf:Keywords='old words'/>\n"
+             "<rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/'"
+             " xmp:ModifyDate='2024-01-01T10:00:00+01:00' xmp:CreatorTool='UnknownApplication'/>\n"
+             "<rdf:Description rdf:about='' xmlns:xapMM='http://ns.adobe.com/xap/1.0/mm/'"
+             " xapMM:DocumentID='uuid:1234'/>\n"
+             "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+             " dc:format='application/pdf'><dc:title><rdf:Alt><rdf:li xml:lang='x-default'>Old"
+             "</rdf:li></rdf:Alt></dc:title></rdf:Description>\n"
+             "</rdf:RDF>\n</x:xmpmeta>" +
+             end,
+         {{"pdf:Producer", "GPL Ghostscript 10.00.0"},
+          {"xmp:ModifyDate", "2024-01-01T10:00:00+01:00"},
+          {"xmpMM:DocumentID", "uuid:1234"},
+          {"dc:format", "application/pdf"}},
+         {"pdf:Keywords=\"alpha, beta\"", "xmp:CreatorTool=\"Zirn PDF Writer [", "xmp:MetadataDate=\""}},
+        {"element form, other prefix, several languages and authors",
+         begin +
+             "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+             " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+             "  <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\""
+             " xmlns:xap=\"http://ns.adobe.com/xap/1.0/\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+             "   <!-- kept -->\n"
+             "   <pdf:Producer>Office</pdf:Producer>\n"
+             "   <pdf:Keywords>old words</pdf:Keywords>\n"
+             "   <xap:CreatorTool>Writer</xap:CreatorTool>\n"
+             "   <xap:CreateDate>2024-01-01T10:00:00Z</xap:CreateDate>\n"
+             "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Old</rdf:li>"
+             "<rdf:li xml:lang=\"de-DE\">Alt</rdf:li></rdf:Alt></dc:title>\n"
+             "   <dc:creator><rdf:Seq><rdf:li>Ann</rdf:li><rdf:li>Bob</rdf:li></rdf:Seq></dc:creator>\n"
+             "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">Old subject</rdf:li></rdf:Alt>"
+             "</dc:description>\n"
+             "  </rdf:Description>\n"
+             " </rdf:RDF>\n</x:xmpmeta>" +
+             end,
+         {{"pdf:Producer", "Office"}, {"xmp:CreateDate", "2024-01-01T10:00:00Z"}},
+         {"<pdf:Keywords>alpha, beta</pdf:Keywords>", "<xap:CreatorTool>Zirn PDF Writer [",
+          "<xap:MetadataDate>", "<!-- kept -->"}},
+        {"attribute form without the namespaces",
+         "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+         "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+         "<rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\""
+         " xmp:CreateDate=\"2024-01-01\"/></rdf:RDF></x:xmpmeta>",
+         {{"xmp:CreateDate", "2024-01-01"}},
+         {"xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\"", "pdf:Keywords=\"alpha, beta\"",
+          "xmp:MetadataDate=\""}},
+        {"no well-formed XML", begin + "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF>" + end, {}, {}, false},
+    };
+    const QMap<QString, QString> changed = {
+        {"dc:title", "x-default:Annual report"},
+        {"dc:description", "x-default:Figures 2026"},
+        {"dc:creator", "Jürgen Müller"},
+        {"pdf:Keywords", "alpha, beta"},
+        {"xmp:CreatorTool", QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]")},
+    };
+    settings.Overwrite = 1;
+    settings.PasswordOwner = QStringLiteral("master");
+    for (const Case& c : cases) {
+        test::makePdf(input, {.xmp = c.packet});
+        for (const qint64 encrypted : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << c.name << (encrypted ? ", protected" : ", plain"));
+            settings.UseEncryption = encrypted;
+            const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+            ASSERT_EQ(create().outcome, PdfCreator::Outcome::Written);
+            const auto pdf = test::openWithQpdf(at("Report.pdf"));
+            ASSERT_NE(pdf, nullptr);
+            const std::shared_ptr<Buffer> stream = pdf->getRoot().getKey("/Metadata").getStreamData();
+            const QByteArray packet(reinterpret_cast<const char*>(stream->getBuffer()),
+                                    static_cast<qsizetype>(stream->getSize()));
+            // Readable without the password: stored neither encrypted nor compressed.
+            EXPECT_TRUE(test::readFile(at("Report.pdf")).contains(packet));
+            if (!c.updated) {
+                EXPECT_EQ(packet, c.packet);
+                continue;
+            }
+            QString error;
+            const QMap<QString, QString> properties = xmpProperties(packet, &error);
+            EXPECT_EQ(error, QString());
+            for (auto it = changed.begin(); it != changed.end(); ++it)
+                EXPECT_EQ(properties.value(it.key()), it.value()) << it.key().toStdString();
+            for (auto it = c.kept.begin(); it != c.kept.end(); ++it)
+                EXPECT_EQ(properties.value(it.key()), it.value()) << it.key().toStdString();
+            for (const QByteArray& form : c.written)
+                EXPECT_TRUE(packet.contains(form)) << form.toStdString();
+            const QDateTime date = QDateTime::fromString(properties.value("xmp:MetadataDate"), Qt::ISODate);
+            EXPECT_TRUE(date.timeSpec() == Qt::OffsetFromUTC || date.timeSpec() == Qt::UTC);
+            EXPECT_TRUE(date >= before && date <= QDateTime::currentDateTime());
+            // Everything around the root element, the xpacket wrapper with its padding, as it was.
+            const qsizetype rootStart = c.packet.indexOf("<x:xmpmeta");
+            const qsizetype rootEnd = c.packet.indexOf("</x:xmpmeta>") + qsizetype(strlen("</x:xmpmeta>"));
+            EXPECT_TRUE(packet.startsWith(c.packet.left(rootStart)));
+            EXPECT_TRUE(packet.endsWith(c.packet.mid(rootEnd)));
+        }
+    }
 }
 
 TEST_F(PdfCreatorTest, ProtectedOutputIsAes128WithMappedPermissions)

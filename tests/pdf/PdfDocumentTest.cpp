@@ -64,38 +64,6 @@ TEST(PdfDocument, OpensRepairableAndOwnerOnlyProtectedFiles)
     EXPECT_EQ(document->documentInfo()->value("Title"), QStringLiteral("Secret"));
 }
 
-TEST(PdfDocument, InformationRoundTripKeepsTextAndOtherEntries)
-{
-    const QString input = scratch("info.pdf");
-    test::makePdf(input, {.info = QMap<QString, QString>{{"Title", "Grüße aus Köln"}, {"Author", "Ολυμπία"}},
-                          .nonTextEntries = true});
-    auto document = PdfDocument::open(input);
-    ASSERT_NE(document, nullptr);
-    DocumentInfo info = *document->documentInfo();
-    EXPECT_EQ(info.value("Title"), QStringLiteral("Grüße aus Köln"));
-    EXPECT_EQ(info.value("Author"), QStringLiteral("Ολυμπία"));
-    ASSERT_TRUE(info.contains("Trapped"));
-    EXPECT_FALSE(info.value("Trapped").has_value());
-
-    info.insert("Subject", QStringLiteral("日本語"));
-    info.remove("Author");
-    document->setDocumentInfo(info);
-    const QString output = scratch("info-out.pdf");
-    ASSERT_TRUE(document->write(output, std::nullopt));
-
-    const auto written = test::openWithQpdf(output);
-    ASSERT_NE(written, nullptr);
-    EXPECT_EQ(test::infoText(*written, "Title"), QStringLiteral("Grüße aus Köln"));
-    EXPECT_EQ(test::infoText(*written, "Subject"), QStringLiteral("日本語"));
-    EXPECT_FALSE(test::infoText(*written, "Author").has_value());
-    QPDFObjectHandle writtenInfo = written->getTrailer().getKey("/Info");
-    EXPECT_EQ(writtenInfo.getKey("/Trapped").getName(), "/False");
-    EXPECT_EQ(writtenInfo.getKey("/Pages").getIntValue(), 42);
-    // A title that PDFDocEncoding can hold is written in it, not as UTF-16.
-    EXPECT_EQ(writtenInfo.getKey("/Title").getStringValue(), "Gr\xFC\xDF"
-                                                             "e aus K\xF6ln");
-}
-
 TEST(PdfDocument, PasswordEncodability)
 {
     EXPECT_TRUE(PdfDocument::canEncodePassword(QString()));

@@ -35,7 +35,16 @@ void makePdf(const QString& path, const FixtureOptions& options)
             info.replaceKey("/Trapped", QPDFObjectHandle::newName("/False"));
             info.replaceKey("/Pages", QPDFObjectHandle::newInteger(42));
         }
+        if (!options.rawInfo.empty())
+            for (const auto& [name, value] : QPDFObjectHandle::parse(options.rawInfo).getDictAsMap())
+                info.replaceKey(name, value);
         pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
+    }
+    if (options.xmp) {
+        QPDFObjectHandle metadata = QPDFObjectHandle::newStream(&pdf, options.xmp->toStdString());
+        metadata.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
+        metadata.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
+        pdf.getRoot().replaceKey("/Metadata", metadata);
     }
     const QByteArray fileName = QFile::encodeName(path); // qpdf keeps the pointer
     QPDFWriter writer(pdf, fileName.constData());

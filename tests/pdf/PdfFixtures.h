@@ -17,6 +17,10 @@ struct FixtureOptions
     std::optional<QMap<QString, QString>> info = QMap<QString, QString>{};
     // Extra non-text entry /Trapped /False and /CreationDate-like number when set.
     bool nonTextEntries = false;
+    // Further information entries in PDF syntax, "<< /Checksum <DEADBEEF> >>" for example.
+    std::string rawInfo;
+    // An XMP packet, stored as the catalog's /Metadata stream.
+    std::optional<QByteArray> xmp;
     // Write encrypted (R4 AES) with these passwords.
     std::optional<std::pair<QString, QString>> encryptUserOwner;
 };
