@@ -1,10 +1,19 @@
 #include "platform/QtDesktopServices.h"
 
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zirn {
 
@@ -53,15 +62,50 @@ int QtDesktopServices::runCriticalAlert(const Alert& alert)
 bool QtDesktopServices::runNotice(const QString& title, const QString& message, const QString& defaultButton,
                                   const QString& alternateButton)
 {
-    QMessageBox box(QMessageBox::Information, title, title, QMessageBox::NoButton, m_window);
-    box.setInformativeText(message);
-    showAsPlainText(box);
-    QPushButton* yes = box.addButton(defaultButton, QMessageBox::YesRole);
-    QPushButton* no = box.addButton(alternateButton, QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    // A dialog of our own rather than a message box: a long text scrolls, so that the notice
+    // and its buttons always fit the screen.
+    QDialog dialog(m_window);
+    dialog.setWindowTitle(title);
+    auto* heading = new QLabel(title, &dialog);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* text = new QLabel(message);
+    for (QLabel* label : {heading, text}) {
+        label->setTextFormat(Qt::PlainText); // texts from the server are never markup
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setWidget(text);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* yes = buttons->addButton(defaultButton, QDialogButtonBox::YesRole);
+    buttons->addButton(alternateButton, QDialogButtonBox::NoRole);
+    yes->setDefault(true);
+    bool chosen = false;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
+        chosen = button == yes;
+        dialog.done(chosen ? QDialog::Accepted : QDialog::Rejected);
+    });
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(heading);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(buttons);
+
+    const QScreen* screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(800, 600);
+    const int width = std::min(520, available.width() * 9 / 10);
+    const QMargins margins = layout->contentsMargins();
+    const int textWidth =
+        width - margins.left() - margins.right() - scroll->verticalScrollBar()->sizeHint().width();
+    scroll->setMinimumHeight(std::min(text->heightForWidth(textWidth), available.height() / 2));
+    dialog.setMaximumSize(available * 9 / 10);
+    dialog.resize(width, dialog.sizeHint().height());
+    dialog.exec();
+    return chosen;
 }
 
 void QtDesktopServices::chooseFolder(const QString& start, std::function<void(std::optional<QString>)> done)

@@ -97,6 +97,13 @@ void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
     // A new response: whatever an earlier one delivered is dropped.
     m_responded = reply;
     m_data = QByteArray();
+    qint64 headerSize = 0;
+    for (const auto& [name, value] : reply->rawHeaderPairs())
+        headerSize += name.size() + value.size() + 4; // ": " and CRLF
+    if (headerSize > kMaxHeaderSize) {
+        finish(std::nullopt);
+        return;
+    }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > kMaxBodySize)
         finish(std::nullopt);
@@ -135,11 +142,16 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
     }
     const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
     if (isRedirect(status) && location.isValid()) {
-        if (++m_redirects > kMaxRedirects) {
+        const QUrl target = reply->url().resolved(location);
+        // Only to the web: a local file or resource must not pass for the server's answer, and
+        // opening a named pipe would block the window for good.
+        const QString scheme = target.scheme();
+        const bool web = scheme.compare(u"http", Qt::CaseInsensitive) == 0 ||
+                         scheme.compare(u"https", Qt::CaseInsensitive) == 0;
+        if (++m_redirects > kMaxRedirects || !web) {
             finish(std::nullopt);
             return;
         }
-        const QUrl target = reply->url().resolved(location);
         dropConnection();
         send(target);
         return;

@@ -29,8 +29,9 @@ public:
 
 // Downloads the body of one URL asynchronously on the calling thread's event loop and hands
 // it to a delegate in one message. A body turns the request into a form POST. Redirects are
-// followed by the wrapper itself, with a fresh request of the same method, headers and body
-// for every target. No credentials are ever sent. One download at a time per wrapper.
+// followed by the wrapper itself, to http and https addresses only, with a fresh request of
+// the same method, headers and body for every target. No credentials are ever sent. One download at a time
+// per wrapper.
 class C_NSURLConnectionWrapper : public QObject
 {
     Q_OBJECT
@@ -38,7 +39,10 @@ class C_NSURLConnectionWrapper : public QObject
 public:
     // Bodies larger than this are treated as a failed download.
     static constexpr qint64 kMaxBodySize = 1024 * 1024;
-    // A longer chain of redirects is treated as a failed download.
+    // Response headers larger than this are treated as a failed download.
+    static constexpr qint64 kMaxHeaderSize = 64 * 1024;
+    // A longer chain of redirects, or one that leaves http and https, is treated as a failed
+    // download.
     static constexpr int kMaxRedirects = 20;
 
     explicit C_NSURLConnectionWrapper(QObject* parent = nullptr);
