@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QTimer>
 
 namespace zirn {
 
@@ -26,8 +27,13 @@ bool isTransportError(QNetworkReply::NetworkError error)
 } // namespace
 
 C_NSURLConnectionWrapper::C_NSURLConnectionWrapper(QObject* parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+    : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_deadline(new QTimer(this))
 {
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (m_connection)
+            finish(std::nullopt);
+    });
     // A server that asks for credentials gets none, and the download fails.
     connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
             [this](QNetworkReply* reply, QAuthenticator*) {
@@ -62,6 +68,7 @@ void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
         m_userAgent = userAgent;
     m_postData = postData;
     m_redirects = 0;
+    m_deadline->start(m_timeLimitMs);
     send(QUrl(url));
 }
 
@@ -161,6 +168,7 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
 
 void C_NSURLConnectionWrapper::finish(const std::optional<QByteArray>& body)
 {
+    m_deadline->stop();
     dropConnection();
     if (!body)
         m_data = QByteArray();

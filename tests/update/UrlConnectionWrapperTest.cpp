@@ -122,6 +122,8 @@ TEST(UrlConnectionWrapper, FailuresAreDeliveredAsNothing)
     HttpTestServer server([&offWeb](const HttpTestServer::Request& r) {
         if (offWeb.contains(r.target))
             return HttpTestServer::reply(302, {}, "Location: " + offWeb.value(r.target) + "\r\n");
+        if (r.target == "/endless-headers") // begun, never ended
+            return HttpTestServer::Response{"HTTP/1.1 200 OK\r\nX-Slow: ", false};
         if (r.target == "/fat-headers")
             return HttpTestServer::reply(
                 200, "ok", "X-Pad: " + QByteArray(C_NSURLConnectionWrapper::kMaxHeaderSize, 'h') + "\r\n");
@@ -146,16 +148,20 @@ TEST(UrlConnectionWrapper, FailuresAreDeliveredAsNothing)
     for (auto it = offWeb.begin(); it != offWeb.end(); ++it)
         EXPECT_FALSE(download(server, QString::fromLatin1(it.key())).has_value()) << it.key().toStdString();
 
-    // Nobody listening.
+    // Nobody listening; a server that never ends its headers runs into the time limit.
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const quint16 port = closed.serverPort();
     closed.close();
-    C_NSURLConnectionWrapper wrapper;
-    Receiver receiver;
-    wrapper.Download(QStringLiteral("http://127.0.0.1:%1/").arg(port), &receiver, std::nullopt);
-    ASSERT_TRUE(test::waitFor([&] { return !receiver.results.isEmpty(); }));
-    EXPECT_FALSE(receiver.results.first().has_value());
+    for (const QString& url :
+         {QStringLiteral("http://127.0.0.1:%1/").arg(port), server.url("/endless-headers")}) {
+        C_NSURLConnectionWrapper wrapper;
+        wrapper.setTimeLimit(300);
+        Receiver receiver;
+        wrapper.Download(url, &receiver, std::nullopt);
+        ASSERT_TRUE(test::waitFor([&] { return !receiver.results.isEmpty(); }));
+        EXPECT_FALSE(receiver.results.first().has_value());
+    }
 }
 
 TEST(UrlConnectionWrapper, ADelegateWithoutTheMessageHearsNothingAndTheWrapperIsReusable)
