@@ -9,11 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zirn {
 
@@ -62,25 +63,28 @@ int QtDesktopServices::runCriticalAlert(const Alert& alert)
 bool QtDesktopServices::runNotice(const QString& title, const QString& message, const QString& defaultButton,
                                   const QString& alternateButton)
 {
-    // A dialog of our own rather than a message box: a long text scrolls, so that the notice
-    // and its buttons always fit the screen.
+    // A dialog of our own rather than a message box: a long text scrolls and a long word
+    // wraps, so that the notice and its buttons always fit the screen.
     QDialog dialog(m_window);
     dialog.setWindowTitle(title);
+    const QScreen* screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(800, 600);
+    const int width = std::min(520, available.width() * 9 / 10);
+
     auto* heading = new QLabel(title, &dialog);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    auto* text = new QLabel(message);
-    for (QLabel* label : {heading, text}) {
-        label->setTextFormat(Qt::PlainText); // texts from the server are never markup
-        label->setWordWrap(true);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    auto* scroll = new QScrollArea(&dialog);
-    scroll->setWidget(text);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    heading->setTextFormat(Qt::PlainText); // texts from the server are never markup
+    heading->setWordWrap(true);
+    heading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long word is cut
+    auto* text = new QTextEdit(&dialog);
+    text->setReadOnly(true);
+    text->setPlainText(message);
+    text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text->setFrameShape(QFrame::NoFrame);
+    text->viewport()->setAutoFillBackground(false);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* yes = buttons->addButton(defaultButton, QDialogButtonBox::YesRole);
     buttons->addButton(alternateButton, QDialogButtonBox::NoRole);
@@ -92,18 +96,16 @@ bool QtDesktopServices::runNotice(const QString& title, const QString& message, 
     });
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(heading);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(text, 1);
     layout->addWidget(buttons);
 
-    const QScreen* screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableGeometry().size() : QSize(800, 600);
-    const int width = std::min(520, available.width() * 9 / 10);
+    // The text's own height, up to half the screen; beyond that it scrolls.
     const QMargins margins = layout->contentsMargins();
-    const int textWidth =
-        width - margins.left() - margins.right() - scroll->verticalScrollBar()->sizeHint().width();
-    scroll->setMinimumHeight(std::min(text->heightForWidth(textWidth), available.height() / 2));
-    dialog.setMaximumSize(available * 9 / 10);
-    dialog.resize(width, dialog.sizeHint().height());
+    text->document()->setTextWidth(width - margins.left() - margins.right() -
+                                   text->verticalScrollBar()->sizeHint().width());
+    const int textHeight = static_cast<int>(std::ceil(text->document()->size().height()));
+    text->setFixedHeight(std::min(textHeight, available.height() / 2));
+    dialog.setFixedWidth(width);
     dialog.exec();
     return chosen;
 }
