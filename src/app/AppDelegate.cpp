@@ -170,13 +170,22 @@ void AppDelegate::prepareSettingsFile()
     // Anything there, a file or a folder, is never replaced or changed.
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         return;
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    if (m_config.defaultSettingsFile.isEmpty() || !QFileInfo::exists(m_config.defaultSettingsFile))
+    // The user may put passwords into the file: folder and file are the user's alone.
+    Paths::makePrivateFolder(QFileInfo(target).absolutePath());
+    if (m_config.defaultSettingsFile.isEmpty())
         return;
-    if (QFile::copy(m_config.defaultSettingsFile, target)) {
-        // A copy from the program's resources is read-only; the user is meant to edit it.
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile source(m_config.defaultSettingsFile);
+    if (!source.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray content = source.readAll();
+    // NewOnly: a file that appeared meanwhile is not replaced either.
+    QFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return;
+    if (copy.write(content) != content.size() || !copy.flush()) {
+        copy.close();
+        copy.remove();
     }
 }
 

@@ -2,16 +2,20 @@
 
 #include "platform/Paths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace zirn {
 
@@ -94,6 +98,63 @@ Json toJson(const QVariant& value)
     }
 }
 
+// The program nests lists at most one level deep. A deeper document is no store of ours, and
+// the conversion above recurses once per level.
+constexpr int kMaxDepth = 64;
+
+// A missing, corrupt or too deeply nested file reads as an empty store.
+QVariantMap readStore(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    bool tooDeep = false;
+    const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t event, Json&) {
+        if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) &&
+            depth >= kMaxDepth)
+            tooDeep = true;
+        return !tooDeep;
+    };
+    const Json doc = Json::parse(bytes.begin(), bytes.end(), limitDepth, /*allow_exceptions=*/false);
+    if (tooDeep || !doc.is_object())
+        return {};
+    return fromJson(doc).toMap();
+}
+
+// An advisory lock on a file beside the store, held while the object lives. Every window of
+// the program is a process of its own, and each takes this lock around its read-modify-write.
+class StoreLock
+{
+public:
+    explicit StoreLock(const QString& storePath)
+        : m_fd(::open(QFile::encodeName(storePath + QStringLiteral(".lock")).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        if (m_fd < 0)
+            return;
+        while (::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+                return;
+            }
+        }
+    }
+    ~StoreLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+    }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
 } // namespace
 
 DefaultsStore::DefaultsStore(QString filePath) : m_filePath(std::move(filePath))
@@ -108,15 +169,8 @@ QString DefaultsStore::defaultLocation()
 
 void DefaultsStore::reload()
 {
-    m_values.clear();
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.readAll();
-    const Json doc = Json::parse(bytes.begin(), bytes.end(), nullptr, /*allow_exceptions=*/false);
-    if (!doc.is_object())
-        return;
-    m_values = fromJson(doc).toMap();
+    m_changed.clear();
+    m_values = readStore(m_filePath);
 }
 
 std::optional<QString> DefaultsStore::stringForKey(const QString& key) const
@@ -138,6 +192,7 @@ void DefaultsStore::setObject(const QVariant& value, const QString& key)
         m_values.insert(key, value);
     else
         m_values.remove(key);
+    m_changed.insert(key);
     if (m_batchDepth > 0)
         m_pending = true;
     else
@@ -158,13 +213,29 @@ void DefaultsStore::setInteger(qint64 value, const QString& key)
 bool DefaultsStore::synchronize()
 {
     m_pending = false;
-    const std::string text = toJson(m_values).dump(4, ' ', false, Json::error_handler_t::replace) + '\n';
-
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    m_lastWriteOk = false;
+    if (!Paths::makePrivateFolder(QFileInfo(m_filePath).absolutePath()))
+        return false;
+    const StoreLock lock(m_filePath);
+    if (!lock.held())
+        return false;
+    // What another window saved meanwhile stays; only the keys set here are changed.
+    QVariantMap merged = readStore(m_filePath);
+    for (const QString& key : std::as_const(m_changed)) {
+        if (const auto it = m_values.constFind(key); it != m_values.constEnd())
+            merged.insert(key, *it);
+        else
+            merged.remove(key);
+    }
+    const std::string text = toJson(merged).dump(4, ' ', false, Json::error_handler_t::replace) + '\n';
     QSaveFile file(m_filePath);
     m_lastWriteOk = file.open(QIODevice::WriteOnly) &&
                     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
                     file.write(text.data(), static_cast<qint64>(text.size())) >= 0 && file.commit();
+    if (m_lastWriteOk) {
+        m_values = std::move(merged);
+        m_changed.clear();
+    }
     return m_lastWriteOk;
 }
 

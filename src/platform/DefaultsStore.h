@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -18,7 +19,12 @@ namespace zirn {
 //
 // Every change is written at once (or at the end of a Batch), atomically (a new file renamed
 // over the old one), and the file is readable by its owner only: it holds the passwords. A
-// missing, empty or corrupt file reads as an empty store.
+// missing, empty, corrupt or absurdly deeply nested file reads as an empty store.
+//
+// Several windows, each a process of its own, share the file: a write takes an advisory lock
+// (flock on defaults.json.lock), reads the file as it is now and changes only the keys that
+// were set through this object since its last write, so that what another window saved
+// meanwhile is kept.
 class DefaultsStore
 {
 public:
@@ -42,8 +48,9 @@ public:
     void setObject(const QVariant& value, const QString& key);
     void setInteger(qint64 value, const QString& key);
 
-    // Writes the store to disk now. True on success. Every setter already does this, so a
-    // caller needs it only to learn whether the last write reached the disk.
+    // Writes the keys set here to disk now, and takes in what others saved. True on success;
+    // on failure the keys stay pending for the next write. Every setter already does this,
+    // so a caller needs it only to learn whether the last write reached the disk.
     bool synchronize();
 
     // Reads the file again, dropping what is in memory.
@@ -68,6 +75,7 @@ private:
     bool m_pending = false;
     QString m_filePath;
     QVariantMap m_values;
+    QSet<QString> m_changed; // keys set or removed here and not yet written
     bool m_lastWriteOk = true;
 };
 

@@ -1,9 +1,12 @@
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <optional>
@@ -58,6 +61,26 @@ QString Paths::desktopFolder()
     if (desktop.isEmpty())
         return homeFolder() + QStringLiteral("/Desktop");
     return desktop;
+}
+
+QString Paths::defaultOutputFolder()
+{
+    const QString desktop = desktopFolder();
+    return QFileInfo(desktop).isDir() ? desktop : homeFolder();
+}
+
+bool Paths::makePrivateFolder(const QString& path)
+{
+    const QString absolute = QDir::cleanPath(QDir(path).absolutePath());
+    for (qsizetype slash = absolute.indexOf(u'/', 1);; slash = absolute.indexOf(u'/', slash + 1)) {
+        const QString part = slash < 0 ? absolute : absolute.first(slash);
+        // An existing folder may answer EACCES or EROFS rather than EEXIST.
+        if (::mkdir(QFile::encodeName(part).constData(), 0700) != 0 && !QFileInfo(part).isDir())
+            return false;
+        if (slash < 0)
+            break;
+    }
+    return QFileInfo(absolute).isDir();
 }
 
 QString Paths::loginName()

@@ -21,6 +21,15 @@ public:
     // The desktop folder as the desktop names it (XDG user-dirs), ~/Desktop otherwise.
     static QString desktopFolder();
 
+    // The built-in output folder: the desktop folder, or the home folder on systems and
+    // accounts that have no desktop folder.
+    static QString defaultOutputFolder();
+
+    // Creates path and every missing folder above it, each readable by its owner only: the
+    // settings file and the store hold passwords. Folders that exist are left as they are.
+    // True when path is a folder afterwards.
+    static bool makePrivateFolder(const QString& path);
+
     // The login name of the current user (the passwd entry, then $USER); empty if unknown.
     static QString loginName();
 

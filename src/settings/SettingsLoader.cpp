@@ -18,7 +18,7 @@ SettingsLoader::SettingsLoader(DefaultsStore& store, UserDefaults userDefaults)
 {}
 
 SettingsLoader::SettingsLoader(DefaultsStore& store)
-    : SettingsLoader(store, UserDefaults{Paths::loginName(), Paths::desktopFolder()})
+    : SettingsLoader(store, UserDefaults{Paths::loginName(), Paths::defaultOutputFolder()})
 {}
 
 std::optional<qint64> SettingsLoader::parseDecimalInteger(const QString& text)
@@ -95,7 +95,7 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
     loadTextSetting(s.Author, QStringLiteral("Author"), values, m_userDefaults.loginName);
     loadTextSetting(s.PasswordUser, QStringLiteral("UserPassword"), values, {});
     loadTextSetting(s.PasswordOwner, QStringLiteral("MasterPassword"), values, {});
-    loadTextSetting(s.OutputPath, QStringLiteral("Path"), values, m_userDefaults.desktopFolder);
+    loadTextSetting(s.OutputPath, QStringLiteral("Path"), values, m_userDefaults.outputFolder);
     loadTextSetting(s.OutputFileName, QStringLiteral("File"), values, {});
     loadTextSetting(s.PostAction, QStringLiteral("PostAction"), values, QStringLiteral("openFile"));
 

@@ -23,7 +23,7 @@ public:
     struct UserDefaults
     {
         QString loginName;
-        QString desktopFolder;
+        QString outputFolder; // the desktop folder, or the home folder where there is none
     };
 
     SettingsLoader(DefaultsStore& store, UserDefaults userDefaults);

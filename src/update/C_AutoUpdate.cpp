@@ -45,6 +45,18 @@ bool isTwoAsciiLetters(const QString& code)
     return true;
 }
 
+// The first maximum characters of text, the last of them an ellipsis when text is longer. A
+// surrogate pair is never split.
+QString elided(const QString& text, qsizetype maximum)
+{
+    if (text.size() <= maximum)
+        return text;
+    qsizetype cut = maximum - 1;
+    if (cut > 0 && text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.first(cut) + QChar(0x2026);
+}
+
 } // namespace
 
 C_AutoUpdate::C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServices& desktop,
@@ -212,7 +224,10 @@ void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
     if (compareVersions(*version, m_currentVersion) <= 0)
         return;
 
-    const bool yes = m_desktop.runNotice(*title, message, QCoreApplication::translate("Zirn", "Yes"),
+    // A server's text of any length must neither keep the window busy nor push the notice's
+    // buttons off the screen.
+    const bool yes = m_desktop.runNotice(elided(*title, kMaxNoticeTitle), elided(message, kMaxNoticeMessage),
+                                         QCoreApplication::translate("Zirn", "Yes"),
                                          QCoreApplication::translate("Zirn", "No"));
     if (!yes)
         return;

@@ -26,6 +26,10 @@ class C_AutoUpdate : public QObject, public DownloadFinishedDelegate
 
 public:
     static constexpr qint64 kWeekSeconds = 604800;
+    // The notice shows at most this much of the server's title and text; longer ones are
+    // cut and end in an ellipsis.
+    static constexpr qsizetype kMaxNoticeTitle = 200;
+    static constexpr qsizetype kMaxNoticeMessage = 4000;
 
     using Clock = std::function<QDateTime()>;
     using IdentifierSource = std::function<QString()>;

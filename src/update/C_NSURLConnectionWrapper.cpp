@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QTimer>
 
 namespace zirn {
 
@@ -26,8 +27,13 @@ bool isTransportError(QNetworkReply::NetworkError error)
 } // namespace
 
 C_NSURLConnectionWrapper::C_NSURLConnectionWrapper(QObject* parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+    : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_deadline(new QTimer(this))
 {
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (m_connection)
+            finish(std::nullopt);
+    });
     // A server that asks for credentials gets none, and the download fails.
     connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
             [this](QNetworkReply* reply, QAuthenticator*) {
@@ -62,6 +68,7 @@ void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
         m_userAgent = userAgent;
     m_postData = postData;
     m_redirects = 0;
+    m_deadline->start(m_timeLimitMs);
     send(QUrl(url));
 }
 
@@ -97,6 +104,13 @@ void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
     // A new response: whatever an earlier one delivered is dropped.
     m_responded = reply;
     m_data = QByteArray();
+    qint64 headerSize = 0;
+    for (const auto& [name, value] : reply->rawHeaderPairs())
+        headerSize += name.size() + value.size() + 4; // ": " and CRLF
+    if (headerSize > kMaxHeaderSize) {
+        finish(std::nullopt);
+        return;
+    }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > kMaxBodySize)
         finish(std::nullopt);
@@ -135,11 +149,16 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
     }
     const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
     if (isRedirect(status) && location.isValid()) {
-        if (++m_redirects > kMaxRedirects) {
+        const QUrl target = reply->url().resolved(location);
+        // Only to the web: a local file or resource must not pass for the server's answer, and
+        // opening a named pipe would block the window for good.
+        const QString scheme = target.scheme();
+        const bool web = scheme.compare(u"http", Qt::CaseInsensitive) == 0 ||
+                         scheme.compare(u"https", Qt::CaseInsensitive) == 0;
+        if (++m_redirects > kMaxRedirects || !web) {
             finish(std::nullopt);
             return;
         }
-        const QUrl target = reply->url().resolved(location);
         dropConnection();
         send(target);
         return;
@@ -149,6 +168,7 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
 
 void C_NSURLConnectionWrapper::finish(const std::optional<QByteArray>& body)
 {
+    m_deadline->stop();
     dropConnection();
     if (!body)
         m_data = QByteArray();

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QNetworkAccessManager;
+class QTimer;
 
 namespace zirn {
 
@@ -29,8 +30,9 @@ public:
 
 // Downloads the body of one URL asynchronously on the calling thread's event loop and hands
 // it to a delegate in one message. A body turns the request into a form POST. Redirects are
-// followed by the wrapper itself, with a fresh request of the same method, headers and body
-// for every target. No credentials are ever sent. One download at a time per wrapper.
+// followed by the wrapper itself, to http and https addresses only, with a fresh request of
+// the same method, headers and body for every target. No credentials are ever sent. One download at a time
+// per wrapper.
 class C_NSURLConnectionWrapper : public QObject
 {
     Q_OBJECT
@@ -38,7 +40,14 @@ class C_NSURLConnectionWrapper : public QObject
 public:
     // Bodies larger than this are treated as a failed download.
     static constexpr qint64 kMaxBodySize = 1024 * 1024;
-    // A longer chain of redirects is treated as a failed download.
+    // Response headers larger than this are treated as a failed download. The HTTP client
+    // reports headers only once it has taken them all in, so the time limit below is what
+    // bounds the work that a server sending endless headers can cause.
+    static constexpr qint64 kMaxHeaderSize = 64 * 1024;
+    // A download, redirects included, that has not ended after this long has failed.
+    static constexpr int kDefaultTimeLimitMs = 20000;
+    // A longer chain of redirects, or one that leaves http and https, is treated as a failed
+    // download.
     static constexpr int kMaxRedirects = 20;
 
     explicit C_NSURLConnectionWrapper(QObject* parent = nullptr);
@@ -62,6 +71,9 @@ public:
     QObject* pDelegate() const { return m_delegate; }
     void setPDelegate(QObject* delegate) { m_delegate = delegate; }
 
+    // For downloads started from now on.
+    void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
+
 private:
     void send(const QUrl& url);
     void onResponse(QNetworkReply* reply);
@@ -80,6 +92,8 @@ private:
     QPointer<QObject> m_delegate;
     QNetworkReply* m_responded = nullptr; // the reply whose response emptied the buffer
     int m_redirects = 0;
+    QTimer* m_deadline;
+    int m_timeLimitMs = kDefaultTimeLimitMs;
 };
 
 } // namespace zirn

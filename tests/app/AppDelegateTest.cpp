@@ -25,6 +25,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
+
+#include <sys/stat.h>
 
 using namespace zirn;
 
@@ -291,6 +294,14 @@ TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
     ASSERT_TRUE(QFileInfo::exists(config.settingsFile));
     EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(QStringLiteral(":/zirn/Zirn.ini")));
     EXPECT_TRUE(QFileInfo(config.settingsFile).isWritable());
+    // It may hold passwords: the file and its folder are the user's alone.
+    for (const auto& [path, mode] :
+         {std::pair{config.settingsFile, 0600u}, std::pair{QFileInfo(config.settingsFile).path(), 0700u}}) {
+        struct stat info
+        {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode) << path.toStdString();
+    }
 
     // An existing file, even an empty one, and a folder of that name are left alone.
     TearDown();

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zirn;
 
@@ -90,8 +93,14 @@ TEST(DefaultsStore, UnknownKeysAndHandWrittenValuesAreKept)
 
 TEST(DefaultsStore, CorruptOrEmptyFileReadsAsEmpty)
 {
-    for (const QByteArray& content : {QByteArray(), QByteArray("{not json"), QByteArray("[1, 2]"),
-                                      QByteArray("\x00\xff\xfe", 3), QByteArray("\"text\"")}) {
+    // A hostile file nested 100,000 levels deep must not take the stack with it.
+    const QByteArray deepObject =
+        QByteArray("{\"a\":").repeated(100000) + "1" + QByteArray("}").repeated(100000);
+    const QByteArray deepList =
+        "{\"a\":" + QByteArray("[").repeated(100000) + QByteArray("]").repeated(100000) + "}";
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("{not json"), QByteArray("[1, 2]"), QByteArray("\x00\xff\xfe", 3),
+          QByteArray("\"text\""), deepObject, deepList}) {
         const QString path = freshPath("corrupt");
         QDir().mkpath(QFileInfo(path).path());
         ASSERT_TRUE(test::writeFile(path, content));
@@ -112,9 +121,59 @@ TEST(DefaultsStore, FileIsOwnerOnlyAndWrittenAtomically)
     {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    // No temporary files are left beside it.
-    const QStringList entries = QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden);
-    EXPECT_EQ(entries, QStringList{QStringLiteral("mode.json")});
+    ASSERT_EQ(::stat(QFile::encodeName(dir).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    // No temporary files are left beside it, only the lock that writers share.
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("mode.json"), QStringLiteral("mode.json.lock")}));
+}
+
+TEST(DefaultsStore, WindowsSavingAtOnceKeepEachOthersKeys)
+{
+    // Two store objects on one file stand for two windows that loaded it at the same time.
+    const QString path = freshPath("shared");
+    DefaultsStore a(path);
+    DefaultsStore b(path);
+    a.setObject(QStringLiteral("A"), QStringLiteral("Title"));
+    a.setObject(QStringLiteral("gone"), QStringLiteral("Subject"));
+    b.setObject(QStringLiteral("2024-01-01 00:00:00 +0000"), QStringLiteral("LastAutoUpdateCheck"));
+    a.setObject(QVariant(), QStringLiteral("Subject"));
+    {
+        const DefaultsStore::Batch batch(b);
+        b.setInteger(1, QStringLiteral("AllowPrint"));
+    }
+    const DefaultsStore merged(path);
+    EXPECT_EQ(merged.stringForKey(QStringLiteral("Title")), QStringLiteral("A"));
+    EXPECT_FALSE(merged.objectForKey(QStringLiteral("Subject")).isValid());
+    EXPECT_TRUE(merged.stringForKey(QStringLiteral("LastAutoUpdateCheck")).has_value());
+    EXPECT_EQ(merged.objectForKey(QStringLiteral("AllowPrint")).toLongLong(), 1);
+
+    // Real processes writing at the same moment: the lock keeps every key of every writer.
+    constexpr int kWriters = 4;
+    constexpr int kWrites = 25;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            DefaultsStore own(path);
+            for (int i = 0; i < kWrites; ++i)
+                own.setInteger(i, QStringLiteral("W%1-%2").arg(w).arg(i));
+            ::_exit(own.synchronize() ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const DefaultsStore after(path);
+    for (int w = 0; w < kWriters; ++w)
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(after.objectForKey(QStringLiteral("W%1-%2").arg(w).arg(i)).toLongLong(), i)
+                << w << ' ' << i;
+    EXPECT_EQ(after.stringForKey(QStringLiteral("Title")), QStringLiteral("A"));
 }
 
 TEST(DefaultsStore, FailedWriteIsReportedAndKeepsMemory)

@@ -186,6 +186,36 @@ TEST_F(SettingsLoaderTest, TildeExpansionOfPath)
     EXPECT_EQ(load("").OutputPath, home + QStringLiteral("/Saved"));
 }
 
+TEST_F(SettingsLoaderTest, BuiltInFolderIsHomeWithoutDesktop)
+{
+    // Only the built-in default falls back; a folder from the file or the store stays as given.
+    const QString home = QDir::homePath();
+    const struct
+    {
+        bool desktopExists;
+        const char* ini;
+        const char* saved;
+        QString expected;
+    } cases[] = {
+        {false, "", nullptr, home},
+        {true, "", nullptr, home + QStringLiteral("/Desktop")},
+        {false, "[Values]\nPath = ~/Missing\n", nullptr, home + QStringLiteral("/Missing")},
+        {false, "", "/nowhere", QStringLiteral("/nowhere")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        QDir(home + QStringLiteral("/Desktop")).removeRecursively();
+        if (c.desktopExists) {
+            ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Desktop")));
+        }
+        store->setObject(c.saved ? QVariant(QString::fromUtf8(c.saved)) : QVariant(), QStringLiteral("Path"));
+        Settings s;
+        SettingsLoader(*store).loadSettings(s, Ini::parse(QString::fromUtf8(c.ini)));
+        EXPECT_EQ(s.OutputPath, c.expected);
+    }
+    QDir(home + QStringLiteral("/Desktop")).removeRecursively();
+}
+
 TEST_F(SettingsLoaderTest, SavesExactlyTheThirteenKeys)
 {
     Settings s;

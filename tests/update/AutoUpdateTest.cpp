@@ -171,6 +171,34 @@ TEST_F(AutoUpdateTest, YesOpensOnlyWebPages)
     EXPECT_EQ(desktop.notices.size(), 6);
 }
 
+TEST_F(AutoUpdateTest, OversizedServerTextsAreElided)
+{
+    const QString ellipsis(QChar(0x2026));
+    const QString emoji = QStringLiteral("\U0001F600"); // two UTF-16 units
+    const struct
+    {
+        QString title;
+        QString info;
+        QString shownTitle;
+        QString shownInfo;
+    } cases[] = {
+        {QString(200, u't'), QString(4000, u'i'), QString(200, u't'), QString(4000, u'i')},
+        {QString(201, u't'), QString(950000, u'i'), QString(199, u't') + ellipsis,
+         QString(3999, u'i') + ellipsis},
+        // A character outside the basic plane is never cut in half.
+        {QString(198, u't') + emoji + QStringLiteral("tail"), QString(), QString(198, u't') + ellipsis,
+         QString()},
+    };
+    for (const auto& c : cases) {
+        body = "<update><version>9</version><application>" + c.title.toUtf8() + "</application><info><en>" +
+               c.info.toUtf8() + "</en></info><help>https://x/</help></update>";
+        ASSERT_TRUE(check(true));
+        ASSERT_FALSE(desktop.notices.isEmpty());
+        EXPECT_EQ(desktop.notices.last().title, c.shownTitle);
+        EXPECT_EQ(desktop.notices.last().message, c.shownInfo);
+    }
+}
+
 TEST_F(AutoUpdateTest, LanguageChoiceAndFallback)
 {
     store->setObject(QVariantList{QStringLiteral("de-DE"), QStringLiteral("en")},

@@ -3,9 +3,13 @@
 #include "HttpTestServer.h"
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QTcpServer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace zirn;
 using test::HttpTestServer;
@@ -104,7 +108,25 @@ TEST(UrlConnectionWrapper, OnlyTheLastResponseOfAConnectionIsDelivered)
 
 TEST(UrlConnectionWrapper, FailuresAreDeliveredAsNothing)
 {
-    HttpTestServer server([](const HttpTestServer::Request& r) {
+    // Redirects away from the web fail at once; a named pipe is never opened, so nothing blocks.
+    const QString fifo = test::freshFolder(QStringLiteral("wrapper")) + QStringLiteral("/pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QHash<QByteArray, QByteArray> offWeb = {
+        {"/to-file", "file:///etc/passwd"},
+        {"/to-zero", "file:///dev/zero"},
+        {"/to-fifo", QUrl::fromLocalFile(fifo).toEncoded()},
+        {"/to-qrc", "qrc:/zirn/Zirn.ini"},
+        {"/to-data", "data:text/xml,%3Cupdate/%3E"},
+        {"/to-ftp", "ftp://127.0.0.1/update.xml"},
+    };
+    HttpTestServer server([&offWeb](const HttpTestServer::Request& r) {
+        if (offWeb.contains(r.target))
+            return HttpTestServer::reply(302, {}, "Location: " + offWeb.value(r.target) + "\r\n");
+        if (r.target == "/endless-headers") // begun, never ended
+            return HttpTestServer::Response{"HTTP/1.1 200 OK\r\nX-Slow: ", false};
+        if (r.target == "/fat-headers")
+            return HttpTestServer::reply(
+                200, "ok", "X-Pad: " + QByteArray(C_NSURLConnectionWrapper::kMaxHeaderSize, 'h') + "\r\n");
         if (r.target == "/auth")
             return HttpTestServer::reply(401, "who are you", "WWW-Authenticate: Basic realm=\"zirn\"\r\n");
         if (r.target == "/huge")
@@ -122,17 +144,24 @@ TEST(UrlConnectionWrapper, FailuresAreDeliveredAsNothing)
     EXPECT_FALSE(download(server, "/loop").has_value());
     EXPECT_FALSE(download(server, "/cut").has_value());
     EXPECT_FALSE(download(server, "/hangup").has_value());
+    EXPECT_FALSE(download(server, "/fat-headers").has_value());
+    for (auto it = offWeb.begin(); it != offWeb.end(); ++it)
+        EXPECT_FALSE(download(server, QString::fromLatin1(it.key())).has_value()) << it.key().toStdString();
 
-    // Nobody listening.
+    // Nobody listening; a server that never ends its headers runs into the time limit.
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const quint16 port = closed.serverPort();
     closed.close();
-    C_NSURLConnectionWrapper wrapper;
-    Receiver receiver;
-    wrapper.Download(QStringLiteral("http://127.0.0.1:%1/").arg(port), &receiver, std::nullopt);
-    ASSERT_TRUE(test::waitFor([&] { return !receiver.results.isEmpty(); }));
-    EXPECT_FALSE(receiver.results.first().has_value());
+    for (const QString& url :
+         {QStringLiteral("http://127.0.0.1:%1/").arg(port), server.url("/endless-headers")}) {
+        C_NSURLConnectionWrapper wrapper;
+        wrapper.setTimeLimit(300);
+        Receiver receiver;
+        wrapper.Download(url, &receiver, std::nullopt);
+        ASSERT_TRUE(test::waitFor([&] { return !receiver.results.isEmpty(); }));
+        EXPECT_FALSE(receiver.results.first().has_value());
+    }
 }
 
 TEST(UrlConnectionWrapper, ADelegateWithoutTheMessageHearsNothingAndTheWrapperIsReusable)
