@@ -10,8 +10,9 @@ class MainWindow;
 
 namespace zirn {
 
-// The program's only window, as the interface description lays it out. It has no logic of
-// its own: AppDelegate finds its controls by name and does all of its work.
+// The program's only window, as the interface description lays it out. AppDelegate finds its
+// controls by name and does all of its work; the window itself only gives Return and Escape
+// the meaning they have in every dialog: Create and Cancel.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -20,7 +21,12 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    bool dialogIsUp() const;
+
     std::unique_ptr<Ui::MainWindow> m_ui;
 };
 
