@@ -99,6 +99,10 @@
         <translation>Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen.</translation>
     </message>
     <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
         <source>Creating the PDF file…</source>
         <translation>Die PDF-Datei wird erstellt …</translation>
     </message>

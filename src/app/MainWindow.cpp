@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <algorithm>
 #include <limits>
@@ -20,8 +21,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
     // QLineEdit silently cuts text at 32,767 characters; keywords or a title pasted from a long
     // document must reach the PDF whole.
     for (QLineEdit* field : {m_ui->fileName, m_ui->title, m_ui->subject, m_ui->keywords, m_ui->author,
-                             m_ui->passwordUser, m_ui->passwordOwner})
+                             m_ui->passwordUser, m_ui->passwordOwner}) {
         field->setMaxLength(std::numeric_limits<int>::max());
+        // The field's clear button would reach a screen reader as a button without a name.
+        for (QToolButton* clear : field->findChildren<QToolButton*>())
+            clear->setAccessibleName(QCoreApplication::translate("Zirn", "Clear"));
+    }
 
     // Ctrl+Tab is the tab widget's own; Ctrl+PgDown and Ctrl+PgUp step through the tabs as in
     // browsers and most other programs, even from the pop-up, which would take PgDown itself.

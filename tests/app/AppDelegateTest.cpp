@@ -529,10 +529,12 @@ TEST_F(AppDelegateTest, KeyboardAndScreenReader)
             }
         }
 
-        // Every control has a name; the path is a group named by its caption with the folder
-        // as its value, its components buttons named by their folders; the links are links.
+        // Every control has a name, the fields' clear buttons included; the path is a group named by its
+        // caption with the folder as its value, its components buttons named by their folders; the links are
+        // links.
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            if ((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy()) {
+            if (((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy()) ||
+                qobject_cast<QAbstractButton*>(control)) {
                 EXPECT_FALSE(
                     QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
                     << control->objectName().toStdString();
