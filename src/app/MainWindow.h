@@ -11,8 +11,9 @@ class MainWindow;
 namespace zirn {
 
 // The program's only window, as the interface description lays it out. AppDelegate finds its
-// controls by name and does all of its work; the window itself only gives Return and Escape
-// the meaning they have in every dialog: Create and Cancel.
+// controls by name and does all of its work. The window itself only makes it work from the
+// keyboard: Return and Escape mean Create and Cancel, as in every dialog, Ctrl+PgDown and
+// Ctrl+PgUp step through the tabs, and its text fields take text of any length.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
