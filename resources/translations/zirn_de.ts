@@ -4,8 +4,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
+        <source>F&amp;older</source>
+        <translation>&amp;Ordner</translation>
     </message>
     <message>
         <source>Zirn PDF Writer on the web</source>
@@ -23,48 +23,48 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>PDF File</source>
-        <translation>PDF-Datei</translation>
+        <source>PDF &amp;File</source>
+        <translation>PDF-&amp;Datei</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Titel</translation>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
     </message>
     <message>
-        <source>Subject</source>
-        <translation>Thema</translation>
+        <source>&amp;Subject</source>
+        <translation>T&amp;hema</translation>
     </message>
     <message>
-        <source>Keywords</source>
-        <translation>Stichwörter</translation>
+        <source>&amp;Keywords</source>
+        <translation>&amp;Stichwörter</translation>
     </message>
     <message>
-        <source>Author</source>
-        <translation>Autor</translation>
+        <source>&amp;Author</source>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
-        <source>Use 128-bit encryption</source>
-        <translation>128-Bit-Verschlüsselung verwenden</translation>
+        <source>Use 128-bit &amp;encryption</source>
+        <translation>128-Bit-&amp;Verschlüsselung verwenden</translation>
     </message>
     <message>
-        <source>User password for limited access</source>
-        <translation>Benutzerkennwort für eingeschränkten Zugriff</translation>
+        <source>&amp;User password for limited access</source>
+        <translation>&amp;Benutzerkennwort für eingeschränkten Zugriff</translation>
     </message>
     <message>
-        <source>Master password for full control</source>
-        <translation>Master-Kennwort für vollen Zugriff</translation>
+        <source>&amp;Master password for full control</source>
+        <translation>&amp;Master-Kennwort für vollen Zugriff</translation>
     </message>
     <message>
-        <source>Allow printing</source>
-        <translation>Drucken erlauben</translation>
+        <source>Allow &amp;printing</source>
+        <translation>&amp;Drucken erlauben</translation>
     </message>
     <message>
-        <source>Allow &apos;copy and paste&apos;</source>
-        <translation>„Kopieren und Einfügen“ erlauben</translation>
+        <source>Allow &apos;&amp;copy and paste&apos;</source>
+        <translation>„&amp;Kopieren und Einfügen“ erlauben</translation>
     </message>
     <message>
-        <source>Automatically check for updates</source>
-        <translation>Automatisch nach Aktualisierungen suchen</translation>
+        <source>Automatically check for &amp;updates</source>
+        <translation>&amp;Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>General</source>
@@ -79,8 +79,8 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>After PDF Creation</source>
-        <translation>Nach der PDF-Erstellung</translation>
+        <source>&amp;After PDF Creation</source>
+        <translation>&amp;Nach der PDF-Erstellung</translation>
     </message>
     <message>
         <source>Open Created File</source>
@@ -97,6 +97,10 @@
     <message>
         <source>You can adjust much more settings in the Zirn.ini.</source>
         <translation>Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Creating the PDF file…</source>

@@ -114,24 +114,26 @@ void AppDelegate::applicationWillFinishLaunching()
 
 void AppDelegate::setFixedTexts()
 {
+    // The "&" marks each caption's access key (Alt+letter focuses its field or toggles its box);
+    // each language picks its own letters, distinct within a tab.
     Controls& c = m_controls;
     c.create->setText(QCoreApplication::translate("Zirn", "Create"));
     c.cancel->setText(QCoreApplication::translate("Zirn", "Cancel"));
-    c.fileNameInfo->setText(QCoreApplication::translate("Zirn", "PDF File"));
-    c.titleInfo->setText(QCoreApplication::translate("Zirn", "Title"));
-    c.subjectInfo->setText(QCoreApplication::translate("Zirn", "Subject"));
-    c.keywordsInfo->setText(QCoreApplication::translate("Zirn", "Keywords"));
-    c.authorInfo->setText(QCoreApplication::translate("Zirn", "Author"));
-    c.passwordEnable->setText(QCoreApplication::translate("Zirn", "Use 128-bit encryption"));
-    c.passwordUserInfo->setText(QCoreApplication::translate("Zirn", "User password for limited access"));
-    c.passwordOwnerInfo->setText(QCoreApplication::translate("Zirn", "Master password for full control"));
-    c.passwordAllowPrinting->setText(QCoreApplication::translate("Zirn", "Allow printing"));
-    c.passwordAllowCopyPaste->setText(QCoreApplication::translate("Zirn", "Allow 'copy and paste'"));
-    c.autoUpdateEnable->setText(QCoreApplication::translate("Zirn", "Automatically check for updates"));
+    c.fileNameInfo->setText(QCoreApplication::translate("Zirn", "PDF &File"));
+    c.titleInfo->setText(QCoreApplication::translate("Zirn", "&Title"));
+    c.subjectInfo->setText(QCoreApplication::translate("Zirn", "&Subject"));
+    c.keywordsInfo->setText(QCoreApplication::translate("Zirn", "&Keywords"));
+    c.authorInfo->setText(QCoreApplication::translate("Zirn", "&Author"));
+    c.passwordEnable->setText(QCoreApplication::translate("Zirn", "Use 128-bit &encryption"));
+    c.passwordUserInfo->setText(QCoreApplication::translate("Zirn", "&User password for limited access"));
+    c.passwordOwnerInfo->setText(QCoreApplication::translate("Zirn", "&Master password for full control"));
+    c.passwordAllowPrinting->setText(QCoreApplication::translate("Zirn", "Allow &printing"));
+    c.passwordAllowCopyPaste->setText(QCoreApplication::translate("Zirn", "Allow '&copy and paste'"));
+    c.autoUpdateEnable->setText(QCoreApplication::translate("Zirn", "Automatically check for &updates"));
     c.tabView->setTabText(0, QCoreApplication::translate("Zirn", "General"));
     c.tabView->setTabText(1, QCoreApplication::translate("Zirn", "Encryption"));
     c.tabView->setTabText(2, QCoreApplication::translate("Zirn", "Settings"));
-    c.postActionInfo->setText(QCoreApplication::translate("Zirn", "After PDF Creation"));
+    c.postActionInfo->setText(QCoreApplication::translate("Zirn", "&After PDF Creation"));
     c.postAction->addItem(QCoreApplication::translate("Zirn", "Open Created File"));
     c.postAction->addItem(QCoreApplication::translate("Zirn", "Do Nothing"));
 }

@@ -28,6 +28,9 @@ public:
 // text set later with setStringValue keeps the colour but not the underline until the next
 // setEnabled. Before any setEnabled the label takes the styling of its enabled state when it
 // is first shown.
+//
+// From the keyboard the label is a Tab stop with a focus frame, and Enter or Space acts as a
+// click; a screen reader sees a link named by its text, with a press action.
 class C_NSTextFieldWithLink : public QLabel
 {
     Q_OBJECT
@@ -48,7 +51,7 @@ public:
 
     // Plain text, as the label shows it.
     void setStringValue(const QString& text);
-    QString stringValue() const { return m_text; }
+    QString stringValue() const { return m_underlined ? m_text : QLabel::text(); }
 
     // Enables or disables the label and applies the link styling to its current text.
     void setEnabled(bool enabled);
@@ -56,11 +59,16 @@ public:
     // Whether the current text carries the underline.
     bool isUnderlined() const { return m_underlined; }
 
+    // What a single click does: nothing while disabled, else open the URL or tell the delegate.
+    void activate();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 

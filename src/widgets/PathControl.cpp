@@ -1,14 +1,63 @@
 #include "widgets/PathControl.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
 
 namespace zirn {
+
+namespace {
+
+// A component acts on Enter as on a click, like the buttons of a dialog (Space it knows).
+class ComponentButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+            event->accept();
+            click();
+            return;
+        }
+        QToolButton::keyPressEvent(event);
+    }
+};
+
+// The whole folder as the value of the group (and as its description, which AT-SPI carries
+// where it has no place for a text value), so that a screen reader need not piece it together
+// from the components.
+class PathControlAccessible : public QAccessibleWidget
+{
+public:
+    explicit PathControlAccessible(PathControl* control) : QAccessibleWidget(control, QAccessible::Grouping)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value || kind == QAccessible::Description)
+            return QDir::toNativeSeparators(static_cast<const PathControl*>(widget())->URL());
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("zirn::PathControl") && object && object->isWidgetType())
+        return new PathControlAccessible(static_cast<PathControl*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 PathControl::PathControl(QWidget* parent) : QWidget(parent), m_layout(new QHBoxLayout(this))
 {
@@ -20,7 +69,10 @@ PathControl::PathControl(QWidget* parent) : QWidget(parent), m_layout(new QHBoxL
     m_ellipsis->setEnabled(false);
     m_ellipsis->hide();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setFocusPolicy(Qt::NoFocus);
+    // Not a Tab stop itself (its components are), but its label's access key can focus it.
+    setFocusPolicy(Qt::ClickFocus);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(factoryInstalled)
 }
 
 void PathControl::setURL(const QString& path)
@@ -61,11 +113,12 @@ void PathControl::rebuild()
             m_separators.append(separator);
             m_layout->addWidget(separator);
         }
-        auto* button = new QToolButton(this);
+        auto* button = new ComponentButton(this);
         const QString name = QFileInfo(folder).fileName();
         button->setText(name.isEmpty() ? folder : name);
         button->setToolTip(QDir::toNativeSeparators(folder));
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::TabFocus); // styles may leave tool buttons out of the Tab chain
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         if (i == m_components.size() - 1)
             button->setIcon(icons.icon(QFileIconProvider::Folder));
@@ -78,6 +131,12 @@ void PathControl::rebuild()
         m_layout->addWidget(button);
     }
     m_layout->addStretch(1);
+    // New buttons join the end of the window's focus chain; Tab must meet them where they are shown.
+    QWidget* previous = this;
+    for (QToolButton* button : std::as_const(m_buttons)) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
     fitToWidth();
     updateGeometry();
 }
@@ -108,6 +167,17 @@ void PathControl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     fitToWidth();
+}
+
+void PathControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    for (qsizetype i = m_buttons.size() - 1; i >= 0; --i) {
+        if (m_buttons[i]->isVisible()) {
+            m_buttons[i]->setFocus(event->reason());
+            return;
+        }
+    }
 }
 
 QSize PathControl::sizeHint() const

@@ -12,8 +12,14 @@ class QToolButton;
 namespace zirn {
 
 // Shows a folder as its path components ("/ › home › alice › Desktop"), each a flat button.
-// A click on a component emits clicked(); clickedPathItem() then tells which folder it
-// stands for. When the components do not fit, the leading ones give way to "…".
+// A click on a component, or Enter or Space on the focused one, emits clicked();
+// clickedPathItem() then tells which folder it stands for. When the components do not fit,
+// the leading ones give way to "…".
+//
+// The components are Tab stops in the control's place of the window's focus chain; focus
+// given to the control itself (by its label's access key) goes on to the last component. A
+// screen reader sees a group named by the control's label, whose value is the whole path,
+// holding one button per component, named by its folder.
 class PathControl : public QWidget
 {
     Q_OBJECT
@@ -40,6 +46,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void rebuild();

@@ -9,6 +9,7 @@
 #include "update/C_AutoUpdate.h"
 #include "widgets/PathControl.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -90,6 +91,16 @@ protected:
     std::unique_ptr<AppDelegate> delegate;
 };
 
+// The path components the window shows, from the root down (the leading ones may give way).
+QList<QWidget*> shownComponents(const PathControl* path)
+{
+    QList<QWidget*> shown;
+    for (QToolButton* button : path->findChildren<QToolButton*>())
+        if (button->objectName().startsWith(QLatin1String("pathComponent")) && button->isVisible())
+            shown.append(button);
+    return shown;
+}
+
 struct German
 {
     German()
@@ -117,13 +128,13 @@ TEST_F(AppDelegateTest, FixedTextsInEnglishAndGerman)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zirn PDF Writer"));
     EXPECT_EQ(c().create->text(), QStringLiteral("Create"));
     EXPECT_EQ(c().cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(c().fileNameInfo->text(), QStringLiteral("PDF File"));
-    EXPECT_EQ(c().passwordEnable->text(), QStringLiteral("Use 128-bit encryption"));
-    EXPECT_EQ(c().passwordAllowCopyPaste->text(), QStringLiteral("Allow 'copy and paste'"));
+    EXPECT_EQ(c().fileNameInfo->text(), QStringLiteral("PDF &File"));
+    EXPECT_EQ(c().passwordEnable->text(), QStringLiteral("Use 128-bit &encryption"));
+    EXPECT_EQ(c().passwordAllowCopyPaste->text(), QStringLiteral("Allow '&copy and paste'"));
     EXPECT_EQ(c().tabView->tabText(0), QStringLiteral("General"));
     EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Encryption"));
     EXPECT_EQ(c().tabView->tabText(2), QStringLiteral("Settings"));
-    EXPECT_EQ(c().postActionInfo->text(), QStringLiteral("After PDF Creation"));
+    EXPECT_EQ(c().postActionInfo->text(), QStringLiteral("&After PDF Creation"));
     ASSERT_EQ(c().postAction->count(), 2);
     EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Open Created File"));
     EXPECT_EQ(c().postAction->itemText(1), QStringLiteral("Do Nothing"));
@@ -140,7 +151,7 @@ TEST_F(AppDelegateTest, FixedTextsInEnglishAndGerman)
     EXPECT_EQ(c().create->text(), QStringLiteral("Erstellen"));
     EXPECT_EQ(c().cancel->text(), QStringLiteral("Abbrechen"));
     EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Verschlüsselung"));
-    EXPECT_EQ(c().passwordOwnerInfo->text(), QStringLiteral("Master-Kennwort für vollen Zugriff"));
+    EXPECT_EQ(c().passwordOwnerInfo->text(), QStringLiteral("&Master-Kennwort für vollen Zugriff"));
     EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Erstellte Datei öffnen"));
     EXPECT_EQ(c().autoUpdateInfo->text(), QStringLiteral("Letzte Prüfung: "));
     EXPECT_EQ(c().zirnIniLink->stringValue(),
@@ -452,4 +463,195 @@ TEST_F(AppDelegateTest, BusyWhileWriting)
     delegate->writeFinished();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(window->findChildren<QProgressDialog*>().isEmpty());
+}
+
+TEST_F(AppDelegateTest, KeyboardAndScreenReader)
+{
+    // Encryption on, so that the password fields take keys; no document, so that every Create
+    // ends in an alert and leaves the window open.
+    writeIni("UseEncryption = 1\nMasterPassword = m\n");
+    launch();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    // Return and keypad Enter press Create from a field of each tab, as a click does.
+    struct Press
+    {
+        int tab;
+        QWidget* field;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Press presses[] = {{0, c().title, Qt::Key_Return, Qt::NoModifier},
+                             {0, c().fileName, Qt::Key_Enter, Qt::KeypadModifier},
+                             {1, c().passwordOwner, Qt::Key_Return, Qt::NoModifier},
+                             {1, c().passwordAllowPrinting, Qt::Key_Enter, Qt::KeypadModifier},
+                             {2, c().postAction, Qt::Key_Return, Qt::NoModifier},
+                             {2, c().autoUpdateEnable, Qt::Key_Return, Qt::NoModifier}};
+    QTest::keyClicks(c().title, QStringLiteral(" typed"));
+    for (const Press& press : presses) {
+        c().tabView->setCurrentIndex(press.tab);
+        press.field->setFocus();
+        const qsizetype before = desktop.alerts.size();
+        QTest::keyClick(press.field, press.key, press.modifiers);
+        EXPECT_EQ(desktop.alerts.size(), before + 1) << press.field->objectName().toStdString();
+        EXPECT_EQ(delegate->settings().SelectedTab, press.tab);
+    }
+    EXPECT_EQ(desktop.alerts.last().message, QStringLiteral("Can't create PDF file."));
+    EXPECT_TRUE(delegate->settings().Title.endsWith(QStringLiteral(" typed")));
+
+    // Ctrl+Tab and Ctrl+PgDown step through the tabs.
+    c().tabView->setCurrentIndex(0);
+    QTest::keyClick(c().title, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(c().tabView->currentIndex(), 1);
+    QTest::keyClick(c().tabView->tabBar(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(c().tabView->currentIndex(), 2);
+
+    // Tab runs through each tab in the order it is drawn, path components and links included.
+    c().tabView->setCurrentIndex(0);
+    const QList<QWidget*> pages[] = {QList<QWidget*>{c().fileName} + shownComponents(c().path) +
+                                         QList<QWidget*>{c().title, c().subject, c().keywords, c().author},
+                                     {c().passwordEnable, c().passwordUser, c().passwordOwner,
+                                      c().passwordAllowPrinting, c().passwordAllowCopyPaste},
+                                     {c().postAction, c().autoUpdateEnable, c().zirnIniLink}};
+    for (int tab = 0; tab < 3; ++tab) {
+        c().tabView->setCurrentIndex(tab);
+        QList<QWidget*> expected = pages[tab];
+        expected += {c().link, c().cancel, c().create, c().tabView->tabBar()};
+        c().tabView->tabBar()->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> visited;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget());
+        }
+        EXPECT_EQ(visited, expected) << "tab " << tab;
+    }
+
+    // Enter or Space on a path component opens the folder chooser there; on a link, the link.
+    c().tabView->setCurrentIndex(0);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        desktop.folderStarts.clear();
+        QTest::keyClick(shownComponents(c().path).last(), key);
+        EXPECT_EQ(desktop.folderStarts, QStringList{root + QStringLiteral("/out")});
+        desktop.pendingFolderChoice(std::nullopt);
+    }
+    QTest::keyClick(c().link, Qt::Key_Return);
+    QTest::keyClick(c().zirnIniLink, Qt::Key_Space);
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(config.homeUrl)});
+    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+
+    // Access keys and screen readers, in English and in German.
+    const auto checkAccessKeysAndNames = [this](const QString& folder) {
+        for (int tab = 0; tab < c().tabView->count(); ++tab) {
+            c().tabView->setCurrentIndex(tab);
+            QWidget* page = c().tabView->widget(tab);
+            QList<QKeySequence> keys;
+            QList<QWidget*> captioned;
+            for (QLabel* label : page->findChildren<QLabel*>()) {
+                if (!label->buddy())
+                    continue;
+                const QKeySequence key = QKeySequence::mnemonic(label->text());
+                keys.append(key);
+                captioned.append(label->buddy());
+                c().tabView->tabBar()->setFocus();
+                QTest::keySequence(window.get(), key);
+                QWidget* expected =
+                    label->buddy() == c().path ? shownComponents(c().path).last() : label->buddy();
+                EXPECT_EQ(QApplication::focusWidget(), expected) << label->text().toStdString();
+            }
+            for (QCheckBox* box : page->findChildren<QCheckBox*>())
+                keys.append(QKeySequence::mnemonic(box->text()));
+            EXPECT_FALSE(keys.contains(QKeySequence())) << "tab " << tab;
+            EXPECT_EQ(QSet<QKeySequence>(keys.begin(), keys.end()).size(), keys.size()) << "tab " << tab;
+            for (QWidget* field : page->findChildren<QWidget*>()) {
+                if (qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) || field == c().path) {
+                    EXPECT_TRUE(captioned.contains(field)) << field->objectName().toStdString();
+                }
+            }
+        }
+
+        // Every control has a name, the fields' clear buttons included; the path is a group named by its
+        // caption with the folder as its value, its components buttons named by their folders; the links are
+        // links.
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy()) ||
+                qobject_cast<QAbstractButton*>(control)) {
+                EXPECT_FALSE(
+                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                    << control->objectName().toStdString();
+            }
+        }
+        QAccessibleInterface* path = QAccessible::queryAccessibleInterface(c().path);
+        EXPECT_EQ(path->role(), QAccessible::Grouping);
+        EXPECT_EQ(path->text(QAccessible::Name), folder);
+        EXPECT_EQ(path->text(QAccessible::Value), root + QStringLiteral("/out"));
+        c().tabView->setCurrentIndex(0);
+        ASSERT_FALSE(shownComponents(c().path).isEmpty());
+        QAccessibleInterface* leaf = QAccessible::queryAccessibleInterface(shownComponents(c().path).last());
+        EXPECT_EQ(leaf->role(), QAccessible::Button);
+        EXPECT_EQ(leaf->text(QAccessible::Name), QStringLiteral("out"));
+        for (C_NSTextFieldWithLink* link : {c().link, c().zirnIniLink}) {
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(link);
+            EXPECT_EQ(a11y->role(), QAccessible::Link);
+            EXPECT_EQ(a11y->text(QAccessible::Name), link->stringValue());
+            EXPECT_TRUE(
+                a11y->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+        // Password text: announced as such, and never read out.
+        for (QLineEdit* password : {c().passwordUser, c().passwordOwner}) {
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(password);
+            EXPECT_TRUE(a11y->state().passwordEdit);
+            EXPECT_FALSE(a11y->text(QAccessible::Value).contains(QLatin1Char('m')));
+        }
+    };
+    checkAccessKeysAndNames(QStringLiteral("Folder"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().link)->text(QAccessible::Name),
+              QStringLiteral("Zirn PDF Writer on the web"));
+
+    // While a dialog of the window is up (alert, folder chooser, progress), it has the keys alone.
+    {
+        QProgressDialog busy(window.get());
+        busy.show();
+        const qsizetype before = desktop.alerts.size();
+        QTest::keyClick(c().title, Qt::Key_Return);
+        QTest::keyClick(c().title, Qt::Key_Escape);
+        EXPECT_EQ(desktop.alerts.size(), before);
+        EXPECT_TRUE(window->isVisible());
+    }
+
+    // Escape does what Cancel does.
+    const qsizetype before = desktop.alerts.size();
+    QTest::keyClick(c().title, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(desktop.alerts.size(), before);
+
+    TearDown();
+    German german;
+    launch();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    checkAccessKeysAndNames(QStringLiteral("Ordner"));
+}
+
+TEST_F(AppDelegateTest, LongFieldsReachTheRecordWhole)
+{
+    // QLineEdit's own limit would cut each at 32,767 characters.
+    writeIni("");
+    launch();
+    const std::pair<QLineEdit*, QString Settings::*> fields[] = {
+        {c().fileName, &Settings::OutputFileName},
+        {c().title, &Settings::Title},
+        {c().subject, &Settings::Subject},
+        {c().keywords, &Settings::Keywords},
+        {c().author, &Settings::Author},
+        {c().passwordUser, &Settings::PasswordUser},
+        {c().passwordOwner, &Settings::PasswordOwner}};
+    char16_t letter = u'a';
+    for (const auto& [field, member] : fields)
+        field->setText(QString(40000, QChar(letter++)));
+    QTest::keyClick(c().keywords, Qt::Key_Return);
+    for (const auto& [field, member] : fields) {
+        const QString stored = delegate->settings().*member;
+        EXPECT_EQ(stored.size(), member == &Settings::OutputFileName ? 40004 : 40000)
+            << field->objectName().toStdString();
+        EXPECT_EQ(stored.left(40000), field->text());
+    }
 }
