@@ -32,7 +32,11 @@ std::vector<char32_t> decodeUtf8(std::string_view text)
     std::vector<char32_t> out;
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        const size_t length = lead < 0x80         ? 1
+                              : (lead >> 5) == 6  ? 2
+                              : (lead >> 4) == 14 ? 3
+                              : (lead >> 3) == 30 ? 4
+                                                  : 0;
         if (length == 0 || i + length > text.size()) {
             ++i;
             continue;
@@ -78,17 +82,17 @@ void appendUtf8(std::string& out, char32_t c)
 // ("Invoice\u202Efdp.exe"). Joiners stay: several scripts and emoji need them.
 bool dropped(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
 }
 
 // Extensions that applications put into job titles; a version number such as "v1.2" is not one.
 bool isDocumentExtension(std::string extension)
 {
     static constexpr std::string_view known[] = {
-        "pdf",  "ps",  "eps", "txt", "text", "md",   "rtf", "odt", "ott", "ods",  "odp", "odg", "doc", "docx",
-        "xls",  "xlsx", "ppt", "pptx", "html", "htm", "xhtml", "xml", "svg", "png", "jpg", "jpeg", "gif", "tif",
-        "tiff", "bmp", "webp", "csv", "tex", "dvi", "epub"};
+        "pdf", "ps",   "eps", "txt",  "text", "md",   "rtf",  "odt", "ott",   "ods", "odp", "odg",
+        "doc", "docx", "xls", "xlsx", "ppt",  "pptx", "html", "htm", "xhtml", "xml", "svg", "png",
+        "jpg", "jpeg", "gif", "tif",  "tiff", "bmp",  "webp", "csv", "tex",   "dvi", "epub"};
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return std::find(std::begin(known), std::end(known), extension) != std::end(known);
@@ -119,8 +123,8 @@ std::string spoolNameFromTitle(std::string_view title)
     name = trimBlanks(name);
     while (!name.empty() && name.front() == '.')
         name = trimBlanks(name.substr(1));
-    if (const size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0 &&
-                                           isDocumentExtension(name.substr(dot + 1)))
+    if (const size_t dot = name.rfind('.');
+        dot != std::string::npos && dot > 0 && isDocumentExtension(name.substr(dot + 1)))
         name = trimBlanks(name.substr(0, dot));
     constexpr size_t limit = 200;
     if (name.size() > limit) {
@@ -400,7 +404,8 @@ bool startInSessionOf(const char* program, const std::string& pdf, const Account
     mode_t mask = 022;
     while (const dirent* entry = ::readdir(proc)) {
         const std::string pid = entry->d_name;
-        struct stat info {};
+        struct stat info
+        {};
         if (pid.find_first_not_of("0123456789") != std::string::npos || pid == std::to_string(::getpid()) ||
             ::stat(("/proc/" + pid).c_str(), &info) != 0 || info.st_uid != account.uid)
             continue;
@@ -439,7 +444,8 @@ bool startInSessionOf(const char* program, const std::string& pdf, const Account
         ::_exit(127);
     }
     int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -486,7 +492,8 @@ int run(int argc, char** argv, const char* program)
 
     std::vector<char> buffer(1 << 16);
     size_t filled = 0;
-    for (ssize_t got; filled < 5 && (got = ::read(input, buffer.data() + filled, buffer.size() - filled)) > 0;)
+    for (ssize_t got;
+         filled < 5 && (got = ::read(input, buffer.data() + filled, buffer.size() - filled)) > 0;)
         filled += static_cast<size_t>(got);
     if (filled < 5 || std::memcmp(buffer.data(), "%PDF-", 5) != 0) {
         log(LOG_ERR, "job %s refused: its data is not a PDF document", job.c_str());
@@ -500,14 +507,16 @@ int run(int argc, char** argv, const char* program)
         return BackendCancel;
     }
     const int folder = ::open(spool.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat info {};
+    struct stat info
+    {};
     if (folder < 0 || ::fstat(folder, &info) != 0 || info.st_uid != account.uid) {
         log(LOG_ERR, "job %s: %s is not a folder of %s", job.c_str(), spool.c_str(), account.name.c_str());
         return BackendCancel;
     }
 
     std::string temp = ".zirn-job-" + job + "-" + std::to_string(::getpid()) + ".part";
-    const int out = ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int out =
+        ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     bool written = out >= 0 && writeAll(out, buffer.data(), filled);
     for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
         written = got > 0 ? writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
@@ -526,7 +535,8 @@ int run(int argc, char** argv, const char* program)
         temp = applyPageRanges(folder, temp, options);
     const auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(title));
     if (!name) {
-        log(LOG_ERR, "job %s: cannot name the file in %s: %s", job.c_str(), spool.c_str(), std::strerror(errno));
+        log(LOG_ERR, "job %s: cannot name the file in %s: %s", job.c_str(), spool.c_str(),
+            std::strerror(errno));
         ::unlinkat(folder, temp.c_str(), 0);
         return BackendCancel;
     }

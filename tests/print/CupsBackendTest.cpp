@@ -31,11 +31,15 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
         {"Quarterly Report", "Quarterly Report"},
         {"/home/ann/Report.docx", "Report"},
         {"Report.PDF", "Report"},
-        {"Archive.tar.pdf", "Archive.tar"},      // one extension only
-        {"Release v1.2", "Release v1.2"},        // not a document extension
+        {"Archive.tar.pdf", "Archive.tar"}, // one extension only
+        {"Release v1.2", "Release v1.2"},   // not a document extension
         {"Tab\there\nand line", "Tab here and line"},
-        {"Bell\x07 and \x7F" "del", "Bell and del"},
-        {"Invoice \xE2\x80\xAE" "fdp.exe", "Invoice fdp.exe"}, // direction override
+        {"Bell\x07 and \x7F"
+         "del",
+         "Bell and del"},
+        {"Invoice \xE2\x80\xAE"
+         "fdp.exe",
+         "Invoice fdp.exe"}, // direction override
         {"Grüße, 日本語 & Ελληνικά: (v2)!", "Grüße, 日本語 & Ελληνικά: (v2)!"},
         {"..hidden.txt", "hidden"},
         {" . ", "Untitled"},
@@ -122,7 +126,8 @@ protected:
     void SetUp() override
     {
         if (::getuid() != 0)
-            GTEST_SKIP() << "runs the backend as CUPS does, as root, for a user made for the test; run as root";
+            GTEST_SKIP()
+                << "runs the backend as CUPS does, as root, for a user made for the test; run as root";
         char pattern[] = "/tmp/zirn-backend-XXXXXX";
         root = ::mkdtemp(pattern);
         fs::permissions(root, fs::perms(0755));
@@ -146,12 +151,14 @@ protected:
     }
     uid_t ownerOf(const fs::path& path) const
     {
-        struct stat info {};
+        struct stat info
+        {};
         return ::lstat(path.c_str(), &info) == 0 ? info.st_uid : 0;
     }
     unsigned modeOf(const fs::path& path) const
     {
-        struct stat info {};
+        struct stat info
+        {};
         return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
     }
 
@@ -169,9 +176,9 @@ TEST_F(BackendAsRoot, RefusesWhatIsNotAnOrdinaryUsersPdf)
         std::string user, data;
     } refused[] = {
         {"root", pdf},
-        {"daemon", pdf},                       // a system account
+        {"daemon", pdf}, // a system account
         {"nosuchuser-zirn", pdf},
-        {user, "#!/bin/sh\ntouch /tmp/x\n"},   // not a PDF
+        {user, "#!/bin/sh\ntouch /tmp/x\n"}, // not a PDF
         {user, ""},
     };
     for (const auto& job : refused) {
@@ -215,12 +222,14 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
 
 TEST_F(BackendAsRoot, AppliesPageRangesWithQpdf)
 {
-    const fs::path three = root / "three.pdf", sample = std::string(ZIRN_SOURCE_DIR) + "/resources/sample.pdf";
+    const fs::path three = root / "three.pdf",
+                   sample = std::string(ZIRN_SOURCE_DIR) + "/resources/sample.pdf";
     const std::string make = "qpdf --empty --pages " + sample.string() + " " + sample.string() + " " +
                              sample.string() + " -- " + three.string();
     ASSERT_EQ(std::system(make.c_str()), 0);
     ASSERT_EQ(runBackend(user, "Pages", readAll(three), "copies=1 page-ranges=2-3"), 0);
-    const std::string count = "test \"$(qpdf --show-npages '" + (home / "PDF" / "Pages.pdf").string() + "')\" = 2";
+    const std::string count =
+        "test \"$(qpdf --show-npages '" + (home / "PDF" / "Pages.pdf").string() + "')\" = 2";
     EXPECT_EQ(std::system(count.c_str()), 0);
     EXPECT_EQ(names(home / "PDF"), std::vector<std::string>{"Pages.pdf"}); // no temporary file left
 }
