@@ -22,7 +22,8 @@ local_file="$scratch/apparmor.d/local/usr.sbin.cupsd"
 "$parser" --skip-kernel-load --skip-cache --skip-read-cache --base "$scratch/apparmor.d" \
     -I "$scratch/apparmor.d" "$scratch/apparmor.d/usr.sbin.cupsd"
 # The rule is really there, for the backend's own path.
-"$parser" --preprocess --base "$scratch/apparmor.d" -I "$scratch/apparmor.d" \
-    "$scratch/apparmor.d/usr.sbin.cupsd" 2>/dev/null | grep -q "^ *profile zirn_backend" ||
+expanded=$("$parser" --preprocess --base "$scratch/apparmor.d" -I "$scratch/apparmor.d" \
+    "$scratch/apparmor.d/usr.sbin.cupsd" 2>/dev/null)
+grep -q "^ *profile zirn_backend" <<<"$expanded" ||
     { echo "FAILED: the backend's profile is missing" >&2; exit 1; }
 echo "The cupsd profile with the backend's rule compiles."
