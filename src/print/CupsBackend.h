@@ -1,0 +1,37 @@
+#pragma once
+
+// The backend of the "Zirn PDF Writer" print queue. CUPS runs it as root (its file is
+// root:root 0700) with the job arguments; it drops to the printing user before it touches
+// anything of theirs, stores the job's PDF unchanged in ~/PDF and starts the program on it
+// in that user's desktop session. Plain C++ and POSIX on purpose: it runs as root.
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace zirn::print {
+
+// Exit statuses CUPS understands (cups/backend.h): a cancelled job leaves the queue running,
+// so one user's refused or failed job never stops printing for everybody.
+constexpr int BackendOk = 0;
+constexpr int BackendCancel = 5;
+
+// The spool file's name (without ".pdf") from the job title as the user sees it: a leading
+// path, control characters, bidirectional overrides, invalid UTF-8 and one trailing document
+// extension go; blanks, letters of every script, digits and punctuation stay; no leading dot;
+// at most 200 bytes, cut between characters; "Untitled" when nothing is left.
+std::string spoolNameFromTitle(std::string_view title);
+
+// The "page-ranges" option of the CUPS option string ("copies=1 page-ranges=2-3,7-"), as a
+// qpdf page range for a document of pageCount pages ("2-3,7-9"): ranges past the end are
+// clipped or dropped. Empty when the option is absent, malformed or selects no page.
+std::string qpdfPageRanges(std::string_view options, int pageCount);
+
+// UID_MIN from a login.defs file: the first uid of ordinary accounts; 1000 when the file
+// does not say.
+uid_t firstUserUid(const char* loginDefs);
+
+// The whole backend: argv as CUPS passes it; program is the desktop program to start.
+int run(int argc, char** argv, const char* program);
+
+} // namespace zirn::print
