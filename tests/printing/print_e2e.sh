@@ -35,7 +35,7 @@ cleanup() {
     [[ -n "$cupsd_pid" ]] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
     userdel "$user" 2>/dev/null
     userdel "$other" 2>/dev/null
-    rm -rf "$scratch" /tmp/zirn-print-test
+    rm -rf "$scratch" /tmp/zirn-print-test "/tmp/runtime-$user"
 }
 trap cleanup EXIT
 
