@@ -14,7 +14,7 @@ runs=${1:-3}
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target zirn-bench-make-large zirn-pdf-writer >/dev/null
-program=$PWD/build/src/zirn-pdf-writer
+program=$PWD/build/src/app/zirn-pdf-writer
 
 work=$PWD/build/bench-data
 mkdir -p "$work"

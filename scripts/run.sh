@@ -15,7 +15,7 @@ zirn_install_packages "${ZIRN_PACKAGES[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target zirn-pdf-writer
-program="$PWD/build/src/zirn-pdf-writer"
+program="$PWD/build/src/app/zirn-pdf-writer"
 
 document=${1:-resources/sample.pdf}
 [[ -f "$document" ]] || { echo "No such document: $document" >&2; exit 1; }

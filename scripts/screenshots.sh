@@ -29,7 +29,7 @@ INI
     printf '{"LastAutoUpdateCheck": "%s"}\n' "$(date -u '+%Y-%m-%d %H:%M:%S +0000')" \
         > "$home/.config/org.zirn.PDFWriter/defaults.json"
     HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash -c "'$PWD/build/src/zirn-pdf-writer' '$work/spool$1/Quarterly Report.pdf' & pid=\$!; sleep 2;
+        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$work/spool$1/Quarterly Report.pdf' & pid=\$!; sleep 2;
                  import -window root -crop 560x380+0+0 '$PWD/docs/$2'; kill \$pid" 2>/dev/null
     echo "docs/$2"
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pdf/CreationWindow.h"
-#include "platform/DesktopServices.h"
+#include "core/pdf/CreationWindow.h"
+#include "core/DesktopServices.h"
 
 #include <QList>
 #include <QString>

@@ -1,14 +1,14 @@
 #include "app/AppDelegate.h"
 
 #include "BuildConfig.h"
-#include "pdf/DocumentIntake.h"
-#include "pdf/PdfCreator.h"
-#include "platform/DefaultsStore.h"
-#include "platform/DesktopServices.h"
-#include "platform/Paths.h"
-#include "settings/SettingsLoader.h"
-#include "update/C_AutoUpdate.h"
-#include "widgets/PathControl.h"
+#include "core/pdf/DocumentIntake.h"
+#include "core/pdf/PdfCreator.h"
+#include "core/DefaultsStore.h"
+#include "core/DesktopServices.h"
+#include "core/Paths.h"
+#include "core/settings/SettingsLoader.h"
+#include "core/update/C_AutoUpdate.h"
+#include "gui/widgets/PathControl.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "pdf/CreationWindow.h"
-#include "platform/OutputFile.h"
-#include "settings/Settings.h"
-#include "widgets/C_NSTextFieldWithLink.h"
+#include "core/OutputFile.h"
+#include "core/pdf/CreationWindow.h"
+#include "core/settings/Settings.h"
+#include "gui/widgets/C_NSTextFieldWithLink.h"
 
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,7 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMainWindow;
+
 class QProgressDialog;
 class QPushButton;
 class QTabWidget;

@@ -1,4 +1,4 @@
-#include "platform/ApplicationLoop.h"
+#include "app/ApplicationLoop.h"
 
 int main(int argc, char** argv)
 {

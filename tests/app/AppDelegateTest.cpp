@@ -3,11 +3,11 @@
 #include "PdfFixtures.h"
 #include "Recorders.h"
 #include "TestSupport.h"
-#include "app/MainWindow.h"
-#include "platform/ApplicationLoop.h"
-#include "platform/DefaultsStore.h"
-#include "update/C_AutoUpdate.h"
-#include "widgets/PathControl.h"
+#include "gui/MainWindow.h"
+#include "app/ApplicationLoop.h"
+#include "core/DefaultsStore.h"
+#include "core/update/C_AutoUpdate.h"
+#include "gui/widgets/PathControl.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,0 +1,254 @@
+#include "core/pdf/PdfCreator.h"
+
+#include "BuildConfig.h"
+#include "core/pdf/CreationWindow.h"
+#include "core/DesktopServices.h"
+#include "core/Paths.h"
+#include "core/settings/Settings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+namespace zirn {
+
+namespace {
+
+bool existsAt(const QString& path)
+{
+    // Anything counts, a folder too; a broken link leads nowhere and counts as free.
+    return QFileInfo::exists(path);
+}
+
+QString appendComponent(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(u'/'))
+        return folder + name;
+    return folder + u'/' + name;
+}
+
+} // namespace
+
+PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
+    : m_desktop(desktop), m_window(window)
+{}
+
+QString PdfCreator::creatorStamp()
+{
+    return QStringLiteral("%1 [%2] [%3]")
+        .arg(QStringLiteral("Zirn PDF Writer"), QStringLiteral(ZIRN_VERSION), QStringLiteral(ZIRN_HOME_URL));
+}
+
+QString PdfCreator::outputFolder(const Settings& settings)
+{
+    if (settings.OutputPath.isEmpty())
+        return Paths::desktopFolder();
+    return Paths::expandTilde(settings.OutputPath);
+}
+
+quint32 PdfCreator::grantedPermissions(const Settings& settings)
+{
+    quint32 bits = 0;
+    if (settings.UserAccessPermissions > 0)
+        bits = static_cast<quint32>(settings.UserAccessPermissions & 0xFFFFFFFF);
+    if (settings.AllowPrint != 0)
+        bits |= 2u;
+    if (settings.AllowCopyPaste != 0)
+        bits |= 16u;
+    return bits;
+}
+
+QString PdfCreator::numberedLocation(const QString& folder, const QString& fileName)
+{
+    const QString base = Paths::deletingPathExtension(fileName);
+    for (quint64 n = 1;; ++n) {
+        const QString candidate = appendComponent(folder, QStringLiteral("%1 %2.pdf").arg(base).arg(n));
+        if (!existsAt(candidate))
+            return candidate;
+    }
+}
+
+bool PdfCreator::confirmOverwrite(const Settings& settings, const QString& location)
+{
+    if (!existsAt(location))
+        return true;
+    if (settings.Silent != 0)
+        return false;
+    return askOverwrite(location);
+}
+
+bool PdfCreator::askOverwrite(const QString& location)
+{
+    Alert question;
+    question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
+                           .arg(QFileInfo(location).fileName());
+    question.detail = QCoreApplication::translate("Zirn", "Do you want to overwrite this file?");
+    question.buttons = {QCoreApplication::translate("Zirn", "Overwrite"),
+                        QCoreApplication::translate("Zirn", "Cancel")};
+    return m_desktop.runCriticalAlert(question) == 0;
+}
+
+QString PdfCreator::failureReason(const FileFailure& failure)
+{
+    switch (failure.error) {
+    case 0:
+        return failure.message;
+    case ENOENT:
+        return QCoreApplication::translate("Zirn", "The folder does not exist.");
+    case ENOTDIR:
+        return QCoreApplication::translate("Zirn", "A part of the folder's path is not a folder.");
+    case EISDIR:
+        return QCoreApplication::translate("Zirn", "A folder of that name is in the way.");
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate("Zirn", "The disk is full.");
+    case EFBIG:
+        return QCoreApplication::translate("Zirn", "The file is too large.");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("Zirn", "Permission denied.");
+    case EROFS:
+        return QCoreApplication::translate("Zirn", "The disk is read-only.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(failure.error));
+    }
+}
+
+PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location, const QString& reason)
+{
+    // The path stays first and as it is; the reason follows on a line of its own.
+    if (settings.Silent == 0)
+        m_desktop.runCriticalAlert({QCoreApplication::translate("Zirn", "Can't create PDF file."),
+                                    reason.isEmpty() ? location : location + u'\n' + reason,
+                                    {}});
+    return {};
+}
+
+PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
+                                        bool replaceConfirmed, FileFailure& failure)
+{
+    const QString folder = outputFolder(settings);
+    for (;;) {
+        // Only the replace policy, or the user's answer, puts the file over another.
+        if ((settings.Overwrite != 0 && settings.Overwrite != 2) || replaceConfirmed) {
+            if (output.replace(location))
+                return Placement::Placed;
+            failure = output.failure();
+            return Placement::Failed;
+        }
+        switch (output.claim(location)) {
+        case OutputFile::Placed::Done:
+            return Placement::Placed;
+        case OutputFile::Placed::Failed:
+            failure = output.failure();
+            return Placement::Failed;
+        case OutputFile::Placed::Taken:
+            break;
+        }
+        // Taken since it was chosen (another Create at the same time): the policy again.
+        if (settings.Overwrite == 2) {
+            location = numberedLocation(folder, settings.OutputFileName);
+        } else if (settings.Silent != 0 || !askOverwrite(location)) {
+            return Placement::Declined;
+        } else {
+            replaceConfirmed = true;
+        }
+    }
+}
+
+PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
+{
+    // 1. Output location.
+    const QString folder = outputFolder(settings);
+    QString location = appendComponent(folder, settings.OutputFileName);
+
+    // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
+    bool replaceConfirmed = false;
+    if (settings.Overwrite == 0) {
+        replaceConfirmed = existsAt(location);
+        if (!confirmOverwrite(settings, location))
+            return {};
+    } else if (settings.Overwrite == 2) {
+        location = numberedLocation(folder, settings.OutputFileName);
+    }
+
+    // 3. The input document; its absence is reported after the encryption checks.
+    const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile);
+
+    // 4. Document information. An input without an information dictionary gets one: what the
+    // user typed and saw saved must not be dropped because the producer wrote none.
+    if (document)
+        document->setDocumentInfo({.title = settings.Title,
+                                   .subject = settings.Subject,
+                                   .keywords = settings.Keywords,
+                                   .author = settings.Author,
+                                   .creator = creatorStamp(),
+                                   .metadataDate = QDateTime::currentDateTime()});
+
+    // 5. and 6. Protected or plain output.
+    std::optional<PdfProtection> protection;
+    if (settings.UseEncryption != 0) {
+        if (settings.PasswordOwner.isEmpty()) {
+            m_desktop.runCriticalAlert(
+                {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}});
+            m_window.showMasterPassword();
+            return {};
+        }
+        // Revision 4 stores passwords in PDFDocEncoding: a letter it lacks would make a
+        // file that no password opens.
+        if (!PdfDocument::canEncodePassword(settings.PasswordOwner) ||
+            !PdfDocument::canEncodePassword(settings.PasswordUser)) {
+            m_desktop.runCriticalAlert(
+                {QCoreApplication::translate("Zirn",
+                                             "The passwords can only contain letters of Western European "
+                                             "languages, digits and common punctuation."),
+                 {},
+                 {}});
+            m_window.showMasterPassword();
+            return {};
+        }
+        protection =
+            PdfProtection{settings.PasswordUser, settings.PasswordOwner, grantedPermissions(settings)};
+    }
+    if (!document) {
+        return fail(
+            settings, location,
+            settings.InputFile.isEmpty()
+                ? QCoreApplication::translate("Zirn", "There is no document to convert.")
+                : QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable."));
+    }
+    // Leftovers of writes that were cut off in earlier runs.
+    OutputFile::removeStale(folder);
+    FileFailure failure;
+    m_window.writeStarted();
+    std::unique_ptr<OutputFile> output = OutputFile::create(folder, failure);
+    bool written =
+        output && document->write(
+                      *output, protection, [this](int percent) { m_window.writeProgress(percent); }, failure);
+    if (written && !output->sync()) {
+        failure = output->failure();
+        written = false;
+    }
+    m_window.writeFinished();
+    if (written) {
+        const Placement placement = place(*output, settings, location, replaceConfirmed, failure);
+        // Declined, or Silent, when asked again: stopped without a message.
+        if (placement == Placement::Declined)
+            return {};
+        written = placement == Placement::Placed;
+    }
+    output.reset();
+    if (!written)
+        return fail(settings, location, failureReason(failure));
+
+    // 7. After the write.
+    if (settings.PostAction == QLatin1String("openFile"))
+        m_desktop.openFile(location);
+    m_window.closeWindow();
+    return {Outcome::Written, location};
+}
+
+} // namespace zirn

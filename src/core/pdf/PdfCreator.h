@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/pdf/PdfDocument.h"
+
+#include <QString>
+
+namespace zirn {
+
+class CreationWindow;
+class DesktopServices;
+class Settings;
+
+// Writes the output file of one Create from the settings record: the output location and
+// the policy for a taken name, the document information with the creator stamp, the
+// protection, the post action and the messages. Reads the record only.
+class PdfCreator
+{
+public:
+    enum class Outcome {
+        Written, // the post action ran and the window was closed
+        Stopped, // nothing was written; the window stays open
+    };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::Stopped;
+        QString outputPath; // where the file was written; empty when stopped
+    };
+
+    PdfCreator(DesktopServices& desktop, CreationWindow& window);
+
+    Result createPdf(const Settings& settings);
+
+    // "Zirn PDF Writer [<version>] [<home page>]"
+    static QString creatorStamp();
+
+    // The output folder: OutputPath with a leading "~" expanded; the desktop folder when
+    // OutputPath is empty.
+    static QString outputFolder(const Settings& settings);
+
+    // The granted permission bits: UserAccessPermissions (ignored when negative), with 2
+    // added for AllowPrint and 16 for AllowCopyPaste.
+    static quint32 grantedPermissions(const Settings& settings);
+
+    // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
+    static QString numberedLocation(const QString& folder, const QString& fileName);
+
+    // The reason of a failure as the second line of the failure message: our own words for
+    // the usual system errors, the system's text for the rest, the PDF library's message
+    // as it is.
+    static QString failureReason(const FileFailure& failure);
+
+private:
+    bool confirmOverwrite(const Settings& settings, const QString& location);
+    bool askOverwrite(const QString& location);
+    // Gives the written file its name by the policy for a taken name, asked again or
+    // numbered on when the name has been taken since it was chosen.
+    enum class Placement { Placed, Declined, Failed };
+    Placement place(OutputFile& output, const Settings& settings, QString& location, bool replaceConfirmed,
+                    FileFailure& failure);
+    Result fail(const Settings& settings, const QString& location, const QString& reason);
+
+    DesktopServices& m_desktop;
+    CreationWindow& m_window;
+};
+
+} // namespace zirn

@@ -1,0 +1,233 @@
+#include "core/pdf/PdfDocument.h"
+
+#include "core/pdf/XmpMetadata.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/Pipeline.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <qpdf/QUtil.hh>
+
+namespace zirn {
+
+struct PdfDocument::Members
+{
+    QPDF pdf;
+};
+
+namespace {
+
+// Thrown through the writer when the output file reports an error of its own.
+struct WriteAborted
+{};
+
+std::string pdfDocPassword(const QString& password)
+{
+    std::string encoded;
+    QUtil::utf8_to_pdf_doc(password.toStdString(), encoded);
+    return encoded;
+}
+
+// The writer's output into an OutputFile, in blocks. The writer calls this also from
+// destructors (the last block of an encrypted stream), where an exception would end the
+// program, so an error is only recorded: later data is dropped, and the write is stopped
+// from the progress report, a place where throwing is safe.
+class OutputPipeline : public Pipeline
+{
+public:
+    explicit OutputPipeline(OutputFile& output) : Pipeline("output file", nullptr), m_output(output) {}
+
+    void write(unsigned char const* data, size_t size) override
+    {
+        if (m_failed)
+            return;
+        if (m_buffer.size() + size > blockSize)
+            flush();
+        if (size >= blockSize)
+            put(data, size);
+        else
+            m_buffer.append(reinterpret_cast<const char*>(data), size);
+    }
+    void finish() override { flush(); }
+    bool failed() const { return m_failed; }
+
+private:
+    static constexpr size_t blockSize = 256 * 1024;
+
+    void flush()
+    {
+        put(reinterpret_cast<const unsigned char*>(m_buffer.data()), m_buffer.size());
+        m_buffer.clear();
+    }
+    void put(const unsigned char* data, size_t size)
+    {
+        if (!m_failed && size > 0 && !m_output.write(reinterpret_cast<const char*>(data), size))
+            m_failed = true;
+    }
+
+    OutputFile& m_output;
+    std::string m_buffer;
+    bool m_failed = false;
+};
+
+void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
+{
+    const quint32 bits = protection.permissions;
+    const qpdf_r3_print_e print = (bits & 2u) ? qpdf_r3p_full : (bits & 1u) ? qpdf_r3p_low : qpdf_r3p_none;
+    const std::string user = pdfDocPassword(protection.userPassword);
+    const std::string owner = pdfDocPassword(protection.ownerPassword);
+    writer.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(),
+                                             /*allow_accessibility=*/(bits & 32u) != 0,
+                                             /*allow_extract=*/(bits & 16u) != 0,
+                                             /*allow_assemble=*/(bits & 8u) != 0,
+                                             /*allow_annotate_and_form=*/(bits & 64u) != 0,
+                                             /*allow_form_filling=*/(bits & 128u) != 0,
+                                             /*allow_modify_other=*/(bits & 4u) != 0, print,
+                                             /*encrypt_metadata=*/false,
+                                             /*use_aes=*/true);
+}
+
+} // namespace
+
+PdfDocument::PdfDocument() : m(std::make_unique<Members>()) {}
+
+PdfDocument::~PdfDocument() = default;
+
+std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return nullptr;
+    try {
+        std::unique_ptr<PdfDocument> document(new PdfDocument);
+        QPDF& pdf = document->m->pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData(), "");
+        // A file that qpdf could only "recover" into something without a page tree is no PDF.
+        if (!pdf.getRoot().isDictionary())
+            return nullptr;
+        pdf.getAllPages();
+        return document;
+    } catch (const std::exception&) {
+        return nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+std::optional<DocumentInfo> PdfDocument::documentInfo() const
+{
+    try {
+        QPDFObjectHandle info = m->pdf.getTrailer().getKey("/Info");
+        if (!info.isDictionary())
+            return std::nullopt;
+        DocumentInfo result;
+        for (const std::string& name : info.getKeys()) {
+            QPDFObjectHandle value = info.getKey(name);
+            const QString entry = QString::fromStdString(name.substr(1));
+            if (value.isString())
+                result.insert(entry, QString::fromStdString(value.getUTF8Value()));
+            else
+                result.insert(entry, std::nullopt);
+        }
+        return result;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void PdfDocument::setDocumentInfo(const DocumentFields& fields)
+{
+    try {
+        // The dictionary is changed in place, so that every entry not named here stays the
+        // very object that was read.
+        QPDFObjectHandle trailer = m->pdf.getTrailer();
+        QPDFObjectHandle info = trailer.getKey("/Info");
+        if (!info.isDictionary()) {
+            info = m->pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            trailer.replaceKey("/Info", info);
+        }
+        const auto text = [](const QString& value) {
+            return QPDFObjectHandle::newUnicodeString(value.toStdString());
+        };
+        info.replaceKey("/Title", text(fields.title));
+        info.replaceKey("/Subject", text(fields.subject));
+        info.replaceKey("/Keywords", text(fields.keywords));
+        info.replaceKey("/Author", text(fields.author));
+        info.replaceKey("/Creator", text(fields.creator));
+    } catch (const std::exception&) {
+        // The dictionary stays as it was; the write that follows reports real trouble.
+    }
+    try {
+        QPDFObjectHandle metadata = m->pdf.getRoot().getKey("/Metadata");
+        if (!metadata.isStream())
+            return;
+        const std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_generalized);
+        const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
+                                static_cast<qsizetype>(data->getSize()));
+        // Stored unfiltered, as XMP usually is, so that tools which scan files for packets
+        // find it.
+        if (const std::optional<QByteArray> updated = updateXmpPacket(packet, fields))
+            metadata.replaceStreamData(updated->toStdString(), QPDFObjectHandle::newNull(),
+                                       QPDFObjectHandle::newNull());
+    } catch (const std::exception&) {
+        // Metadata that cannot be decoded is kept as it is.
+    }
+}
+
+bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& protection,
+                        const Progress& progress, FileFailure& failure)
+{
+    try {
+        OutputPipeline pipeline(output);
+        QPDFWriter writer(m->pdf);
+        writer.setOutputPipeline(&pipeline);
+        // The job is to stamp and protect the document, not to recompress it: compressing
+        // uncompressed images costs several times the whole write.
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
+        if (protection)
+            configureProtection(writer, *protection);
+        else
+            writer.setPreserveEncryption(false);
+        writer.registerProgressReporter(
+            std::make_shared<QPDFWriter::FunctionProgressReporter>([&pipeline, &progress](int percent) {
+                if (pipeline.failed())
+                    throw WriteAborted();
+                if (progress)
+                    progress(percent);
+            }));
+        writer.write();
+        pipeline.finish();
+        if (!pipeline.failed())
+            return true;
+        failure = output.failure();
+    } catch (const WriteAborted&) {
+        failure = output.failure();
+    } catch (const std::exception& e) {
+        failure = {0, QString::fromStdString(e.what())};
+    } catch (...) {
+        failure = {0, {}};
+    }
+    return false;
+}
+
+bool PdfDocument::write(const QString& path, const std::optional<PdfProtection>& protection,
+                        const Progress& progress)
+{
+    FileFailure failure;
+    const std::unique_ptr<OutputFile> output = OutputFile::create(QFileInfo(path).absolutePath(), failure);
+    return output && write(*output, protection, progress, failure) && output->sync() && output->replace(path);
+}
+
+bool PdfDocument::canEncodePassword(const QString& password)
+{
+    std::string encoded;
+    return QUtil::utf8_to_pdf_doc(password.toStdString(), encoded);
+}
+
+} // namespace zirn

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/OutputFile.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace zirn {
+
+// Document information entries by name without the slash ("Title", "Author", ...). A text
+// entry holds its decoded text; an entry of another kind (a number, a name, a dictionary)
+// holds nothing.
+using DocumentInfo = QMap<QString, std::optional<QString>>;
+
+// What a Create writes into the document's metadata: the four texts the user edits, the
+// creator stamp, and the time recorded as the date of the XMP metadata.
+struct DocumentFields
+{
+    QString title;
+    QString subject;
+    QString keywords;
+    QString author;
+    QString creator;
+    QDateTime metadataDate;
+};
+
+// Protection of a written file: AES with a 128-bit key (security handler revision 4).
+// permissions uses the bits 1 low-quality print, 2 full-quality print, 4 modify,
+// 8 assemble, 16 copy, 32 accessibility, 64 annotate, 128 fill in forms; other bits are
+// ignored. The metadata stream stays unencrypted so that indexers can read it.
+struct PdfProtection
+{
+    QString userPassword;
+    QString ownerPassword;
+    quint32 permissions = 0;
+};
+
+// One PDF file opened for rewriting, a small layer over qpdf. Pages, fonts, links,
+// bookmarks and forms are copied object by object; nothing is re-rendered. No exception
+// leaves this class: failures come back as nothing or false.
+class PdfDocument
+{
+public:
+    // Opens the file; nothing when it cannot be read as PDF (missing, empty, not a PDF, or
+    // protected by a user password that the empty password does not open). Damaged files
+    // that can be repaired are read.
+    static std::unique_ptr<PdfDocument> open(const QString& path);
+
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    // The information dictionary, or nothing when the document has none.
+    std::optional<DocumentInfo> documentInfo() const;
+
+    // Writes Title, Subject, Keywords, Author and Creator into the information dictionary as
+    // PDF text strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order
+    // mark), also when they are empty; a document without one gets a new dictionary. Every
+    // other entry stays the original object, so binary strings and names that are no UTF-8
+    // come back as they were. When the catalog carries XMP metadata, its title, description,
+    // keywords, creator, creator tool and metadata date are brought in step, and the rest of
+    // the packet is kept; a document without XMP gets none. Failures leave things as they were.
+    void setDocumentInfo(const DocumentFields& fields);
+
+    // Called with 0 to 100 while a write goes on.
+    using Progress = std::function<void(int)>;
+
+    // Writes the whole document into output, protected when protection is given and
+    // otherwise unencrypted (also when the input was encrypted). Streams are copied as they
+    // are, neither decoded nor compressed again (only encrypted). Writing stops at the first
+    // error; false then, with the reason in failure.
+    bool write(OutputFile& output, const std::optional<PdfProtection>& protection, const Progress& progress,
+               FileFailure& failure);
+
+    // The same into a new file that replaces whatever file is at path once it is complete.
+    bool write(const QString& path, const std::optional<PdfProtection>& protection,
+               const Progress& progress = {});
+
+    // Whether text can be a password of a revision 4 file, which stores passwords in
+    // PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example).
+    static bool canEncodePassword(const QString& password);
+
+private:
+    PdfDocument();
+    struct Members;
+    std::unique_ptr<Members> m;
+};
+
+} // namespace zirn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/settings/Ini.h"
+#include "core/settings/Settings.h"
+
+#include <QString>
+
+namespace zirn {
+
+class DefaultsStore;
+
+// The launch-time load and the Create-time save of the settings record.
+//
+// A field takes its value from, in this order: the settings file's section "Values"; the
+// value saved in the defaults store at the last Create (asked for explicitly by "{save}",
+// or used when the file does not name the key); a built-in default. A text field that
+// already holds text from the input document keeps it when the file does not name its key.
+class SettingsLoader
+{
+public:
+    // The built-in defaults that depend on the user. Filled from Paths by default; tests
+    // set their own.
+    struct UserDefaults
+    {
+        QString loginName;
+        QString outputFolder; // the desktop folder, or the home folder where there is none
+    };
+
+    SettingsLoader(DefaultsStore& store, UserDefaults userDefaults);
+    explicit SettingsLoader(DefaultsStore& store);
+
+    // Fills settings from the file at iniPath (missing or unreadable: as if it had no
+    // section "Values"), the store and the defaults. InputFile is never touched. When
+    // RememberEncryptionSettings ends up 0, the saved "UseEncryption" is reset to 0 first.
+    void loadSettings(Settings& settings, const QString& iniPath);
+    void loadSettings(Settings& settings, const IniSections& ini);
+
+    void loadTextSetting(QString& field, const QString& key, const IniSection& values,
+                         const QString& defaultValue) const;
+    void loadIntegerSetting(qint64& field, const QString& key, const IniSection& values) const;
+
+    // Stores the thirteen fields that the window edits: Title, Subject, Keywords, Author,
+    // SelectedTab, UseEncryption, AllowCopyPaste, AllowPrint, AutoUpdate, PostAction, Path,
+    // UserPassword, MasterPassword.
+    void saveSettings(const Settings& settings);
+
+    // "+7" and "007" are 7; no blanks, no fraction, no prefix, and it must fit 64 bits.
+    static std::optional<qint64> parseDecimalInteger(const QString& text);
+
+private:
+    DefaultsStore& m_store;
+    UserDefaults m_userDefaults;
+};
+
+} // namespace zirn

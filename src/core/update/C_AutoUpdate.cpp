@@ -1,0 +1,241 @@
+#include "core/update/C_AutoUpdate.h"
+
+#include "BuildConfig.h"
+#include "core/DefaultsStore.h"
+#include "core/DesktopServices.h"
+#include "core/update/C_SerialNumber.h"
+#include "core/update/UpdateDocument.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTimeZone>
+#include <QUrl>
+
+#include <unicode/datefmt.h>
+#include <unicode/locid.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+
+namespace zirn {
+
+namespace {
+
+const QString kLastCheckKey = QStringLiteral("LastAutoUpdateCheck");
+
+QString fromIcu(const icu::UnicodeString& text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
+
+icu::UnicodeString toIcu(const QString& text)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()),
+                              static_cast<int32_t>(text.size()));
+}
+
+bool isTwoAsciiLetters(const QString& code)
+{
+    if (code.size() != 2)
+        return false;
+    for (const QChar c : code)
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    return true;
+}
+
+// The first maximum characters of text, the last of them an ellipsis when text is longer. A
+// surrogate pair is never split.
+QString elided(const QString& text, qsizetype maximum)
+{
+    if (text.size() <= maximum)
+        return text;
+    qsizetype cut = maximum - 1;
+    if (cut > 0 && text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.first(cut) + QChar(0x2026);
+}
+
+} // namespace
+
+C_AutoUpdate::C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServices& desktop,
+                           QObject* parent)
+    : QObject(parent), m_wrapper(new C_NSURLConnectionWrapper(this)), m_xmlUrl(url),
+      m_currentVersion(QStringLiteral(ZIRN_VERSION)), m_store(store), m_desktop(desktop)
+{}
+
+QString C_AutoUpdate::formatTimestamp(const QDateTime& moment)
+{
+    return moment.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
+}
+
+std::optional<QDateTime> C_AutoUpdate::parseTimestamp(const QString& text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    icu::SimpleDateFormat format(icu::UnicodeString(u"yyyy-MM-dd HH:mm:ss ZZZ"), icu::Locale("en_US_POSIX"),
+                                 status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    format.setLenient(false);
+    const icu::UnicodeString input = toIcu(text);
+    icu::ParsePosition position(0);
+    const UDate date = format.parse(input, position);
+    if (position.getErrorIndex() >= 0 || position.getIndex() != input.length())
+        return std::nullopt;
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(date), QTimeZone::utc());
+}
+
+QString C_AutoUpdate::formatForDisplay(const QDateTime& moment, const QString& icuLocale)
+{
+    const icu::Locale locale(icuLocale.toUtf8().constData());
+    std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
+        static_cast<icu::DateFormat::EStyle>(icu::DateFormat::kMedium | icu::DateFormat::kRelative),
+        icu::DateFormat::kShort, locale));
+    if (!format)
+        return QLocale(icuLocale).toString(moment.toLocalTime(), QLocale::ShortFormat);
+    icu::UnicodeString text;
+    format->format(static_cast<UDate>(moment.toMSecsSinceEpoch()), text);
+    return fromIcu(text);
+}
+
+std::optional<QString> C_AutoUpdate::getLastUpdateCheck() const
+{
+    const auto stored = m_store.stringForKey(kLastCheckKey);
+    if (!stored)
+        return std::nullopt;
+    const auto moment = parseTimestamp(*stored);
+    if (!moment)
+        return std::nullopt;
+    const QString locale = m_displayLocale.isEmpty() ? QLocale().name() : m_displayLocale;
+    return formatForDisplay(*moment, locale);
+}
+
+QString C_AutoUpdate::languageCode() const
+{
+    QString first;
+    const QVariant preferred = m_store.objectForKey(QStringLiteral("AppleLanguages"));
+    if (preferred.isValid()) {
+        const QVariantList list = preferred.toList();
+        if (!list.isEmpty())
+            first = list.first().toString();
+    } else {
+        const QStringList languages = QLocale::system().uiLanguages();
+        if (!languages.isEmpty())
+            first = languages.first();
+    }
+    // The code goes into an XPath expression: only two ASCII letters may ever get there.
+    const QString code = first.left(2);
+    return isTwoAsciiLetters(code) ? code : QStringLiteral("en");
+}
+
+QString C_AutoUpdate::requestUrl() const
+{
+    const QString separator = m_xmlUrl.contains(u'?') ? QStringLiteral("&") : QStringLiteral("?");
+    const QString identifier = m_identifier ? m_identifier() : C_SerialNumber::getSerialNumber(4);
+    // Inserted as they are, without percent-encoding.
+    return QStringLiteral("%1%2v=%3&id=%4").arg(m_xmlUrl, separator, m_currentVersion, identifier);
+}
+
+void C_AutoUpdate::checkForUpdate(bool force)
+{
+    if (!force) {
+        if (const auto stored = m_store.stringForKey(kLastCheckKey)) {
+            if (const auto last = parseTimestamp(*stored)) {
+                const qint64 difference = now().toMSecsSinceEpoch() - last->toMSecsSinceEpoch();
+                // Less than a week ago, or in the future.
+                if (difference < kWeekSeconds * 1000)
+                    return;
+            }
+        }
+    }
+    m_wrapper->Download(requestUrl(), this, std::nullopt);
+}
+
+QString C_AutoUpdate::getStringFromXml(const UpdateDocument& document, const QString& pattern,
+                                       const QString& language)
+{
+    if (auto value = document.firstString(QString(pattern).replace(QStringLiteral("%1"), language)))
+        return *value;
+    if (auto value =
+            document.firstString(QString(pattern).replace(QStringLiteral("%1"), QStringLiteral("en"))))
+        return *value;
+    return QString();
+}
+
+int C_AutoUpdate::compareVersions(const QString& a, const QString& b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit() && a[i].unicode() < 128 && b[j].unicode() < 128) {
+            // Compare the two digit runs by value: skip leading zeros, then longer is larger,
+            // then digit by digit.
+            while (i < a.size() && a[i] == u'0')
+                ++i;
+            while (j < b.size() && b[j] == u'0')
+                ++j;
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA] >= u'0' && a[endA] <= u'9')
+                ++endA;
+            while (endB < b.size() && b[endB] >= u'0' && b[endB] <= u'9')
+                ++endB;
+            if (endA - i != endB - j)
+                return endA - i < endB - j ? -1 : 1;
+            for (; i < endA; ++i, ++j)
+                if (a[i] != b[j])
+                    return a[i] < b[j] ? -1 : 1;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j] ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
+void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
+{
+    if (!body)
+        return;
+    // Any completed response counts as a check, also an error page or an empty body.
+    m_store.setObject(formatTimestamp(now()), kLastCheckKey);
+
+    const QString language = languageCode();
+    const std::unique_ptr<UpdateDocument> document = UpdateDocument::parse(*body);
+    if (!document)
+        return;
+    const auto version = document->firstString(QStringLiteral("//update/version"));
+    if (!version)
+        return;
+    const auto title = document->firstString(QStringLiteral("//update/application"));
+    if (!title)
+        return;
+    const QString message = getStringFromXml(*document, QStringLiteral("//update/info/%1"), language);
+    const auto page = document->firstString(QStringLiteral("//update/help"));
+    if (!page)
+        return;
+    if (compareVersions(*version, m_currentVersion) <= 0)
+        return;
+
+    // A server's text of any length must neither keep the window busy nor push the notice's
+    // buttons off the screen.
+    const bool yes = m_desktop.runNotice(elided(*title, kMaxNoticeTitle), elided(message, kMaxNoticeMessage),
+                                         QCoreApplication::translate("Zirn", "Yes"),
+                                         QCoreApplication::translate("Zirn", "No"));
+    if (!yes)
+        return;
+    // Only web pages: a file, script or custom-handler address from the server opens nothing.
+    const QUrl url(page->trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (url.isValid() && !url.host().isEmpty() && (scheme == u"http" || scheme == u"https"))
+        m_desktop.openUrl(url);
+}
+
+} // namespace zirn

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/update/C_NSURLConnectionWrapper.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace zirn {
+
+class DefaultsStore;
+class DesktopServices;
+class UpdateDocument;
+
+// Finds out, at most once a week, whether a newer release exists and offers to open its
+// page. The request carries the running version and the machine identifier; the answer is
+// an XML update document. The time of the last completed download is kept under
+// "LastAutoUpdateCheck" in the store. Every failure is silent.
+class C_AutoUpdate : public QObject, public DownloadFinishedDelegate
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 kWeekSeconds = 604800;
+    // The notice shows at most this much of the server's title and text; longer ones are
+    // cut and end in an ellipsis.
+    static constexpr qsizetype kMaxNoticeTitle = 200;
+    static constexpr qsizetype kMaxNoticeMessage = 4000;
+
+    using Clock = std::function<QDateTime()>;
+    using IdentifierSource = std::function<QString()>;
+
+    // init: the update URL; the version is the build's version text.
+    C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServices& desktop,
+                 QObject* parent = nullptr);
+
+    // Starts a check unless force is off and the last completed check is less than a week
+    // old (or lies in the future). Returns once the request is on its way.
+    void checkForUpdate(bool force);
+
+    void DownloadFinished(const std::optional<QByteArray>& body) override;
+
+    // The string value of pattern with "%1" replaced by language, else by "en"; empty when
+    // neither matches.
+    static QString getStringFromXml(const UpdateDocument& document, const QString& pattern,
+                                    const QString& language);
+
+    // When the last check completed, in the user's locale (medium date with words such as
+    // "Today", short time); nothing when no check completed yet.
+    std::optional<QString> getLastUpdateCheck() const;
+
+    void setDelegate(QObject* delegate) { m_delegate = delegate; }
+    QObject* pDelegate() const { return m_delegate; }
+
+    C_NSURLConnectionWrapper* pNSURLConnectionWrapper() const { return m_wrapper; }
+    const QString& xmlUrl() const { return m_xmlUrl; }
+    void setXmlUrl(const QString& url) { m_xmlUrl = url; }
+    const QString& currentVersion() const { return m_currentVersion; }
+    void setCurrentVersion(const QString& version) { m_currentVersion = version; }
+
+    // Test seams: the clock, the identifier, the locale used for display.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    void setIdentifierSource(IdentifierSource source) { m_identifier = std::move(source); }
+    void setDisplayLocale(const QString& icuLocale) { m_displayLocale = icuLocale; }
+
+    // The request URL for the current fields and identifier.
+    QString requestUrl() const;
+
+    // The two-letter language code of the user's first preferred language: the store's
+    // "AppleLanguages" when present, else the system's UI languages. Anything that is not
+    // two ASCII letters gives "en".
+    QString languageCode() const;
+
+    // Numeric comparison: runs of digits by value, other characters by code. <0, 0, >0.
+    static int compareVersions(const QString& a, const QString& b);
+
+    // "2026-12-05 06:52:58 +0000" for the moment, in UTC.
+    static QString formatTimestamp(const QDateTime& moment);
+    // Parses with the pattern "yyyy-MM-dd HH:mm:ss ZZZ"; nothing when it does not match.
+    static std::optional<QDateTime> parseTimestamp(const QString& text);
+    // Formats with ICU in the given locale: medium relative date, short time.
+    static QString formatForDisplay(const QDateTime& moment, const QString& icuLocale);
+
+private:
+    QDateTime now() const { return m_clock ? m_clock() : QDateTime::currentDateTimeUtc(); }
+
+    C_NSURLConnectionWrapper* m_wrapper;
+    QString m_xmlUrl;
+    QString m_currentVersion;
+    QPointer<QObject> m_delegate;
+
+    DefaultsStore& m_store;
+    DesktopServices& m_desktop;
+    Clock m_clock;
+    IdentifierSource m_identifier;
+    QString m_displayLocale;
+};
+
+} // namespace zirn

@@ -1,0 +1,191 @@
+#include "core/update/C_NSURLConnectionWrapper.h"
+
+#include <QAuthenticator>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace zirn {
+
+namespace {
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// Errors below the HTTP layer: no complete response reached us.
+bool isTransportError(QNetworkReply::NetworkError error)
+{
+    const int code = error;
+    return (code >= 1 && code < 200) || (code >= 301 && code < 400) ||
+           error == QNetworkReply::AuthenticationRequiredError ||
+           error == QNetworkReply::ProxyAuthenticationRequiredError;
+}
+
+} // namespace
+
+C_NSURLConnectionWrapper::C_NSURLConnectionWrapper(QObject* parent)
+    : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_deadline(new QTimer(this))
+{
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (m_connection)
+            finish(std::nullopt);
+    });
+    // A server that asks for credentials gets none, and the download fails.
+    connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
+            [this](QNetworkReply* reply, QAuthenticator*) {
+                if (reply == m_connection)
+                    finish(std::nullopt);
+            });
+    connect(m_manager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
+            [this](const QNetworkProxy&, QAuthenticator*) {
+                if (m_connection)
+                    finish(std::nullopt);
+            });
+}
+
+C_NSURLConnectionWrapper::~C_NSURLConnectionWrapper()
+{
+    dropConnection();
+}
+
+void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
+                                        const std::optional<QString>& userAgent)
+{
+    Download(url, delegate, userAgent, std::nullopt);
+}
+
+void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
+                                        const std::optional<QString>& userAgent,
+                                        const std::optional<QByteArray>& postData)
+{
+    dropConnection();
+    m_delegate = delegate;
+    if (userAgent)
+        m_userAgent = userAgent;
+    m_postData = postData;
+    m_redirects = 0;
+    m_deadline->start(m_timeLimitMs);
+    send(QUrl(url));
+}
+
+QNetworkRequest C_NSURLConnectionWrapper::createRequestWithUserAgent(const QUrl& url) const
+{
+    QNetworkRequest request(url);
+    // Redirects are followed here, so that every target gets the same method and body.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    if (m_userAgent)
+        request.setRawHeader("User-Agent", m_userAgent->toUtf8());
+    if (m_postData) {
+        request.setRawHeader("Content-Length",
+                             QByteArray::number(static_cast<qulonglong>(m_postData->size())));
+        request.setRawHeader("Content-Type", "application/x-www-form-urlencoded");
+    }
+    return request;
+}
+
+void C_NSURLConnectionWrapper::send(const QUrl& url)
+{
+    const QNetworkRequest request = createRequestWithUserAgent(url);
+    QNetworkReply* reply = m_postData ? m_manager->post(request, *m_postData) : m_manager->get(request);
+    m_connection = reply;
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { onResponse(reply); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onData(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { onFinished(reply); });
+}
+
+void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
+{
+    if (reply != m_connection || m_responded == reply)
+        return;
+    // A new response: whatever an earlier one delivered is dropped.
+    m_responded = reply;
+    m_data = QByteArray();
+    qint64 headerSize = 0;
+    for (const auto& [name, value] : reply->rawHeaderPairs())
+        headerSize += name.size() + value.size() + 4; // ": " and CRLF
+    if (headerSize > kMaxHeaderSize) {
+        finish(std::nullopt);
+        return;
+    }
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > kMaxBodySize)
+        finish(std::nullopt);
+}
+
+bool C_NSURLConnectionWrapper::absorb(QNetworkReply* reply)
+{
+    if (reply != m_connection)
+        return false;
+    onResponse(reply);
+    // The response may have ended the download already, by the size it announced.
+    if (reply != m_connection)
+        return false;
+    m_data += reply->readAll();
+    if (m_data.size() > kMaxBodySize) {
+        finish(std::nullopt);
+        return false;
+    }
+    return true;
+}
+
+void C_NSURLConnectionWrapper::onData(QNetworkReply* reply)
+{
+    absorb(reply);
+}
+
+void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
+{
+    if (!absorb(reply))
+        return;
+    const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int status = statusAttribute.toInt();
+    if (isTransportError(reply->error()) || !statusAttribute.isValid()) {
+        finish(std::nullopt);
+        return;
+    }
+    const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (isRedirect(status) && location.isValid()) {
+        const QUrl target = reply->url().resolved(location);
+        // Only to the web: a local file or resource must not pass for the server's answer, and
+        // opening a named pipe would block the window for good.
+        const QString scheme = target.scheme();
+        const bool web = scheme.compare(u"http", Qt::CaseInsensitive) == 0 ||
+                         scheme.compare(u"https", Qt::CaseInsensitive) == 0;
+        if (++m_redirects > kMaxRedirects || !web) {
+            finish(std::nullopt);
+            return;
+        }
+        dropConnection();
+        send(target);
+        return;
+    }
+    finish(m_data);
+}
+
+void C_NSURLConnectionWrapper::finish(const std::optional<QByteArray>& body)
+{
+    m_deadline->stop();
+    dropConnection();
+    if (!body)
+        m_data = QByteArray();
+    // Only a delegate that implements the message receives it; the check is made each time.
+    if (auto* receiver = dynamic_cast<DownloadFinishedDelegate*>(m_delegate.data()))
+        receiver->DownloadFinished(body);
+}
+
+void C_NSURLConnectionWrapper::dropConnection()
+{
+    if (QNetworkReply* reply = m_connection) {
+        m_connection = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    m_responded = nullptr;
+}
+
+} // namespace zirn

@@ -1,0 +1,191 @@
+#include "core/update/C_SerialNumber.h"
+
+#include "core/DefaultsStore.h"
+#include "core/update/MachineFacts.h"
+
+#include <QUuid>
+
+namespace zirn {
+
+namespace {
+
+// Adds up bytes or UTF-16 code units in 32 bits and keeps the low 8 bits of the sum.
+class ByteSum
+{
+public:
+    void add(const QByteArray& bytes)
+    {
+        for (const char byte : bytes)
+            m_sum += static_cast<std::uint8_t>(byte);
+    }
+    void add(const QString& text)
+    {
+        for (const QChar c : text)
+            m_sum += c.unicode();
+    }
+    std::uint8_t lowByte() const { return static_cast<std::uint8_t>(m_sum & 0xFF); }
+
+private:
+    quint32 m_sum = 0;
+};
+
+} // namespace
+
+MachineFacts& systemMachineFacts()
+{
+    static LinuxMachineFacts facts;
+    return facts;
+}
+
+std::uint8_t C_SerialNumber::sumOfCodeUnits(const QString& text)
+{
+    ByteSum sum;
+    sum.add(text);
+    return sum.lowByte();
+}
+
+std::uint8_t C_SerialNumber::getSerialNumberKey(MachineFacts& facts)
+{
+    const auto serial = facts.platformSerialNumber();
+    return serial ? sumOfCodeUnits(*serial) : 0;
+}
+
+std::uint8_t C_SerialNumber::getVolumeUUID(MachineFacts& facts)
+{
+    const auto uuid = facts.rootVolumeUuid();
+    if (!uuid)
+        return 0;
+    ByteSum sum;
+    sum.add(*uuid);
+    return sum.lowByte();
+}
+
+std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
+{
+    const auto addresses = facts.linkAddresses();
+    if (!addresses)
+        return 0;
+    ByteSum sum;
+    // The whole list is walked: every Ethernet entry named exactly "en0" counts.
+    for (const MachineFacts::LinkAddress& address : *addresses)
+        if (address.ethernet && address.interfaceName == QLatin1String("en0"))
+            sum.add(address.hardwareAddress);
+    return sum.lowByte();
+}
+
+std::uint8_t C_SerialNumber::getInquiry(MachineFacts& facts)
+{
+    const auto models = facts.ataDiskModels();
+    if (!models)
+        return 0;
+    ByteSum sum;
+    for (const QString& model : *models)
+        sum.add(model);
+    return sum.lowByte();
+}
+
+void C_SerialNumber::calculateChecksum(Bytes& b)
+{
+    b[7] =
+        static_cast<std::uint8_t>(b[0] ^ b[1] ^ b[2] ^ b[3] ^ b[4] ^ b[5] ^ static_cast<std::uint8_t>(~b[6]));
+}
+
+C_SerialNumber::Bytes C_SerialNumber::identifierBytes(std::uint8_t kind, MachineFacts& facts)
+{
+    Bytes b{};
+    b[0] = 0x10;
+    b[1] = getSerialNumberKey(facts);
+    b[2] = C_MacVersion::versionByte(C_MacVersion::Get(facts));
+    b[3] = getVolumeUUID(facts);
+    b[4] = getMacAddress(facts);
+    b[5] = getInquiry(facts);
+    b[6] = kind;
+    calculateChecksum(b);
+    return b;
+}
+
+QString C_SerialNumber::format(const Bytes& b)
+{
+    const auto hex = [](std::uint8_t byte) {
+        return QStringLiteral("%1").arg(byte, 2, 16, QChar(u'0')).toUpper();
+    };
+    return hex(b[1]) + hex(b[0]) + u'-' + hex(b[3]) + hex(b[2]) + u'-' + hex(b[5]) + hex(b[4]) + u'-' +
+           hex(b[7]) + hex(b[6]);
+}
+
+QString C_SerialNumber::getSerialNumber(std::uint8_t kind, MachineFacts& facts)
+{
+    return format(identifierBytes(kind, facts));
+}
+
+QString C_SerialNumber::getSerialNumber(std::uint8_t kind)
+{
+    return getSerialNumber(kind, systemMachineFacts());
+}
+
+QString C_SerialNumber::generateOrGetUuid(DefaultsStore& store)
+{
+    const QString key = QStringLiteral("UUID");
+    if (const auto existing = store.stringForKey(key))
+        return *existing;
+    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    store.setObject(uuid, key);
+    store.synchronize();
+    return uuid;
+}
+
+std::int32_t C_MacVersion::Get(MachineFacts& facts)
+{
+    const auto major = facts.systemVersionPart(0);
+    if (!major)
+        return kFailed;
+    const std::int32_t adjustedMajor = *major >= 10 ? *major + 6 : *major;
+    const auto minor = facts.systemVersionPart(1);
+    if (!minor)
+        return kFailed;
+    const auto patch = facts.systemVersionPart(2);
+    if (!patch)
+        return kFailed;
+    return (*minor << 4) | (adjustedMajor << 8) | *patch;
+}
+
+std::int32_t C_MacVersion::Get()
+{
+    return Get(systemMachineFacts());
+}
+
+std::uint8_t C_MacVersion::versionByte(std::int32_t packed)
+{
+    const auto p = static_cast<std::uint32_t>(packed);
+    return static_cast<std::uint8_t>((((p >> 8) + 0xF1u) | (p & 0xF0u)) & 0xFFu);
+}
+
+QString C_MacVersion::collapseBlanks(const QString& text)
+{
+    QString result = text.trimmed();
+    for (int pass = 0; pass < 7; ++pass)
+        result.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return result;
+}
+
+QString C_MacVersion::getCPU(MachineFacts& facts)
+{
+    return collapseBlanks(facts.cpuBrand().value_or(QString()));
+}
+
+QString C_MacVersion::getCPU()
+{
+    return getCPU(systemMachineFacts());
+}
+
+QString C_MacVersion::getMachine(MachineFacts& facts)
+{
+    return facts.machineModel().value_or(QString()).trimmed();
+}
+
+QString C_MacVersion::getMachine()
+{
+    return getMachine(systemMachineFacts());
+}
+
+} // namespace zirn

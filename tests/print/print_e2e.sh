@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# End to end through the real print system: a private cupsd on its own local socket, the
+# queue added by scripts/install-printer.sh, jobs printed with lp by an ordinary user made
+# for the test, the backend storing them in ~/PDF and starting the program in that user's
+# (offscreen) session, and the program writing the final PDF.
+#
+#   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <source folder>
+# Needs root (cupsd, test users); skipped otherwise with exit code 77.
+set -euo pipefail
+program=$1 backend=$2 source=$3
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "SKIPPED: the printing end-to-end test needs root (a private cupsd and test users); run scripts/test.sh as root."
+    exit 77
+fi
+for tool in cupsd lpadmin lp useradd runuser pdfinfo pdftotext qpdf python3; do
+    command -v "$tool" >/dev/null || [[ -x /usr/sbin/$tool ]] || { echo "missing $tool" >&2; exit 1; }
+done
+
+scratch=$(mktemp -d /tmp/zirn-print-e2e.XXXXXX)
+chmod 755 "$scratch"
+queue=Zirn_PDF_Writer_Test$$
+user=zirne2e$$ other=zirnoth$$
+home="$scratch/home" other_home="$scratch/other"
+c="$scratch/cups"
+socket="$c/cups.sock"
+cupsd_pid="" session_pid=""
+installer=(bash "$source/scripts/install-printer.sh" --queue "$queue" --server "$socket" --server-bin "$c/bin"
+    --cupsd-conf "$c/conf/cupsd.conf")
+
+cleanup() {
+    set +e
+    [[ -n "$session_pid" ]] && kill "$session_pid" 2>/dev/null
+    pkill -u "$user" 2>/dev/null
+    [[ -n "$cupsd_pid" ]] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
+    userdel "$user" 2>/dev/null
+    userdel "$other" 2>/dev/null
+    rm -rf "$scratch" /tmp/zirn-print-test "/tmp/runtime-$user"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    echo "--- cupsd error log" >&2; tail -n 40 "$c/log/error_log" >&2 || true
+    echo "--- spool folder" >&2; ls -la "$home/PDF" >&2 2>/dev/null || true
+    exit 1
+}
+
+wait_for() { # seconds, condition...
+    local tries=$(($1 * 5)); shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.2; done
+    return 1
+}
+
+# Two ordinary users; the first one's settings press Create at launch, silently, into ~/Out.
+useradd -M -d "$home" -s /bin/sh "$user"
+useradd -M -d "$other_home" -s /bin/sh "$other"
+mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Out" "$other_home"
+cat > "$home/.config/org.zirn.PDFWriter/Zirn.ini" <<INI
+[Values]
+AutoStart = 1
+Silent = 1
+AutoUpdate = 0
+PostAction = none
+Path = $home/Out
+INI
+chown -R "$user:" "$home"
+chown -R "$other:" "$other_home"
+python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
+chmod 644 "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
+# Where the test build of the backend starts the program: a folder of root's, made afresh.
+rm -rf /tmp/zirn-print-test
+install -d -m 755 /tmp/zirn-print-test
+install -m 755 "$program" /tmp/zirn-print-test/zirn-pdf-writer
+
+# A private cupsd: its own configuration, programs, spool and logs, and only a local socket,
+# where it knows the connecting user by the socket itself.
+mkdir -p "$c/conf/ppd" "$c/cache" "$c/state" "$c/spool/tmp" "$c/log" "$c/bin/backend"
+for folder in /usr/lib/cups/*; do
+    [[ $(basename "$folder") == backend ]] || ln -s "$folder" "$c/bin/"
+done
+chmod -R 755 "$c"
+cat > "$c/conf/cupsd.conf" <<CONF
+Listen $socket
+LogLevel debug
+WebInterface No
+DefaultAuthType Basic
+<Location />
+  Order deny,allow
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat > "$c/conf/cups-files.conf" <<CONF
+ServerRoot $c/conf
+CacheDir $c/cache
+StateDir $c/state
+RequestRoot $c/spool
+TempDir $c/spool/tmp
+ErrorLog $c/log/error_log
+AccessLog $c/log/access_log
+PageLog $c/log/page_log
+ServerBin $c/bin
+DataDir /usr/share/cups
+User lp
+Group lp
+SystemGroup root
+PeerCred on
+Sandboxing Relaxed
+CONF
+/usr/sbin/cupsd -f -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" &
+cupsd_pid=$!
+running() { lpstat -h "$socket" -r 2>/dev/null | grep -q "is running"; }
+wait_for 10 running || fail "the private cupsd did not start"
+
+# The queue, by the project's own install logic. The policy lands in cupsd.conf, which this
+# server reads again on SIGHUP; the second run adds the queue that uses it, a third changes nothing.
+"${installer[@]}" --backend "$backend" >/dev/null 2>&1 || true
+grep -q "<Policy zirn-pdf-writer>" "$c/conf/cupsd.conf" || fail "install-printer.sh added no policy"
+kill -HUP "$cupsd_pid"; sleep 1; wait_for 10 running || fail "cupsd did not come back"
+"${installer[@]}" --backend "$backend" || fail "install-printer.sh"
+state() { cat "$c/conf/cupsd.conf"; sha256sum "$c/bin/backend/zirn"; lpstat -h "$socket" -l -v -p "$queue"; }
+before=$(state)
+"${installer[@]}" --backend "$backend" >/dev/null
+[[ "$before" == "$(state)" ]] || fail "a second install-printer.sh changed the configuration"
+[[ $(stat -c '%U:%G %a' "$c/bin/backend/zirn") == "root:root 700" ]] || fail "the backend is not root's alone"
+
+lp_as() { # user, lp arguments...
+    local who=$1; shift
+    runuser -u "$who" -- env -i PATH=/usr/bin:/bin HOME=/ CUPS_SERVER="$socket" lp -d "$queue" "$@" </dev/null
+}
+
+# 1. No session: the spool file stays, byte for byte what the application sent.
+spooled="$home/PDF/Quarterly Report.pdf"
+lp_as "$user" -t "Quarterly Report.odt" "$scratch/Quarterly Report.pdf" >/dev/null || fail "lp"
+wait_for 30 test -f "$spooled" || fail "no spool file at $spooled"
+cmp "$spooled" "$scratch/Quarterly Report.pdf" || fail "the spool file differs from what was sent"
+[[ $(stat -c '%U %a' "$home/PDF") == "$user 700" ]] || fail "the spool folder is not the user's alone"
+[[ $(stat -c '%U %a' "$spooled") == "$user 600" ]] || fail "the spool file is not the user's alone"
+grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does not say where the file stays"
+rm -f "$spooled"
+echo "Printed without a session: $spooled, identical to what was sent."
+
+# 2. With a session (a process of the user that carries a display; offscreen here).
+runuser -u "$user" -- env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    DISPLAY=:77 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/.config" sleep 600 &
+session_pid=$!
+sleep 0.5
+lp_as "$user" -t "Quarterly Report.odt" "$scratch/Quarterly Report.pdf" >/dev/null || fail "lp"
+output="$home/Out/Quarterly Report.pdf"
+wait_for 60 test -f "$output" -a ! -e "$spooled" || fail "no output PDF at $output"
+[[ -z "$(ls -A "$home/PDF")" ]] || fail "the spool folder is not empty"
+[[ $(stat -c %U "$output") == "$user" ]] || fail "the output does not belong to the user"
+info=$(pdfinfo "$output")
+grep -q "^Title: *Quarterly Report$" <<<"$info" || fail "title lost: $info"
+grep -q "^Author: *Ann Example$" <<<"$info" || fail "author lost: $info"
+pdftotext "$output" - | grep -q "Quarterly figures in DejaVu" || fail "text lost"
+pdffonts "$output" | grep -q "DejaVuSans *TrueType .* yes" || fail "the embedded TrueType font is lost"
+json=$(qpdf --json --json-key=outlines --json-key=qpdf "$output")
+grep -q '"title": "Figures"' <<<"$json" || fail "the outline is lost"
+grep -q "https://example.org/figures" <<<"$json" || fail "the link is lost"
+echo "Printed with a session: $output keeps text, font, link, outline, title and author."
+
+# 3. PostScript, turned into PDF by gstopdf: its text survives.
+lp_as "$user" -t "notes.ps" "$scratch/notes.ps" >/dev/null || fail "lp of PostScript"
+wait_for 60 test -f "$home/Out/notes.pdf" || fail "no output for the PostScript job"
+pdftotext "$home/Out/notes.pdf" - | grep -q "Notes from PostScript" || fail "the PostScript text is lost"
+echo "Printed PostScript: its text is in $home/Out/notes.pdf."
+
+# 4. Printing in another user's name is refused and reaches nobody.
+if lp_as "$user" -U "$other" -t "Intrusion" "$scratch/Quarterly Report.pdf" 2>"$scratch/lp.err"; then
+    fail "lp -U $other was accepted"
+fi
+grep -q "Unauthorized" "$scratch/lp.err" || fail "lp -U did not say Unauthorized: $(cat "$scratch/lp.err")"
+sleep 2
+[[ ! -e "$other_home/PDF" ]] || fail "something reached $other"
+[[ -z "$(find "$home" -name 'Intrusion*')" ]] || fail "the refused job was stored"
+echo "lp -U $other was refused and reached nobody."
+
+# 5. --remove leaves no trace.
+"${installer[@]}" --remove >/dev/null
+kill -HUP "$cupsd_pid"; sleep 1; wait_for 10 running || fail "cupsd did not come back"
+! grep -q "zirn-pdf-writer" "$c/conf/cupsd.conf" || fail "--remove left the policy"
+[[ ! -e "$c/bin/backend/zirn" ]] || fail "--remove left the backend"
+! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
+echo "1 passed, 0 failed"
