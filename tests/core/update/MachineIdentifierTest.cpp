@@ -84,19 +84,20 @@ TEST(MachineIdentifier, ByteRules)
 
 TEST(MachineIdentifier, PackedVersion)
 {
-    FakeFacts f;
-    f.version = {10, 15, 7};
-    EXPECT_EQ(C_MacVersion::Get(f), 0x10F7);
-    f.version = {14, 5, 0};
-    EXPECT_EQ(C_MacVersion::Get(f), 0x1450);
-    f.version = {6, 1, 0}; // a Linux kernel
-    EXPECT_EQ(C_MacVersion::Get(f), 0x0610);
-    f.version = {6, 17, 20}; // parts are not masked
-    EXPECT_EQ(C_MacVersion::Get(f), (17 << 4) | (6 << 8) | 20);
-    for (std::size_t missing = 0; missing < 3; ++missing) {
-        f.version = {6, 1, 0};
-        f.version[missing].reset();
-        EXPECT_EQ(C_MacVersion::Get(f), C_MacVersion::kFailed);
+    using V = std::array<std::optional<int>, 3>;
+    const std::pair<V, std::int32_t> cases[] = {
+        {{10, 15, 7}, 0x10F7},
+        {{14, 5, 0}, 0x1450},
+        {{6, 1, 0}, 0x0610},                      // a Linux kernel
+        {{6, 17, 20}, (17 << 4) | (6 << 8) | 20}, // parts are not masked
+        {{std::nullopt, 1, 0}, C_MacVersion::kFailed},
+        {{6, std::nullopt, 0}, C_MacVersion::kFailed},
+        {{6, 1, std::nullopt}, C_MacVersion::kFailed},
+    };
+    for (const auto& [version, packed] : cases) {
+        FakeFacts f;
+        f.version = version;
+        EXPECT_EQ(C_MacVersion::Get(f), packed);
     }
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("6.1.0-28-amd64"), (std::array<int, 3>{6, 1, 0}));
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("5.15"), (std::array<int, 3>{5, 15, 0}));
