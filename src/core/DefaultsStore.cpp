@@ -157,20 +157,13 @@ private:
 
 } // namespace
 
-DefaultsStore::DefaultsStore(QString filePath) : m_filePath(std::move(filePath))
-{
-    reload();
-}
+DefaultsStore::DefaultsStore(QString filePath)
+    : m_filePath(std::move(filePath)), m_values(readStore(m_filePath))
+{}
 
 QString DefaultsStore::defaultLocation()
 {
     return Paths::configFolder() + QStringLiteral("/defaults.json");
-}
-
-void DefaultsStore::reload()
-{
-    m_changed.clear();
-    m_values = readStore(m_filePath);
 }
 
 std::optional<QString> DefaultsStore::stringForKey(const QString& key) const
@@ -213,7 +206,6 @@ void DefaultsStore::setInteger(qint64 value, const QString& key)
 bool DefaultsStore::synchronize()
 {
     m_pending = false;
-    m_lastWriteOk = false;
     if (!Paths::makePrivateFolder(QFileInfo(m_filePath).absolutePath()))
         return false;
     const StoreLock lock(m_filePath);
@@ -229,14 +221,14 @@ bool DefaultsStore::synchronize()
     }
     const std::string text = toJson(merged).dump(4, ' ', false, Json::error_handler_t::replace) + '\n';
     QSaveFile file(m_filePath);
-    m_lastWriteOk = file.open(QIODevice::WriteOnly) &&
-                    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-                    file.write(text.data(), static_cast<qint64>(text.size())) >= 0 && file.commit();
-    if (m_lastWriteOk) {
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) >= 0 && file.commit();
+    if (written) {
         m_values = std::move(merged);
         m_changed.clear();
     }
-    return m_lastWriteOk;
+    return written;
 }
 
 } // namespace zirn

@@ -34,8 +34,6 @@ public:
     // ${XDG_CONFIG_HOME:-~/.config}/org.zirn.PDFWriter/defaults.json
     static QString defaultLocation();
 
-    const QString& filePath() const { return m_filePath; }
-
     // The text stored under key; nothing when the key is absent or holds another kind.
     std::optional<QString> stringForKey(const QString& key) const;
 
@@ -52,9 +50,6 @@ public:
     // on failure the keys stay pending for the next write. Every setter already does this,
     // so a caller needs it only to learn whether the last write reached the disk.
     bool synchronize();
-
-    // Reads the file again, dropping what is in memory.
-    void reload();
 
     // Holds back the writes of the setters while it lives and writes once at its end, so
     // that storing several keys rewrites the file once.
@@ -76,7 +71,6 @@ private:
     QString m_filePath;
     QVariantMap m_values;
     QSet<QString> m_changed; // keys set or removed here and not yet written
-    bool m_lastWriteOk = true;
 };
 
 } // namespace zirn

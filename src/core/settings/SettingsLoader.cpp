@@ -1,15 +1,54 @@
 #include "core/settings/SettingsLoader.h"
 
 #include "core/DefaultsStore.h"
+#include "core/Names.h"
 #include "core/Paths.h"
 
 #include <limits>
+#include <variant>
 
 namespace zirn {
 
 namespace {
 
 const QString kSave = QStringLiteral("{save}");
+
+// The built-in default of a text field when neither the file nor the store gives one.
+enum class TextDefault { Empty, LoginName, OutputFolder, OpenFile };
+
+// One key of both the settings file and the store. Integer fields keep the value they hold
+// when nothing gives one.
+struct SettingKey
+{
+    std::variant<QString Settings::*, qint64 Settings::*> field;
+    QLatin1String key;
+    bool saved;
+    TextDefault textDefault = TextDefault::Empty;
+};
+
+// In the order of loading: the text fields, then the integers. "UseEncryption" comes after
+// "RememberEncryptionSettings", which decides whether its saved value is reset first.
+const SettingKey kKeys[] = {
+    {&Settings::Title, QLatin1String("Title"), true},
+    {&Settings::Subject, QLatin1String("Subject"), true},
+    {&Settings::Keywords, QLatin1String("Keywords"), true},
+    {&Settings::Author, QLatin1String("Author"), true, TextDefault::LoginName},
+    {&Settings::PasswordUser, QLatin1String("UserPassword"), true},
+    {&Settings::PasswordOwner, QLatin1String("MasterPassword"), true},
+    {&Settings::OutputPath, QLatin1String("Path"), true, TextDefault::OutputFolder},
+    {&Settings::OutputFileName, QLatin1String("File"), false},
+    {&Settings::PostAction, QLatin1String("PostAction"), true, TextDefault::OpenFile},
+    {&Settings::AutoStart, QLatin1String("AutoStart"), false},
+    {&Settings::Overwrite, QLatin1String("Overwrite"), false},
+    {&Settings::SelectedTab, QLatin1String("SelectedTab"), true},
+    {&Settings::RememberEncryptionSettings, QLatin1String("RememberEncryptionSettings"), false},
+    {&Settings::UseEncryption, QLatin1String("UseEncryption"), true},
+    {&Settings::AllowCopyPaste, QLatin1String("AllowCopyPaste"), true},
+    {&Settings::AllowPrint, QLatin1String("AllowPrint"), true},
+    {&Settings::Silent, QLatin1String("Silent"), false},
+    {&Settings::UserAccessPermissions, QLatin1String("UserAccessPermissions"), false},
+    {&Settings::AutoUpdate, QLatin1String("AutoUpdate"), true},
+};
 
 } // namespace
 
@@ -88,51 +127,45 @@ void SettingsLoader::loadSettings(Settings& settings, const QString& iniPath)
 void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
 {
     const IniSection values = ini.value(QStringLiteral("Values"));
-
-    loadTextSetting(s.Title, QStringLiteral("Title"), values, {});
-    loadTextSetting(s.Subject, QStringLiteral("Subject"), values, {});
-    loadTextSetting(s.Keywords, QStringLiteral("Keywords"), values, {});
-    loadTextSetting(s.Author, QStringLiteral("Author"), values, m_userDefaults.loginName);
-    loadTextSetting(s.PasswordUser, QStringLiteral("UserPassword"), values, {});
-    loadTextSetting(s.PasswordOwner, QStringLiteral("MasterPassword"), values, {});
-    loadTextSetting(s.OutputPath, QStringLiteral("Path"), values, m_userDefaults.outputFolder);
-    loadTextSetting(s.OutputFileName, QStringLiteral("File"), values, {});
-    loadTextSetting(s.PostAction, QStringLiteral("PostAction"), values, QStringLiteral("openFile"));
-
-    loadIntegerSetting(s.AutoStart, QStringLiteral("AutoStart"), values);
-    loadIntegerSetting(s.Overwrite, QStringLiteral("Overwrite"), values);
-    loadIntegerSetting(s.SelectedTab, QStringLiteral("SelectedTab"), values);
-    loadIntegerSetting(s.RememberEncryptionSettings, QStringLiteral("RememberEncryptionSettings"), values);
-
-    if (s.RememberEncryptionSettings == 0)
-        m_store.setInteger(0, QStringLiteral("UseEncryption"));
-
-    loadIntegerSetting(s.UseEncryption, QStringLiteral("UseEncryption"), values);
-    loadIntegerSetting(s.AllowCopyPaste, QStringLiteral("AllowCopyPaste"), values);
-    loadIntegerSetting(s.AllowPrint, QStringLiteral("AllowPrint"), values);
-    loadIntegerSetting(s.Silent, QStringLiteral("Silent"), values);
-    loadIntegerSetting(s.UserAccessPermissions, QStringLiteral("UserAccessPermissions"), values);
-    loadIntegerSetting(s.AutoUpdate, QStringLiteral("AutoUpdate"), values);
-
+    const auto textDefault = [this](TextDefault which) {
+        switch (which) {
+        case TextDefault::LoginName:
+            return m_userDefaults.loginName;
+        case TextDefault::OutputFolder:
+            return m_userDefaults.outputFolder;
+        case TextDefault::OpenFile:
+            return QString(kPostActionOpenFile);
+        case TextDefault::Empty:
+            break;
+        }
+        return QString();
+    };
+    for (const SettingKey& entry : kKeys) {
+        const QString key = entry.key;
+        if (const auto* text = std::get_if<QString Settings::*>(&entry.field)) {
+            loadTextSetting(s.**text, key, values, textDefault(entry.textDefault));
+            continue;
+        }
+        // The saved encryption switch is cleared for good before it is read, unless the
+        // user asked to remember it.
+        if (key == QLatin1String("UseEncryption") && s.RememberEncryptionSettings == 0)
+            m_store.setInteger(0, key);
+        loadIntegerSetting(s.*std::get<qint64 Settings::*>(entry.field), key, values);
+    }
     s.OutputPath = Paths::expandTilde(s.OutputPath);
 }
 
 void SettingsLoader::saveSettings(const Settings& s)
 {
     const DefaultsStore::Batch batch(m_store);
-    m_store.setObject(s.Title, QStringLiteral("Title"));
-    m_store.setObject(s.Subject, QStringLiteral("Subject"));
-    m_store.setObject(s.Keywords, QStringLiteral("Keywords"));
-    m_store.setObject(s.Author, QStringLiteral("Author"));
-    m_store.setInteger(s.SelectedTab, QStringLiteral("SelectedTab"));
-    m_store.setInteger(s.UseEncryption, QStringLiteral("UseEncryption"));
-    m_store.setInteger(s.AllowCopyPaste, QStringLiteral("AllowCopyPaste"));
-    m_store.setInteger(s.AllowPrint, QStringLiteral("AllowPrint"));
-    m_store.setInteger(s.AutoUpdate, QStringLiteral("AutoUpdate"));
-    m_store.setObject(s.PostAction, QStringLiteral("PostAction"));
-    m_store.setObject(s.OutputPath, QStringLiteral("Path"));
-    m_store.setObject(s.PasswordUser, QStringLiteral("UserPassword"));
-    m_store.setObject(s.PasswordOwner, QStringLiteral("MasterPassword"));
+    for (const SettingKey& entry : kKeys) {
+        if (!entry.saved)
+            continue;
+        if (const auto* text = std::get_if<QString Settings::*>(&entry.field))
+            m_store.setObject(s.**text, entry.key);
+        else
+            m_store.setInteger(s.*std::get<qint64 Settings::*>(entry.field), entry.key);
+    }
 }
 
 } // namespace zirn

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zirn {
 
 class DefaultsStore;
@@ -35,10 +37,6 @@ public:
     void loadSettings(Settings& settings, const QString& iniPath);
     void loadSettings(Settings& settings, const IniSections& ini);
 
-    void loadTextSetting(QString& field, const QString& key, const IniSection& values,
-                         const QString& defaultValue) const;
-    void loadIntegerSetting(qint64& field, const QString& key, const IniSection& values) const;
-
     // Stores the thirteen fields that the window edits: Title, Subject, Keywords, Author,
     // SelectedTab, UseEncryption, AllowCopyPaste, AllowPrint, AutoUpdate, PostAction, Path,
     // UserPassword, MasterPassword.
@@ -48,6 +46,10 @@ public:
     static std::optional<qint64> parseDecimalInteger(const QString& text);
 
 private:
+    void loadTextSetting(QString& field, const QString& key, const IniSection& values,
+                         const QString& defaultValue) const;
+    void loadIntegerSetting(qint64& field, const QString& key, const IniSection& values) const;
+
     DefaultsStore& m_store;
     UserDefaults m_userDefaults;
 };

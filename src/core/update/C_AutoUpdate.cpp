@@ -63,7 +63,9 @@ C_AutoUpdate::C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServ
                            QObject* parent)
     : QObject(parent), m_wrapper(new C_NSURLConnectionWrapper(this)), m_xmlUrl(url),
       m_currentVersion(QStringLiteral(ZIRN_VERSION)), m_store(store), m_desktop(desktop)
-{}
+{
+    connect(m_wrapper, &C_NSURLConnectionWrapper::DownloadFinished, this, &C_AutoUpdate::DownloadFinished);
+}
 
 QString C_AutoUpdate::formatTimestamp(const QDateTime& moment)
 {
@@ -149,7 +151,7 @@ void C_AutoUpdate::checkForUpdate(bool force)
             }
         }
     }
-    m_wrapper->Download(requestUrl(), this, std::nullopt);
+    m_wrapper->Download(requestUrl(), std::nullopt);
 }
 
 QString C_AutoUpdate::getStringFromXml(const UpdateDocument& document, const QString& pattern,

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -20,7 +19,7 @@ class UpdateDocument;
 // page. The request carries the running version and the machine identifier; the answer is
 // an XML update document. The time of the last completed download is kept under
 // "LastAutoUpdateCheck" in the store. Every failure is silent.
-class C_AutoUpdate : public QObject, public DownloadFinishedDelegate
+class C_AutoUpdate : public QObject
 {
     Q_OBJECT
 
@@ -42,7 +41,8 @@ public:
     // old (or lies in the future). Returns once the request is on its way.
     void checkForUpdate(bool force);
 
-    void DownloadFinished(const std::optional<QByteArray>& body) override;
+    // The wrapper's result: the body of a completed response, or nothing on failure.
+    void DownloadFinished(const std::optional<QByteArray>& body);
 
     // The string value of pattern with "%1" replaced by language, else by "en"; empty when
     // neither matches.
@@ -53,13 +53,9 @@ public:
     // "Today", short time); nothing when no check completed yet.
     std::optional<QString> getLastUpdateCheck() const;
 
-    void setDelegate(QObject* delegate) { m_delegate = delegate; }
-    QObject* pDelegate() const { return m_delegate; }
+    // setDelegate: the check reports to nobody, so there is no delegate.
 
     C_NSURLConnectionWrapper* pNSURLConnectionWrapper() const { return m_wrapper; }
-    const QString& xmlUrl() const { return m_xmlUrl; }
-    void setXmlUrl(const QString& url) { m_xmlUrl = url; }
-    const QString& currentVersion() const { return m_currentVersion; }
     void setCurrentVersion(const QString& version) { m_currentVersion = version; }
 
     // Test seams: the clock, the identifier, the locale used for display.
@@ -91,7 +87,6 @@ private:
     C_NSURLConnectionWrapper* m_wrapper;
     QString m_xmlUrl;
     QString m_currentVersion;
-    QPointer<QObject> m_delegate;
 
     DefaultsStore& m_store;
     DesktopServices& m_desktop;

@@ -52,18 +52,15 @@ C_NSURLConnectionWrapper::~C_NSURLConnectionWrapper()
     dropConnection();
 }
 
-void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
-                                        const std::optional<QString>& userAgent)
+void C_NSURLConnectionWrapper::Download(const QString& url, const std::optional<QString>& userAgent)
 {
-    Download(url, delegate, userAgent, std::nullopt);
+    Download(url, userAgent, std::nullopt);
 }
 
-void C_NSURLConnectionWrapper::Download(const QString& url, QObject* delegate,
-                                        const std::optional<QString>& userAgent,
+void C_NSURLConnectionWrapper::Download(const QString& url, const std::optional<QString>& userAgent,
                                         const std::optional<QByteArray>& postData)
 {
     dropConnection();
-    m_delegate = delegate;
     if (userAgent)
         m_userAgent = userAgent;
     m_postData = postData;
@@ -172,9 +169,7 @@ void C_NSURLConnectionWrapper::finish(const std::optional<QByteArray>& body)
     dropConnection();
     if (!body)
         m_data = QByteArray();
-    // Only a delegate that implements the message receives it; the check is made each time.
-    if (auto* receiver = dynamic_cast<DownloadFinishedDelegate*>(m_delegate.data()))
-        receiver->DownloadFinished(body);
+    emit DownloadFinished(body);
 }
 
 void C_NSURLConnectionWrapper::dropConnection()

@@ -15,24 +15,11 @@ class QTimer;
 
 namespace zirn {
 
-// What a delegate of C_NSURLConnectionWrapper implements to learn the result of a download.
-// A delegate that does not implement it receives nothing.
-class DownloadFinishedDelegate
-{
-public:
-    virtual ~DownloadFinishedDelegate() = default;
-
-    // The whole body of a completed response, whatever its status (an empty body gives empty
-    // bytes), or nothing when the download failed, was refused for its size, or the server
-    // asked for credentials.
-    virtual void DownloadFinished(const std::optional<QByteArray>& body) = 0;
-};
-
-// Downloads the body of one URL asynchronously on the calling thread's event loop and hands
-// it to a delegate in one message. A body turns the request into a form POST. Redirects are
-// followed by the wrapper itself, to http and https addresses only, with a fresh request of
-// the same method, headers and body for every target. No credentials are ever sent. One download at a time
-// per wrapper.
+// Downloads the body of one URL asynchronously on the calling thread's event loop and
+// reports the result once, with the signal DownloadFinished. A body turns the request into a form POST.
+// Redirects are followed by the wrapper itself, to http and https addresses only, with a fresh request of the
+// same method, headers and body for every target. No credentials are ever sent. One download at a time per
+// wrapper.
 class C_NSURLConnectionWrapper : public QObject
 {
     Q_OBJECT
@@ -53,26 +40,26 @@ public:
     explicit C_NSURLConnectionWrapper(QObject* parent = nullptr);
     ~C_NSURLConnectionWrapper() override;
 
-    void Download(const QString& url, QObject* delegate, const std::optional<QString>& userAgent);
-    void Download(const QString& url, QObject* delegate, const std::optional<QString>& userAgent,
+    void Download(const QString& url, const std::optional<QString>& userAgent);
+    void Download(const QString& url, const std::optional<QString>& userAgent,
                   const std::optional<QByteArray>& postData);
 
     // A request for url with the stored User-Agent, and for a stored body the method POST,
     // "Content-Length", "Content-Type: application/x-www-form-urlencoded" and the body.
     QNetworkRequest createRequestWithUserAgent(const QUrl& url) const;
 
-    const QByteArray& pData() const { return m_data; }
-    void setPData(const QByteArray& data) { m_data = data; }
+    // The running download, or none. The fields are set only by Download, so there are no
+    // setters.
     QNetworkReply* pConnection() const { return m_connection; }
-    const std::optional<QString>& pUserAgent() const { return m_userAgent; }
-    void setPUserAgent(const std::optional<QString>& userAgent) { m_userAgent = userAgent; }
-    const std::optional<QByteArray>& pPostData() const { return m_postData; }
-    void setPPostData(const std::optional<QByteArray>& postData) { m_postData = postData; }
-    QObject* pDelegate() const { return m_delegate; }
-    void setPDelegate(QObject* delegate) { m_delegate = delegate; }
 
     // For downloads started from now on.
     void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
+
+signals:
+    // Sent once per download: the whole body of a completed response, whatever its status
+    // (an empty body gives empty bytes), or nothing when the download failed, was refused for
+    // its size, or the server asked for credentials.
+    void DownloadFinished(const std::optional<QByteArray>& body);
 
 private:
     void send(const QUrl& url);
@@ -89,7 +76,6 @@ private:
     QPointer<QNetworkReply> m_connection;
     std::optional<QString> m_userAgent;
     std::optional<QByteArray> m_postData;
-    QPointer<QObject> m_delegate;
     QNetworkReply* m_responded = nullptr; // the reply whose response emptied the buffer
     int m_redirects = 0;
     QTimer* m_deadline;

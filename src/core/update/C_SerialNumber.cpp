@@ -1,9 +1,6 @@
 #include "core/update/C_SerialNumber.h"
 
-#include "core/DefaultsStore.h"
 #include "core/update/MachineFacts.h"
-
-#include <QUuid>
 
 namespace zirn {
 
@@ -29,25 +26,22 @@ private:
     quint32 m_sum = 0;
 };
 
-} // namespace
-
 MachineFacts& systemMachineFacts()
 {
     static LinuxMachineFacts facts;
     return facts;
 }
 
-std::uint8_t C_SerialNumber::sumOfCodeUnits(const QString& text)
-{
-    ByteSum sum;
-    sum.add(text);
-    return sum.lowByte();
-}
+} // namespace
 
 std::uint8_t C_SerialNumber::getSerialNumberKey(MachineFacts& facts)
 {
     const auto serial = facts.platformSerialNumber();
-    return serial ? sumOfCodeUnits(*serial) : 0;
+    if (!serial)
+        return 0;
+    ByteSum sum;
+    sum.add(*serial);
+    return sum.lowByte();
 }
 
 std::uint8_t C_SerialNumber::getVolumeUUID(MachineFacts& facts)
@@ -90,7 +84,7 @@ void C_SerialNumber::calculateChecksum(Bytes& b)
         static_cast<std::uint8_t>(b[0] ^ b[1] ^ b[2] ^ b[3] ^ b[4] ^ b[5] ^ static_cast<std::uint8_t>(~b[6]));
 }
 
-C_SerialNumber::Bytes C_SerialNumber::identifierBytes(std::uint8_t kind, MachineFacts& facts)
+QString C_SerialNumber::getSerialNumber(std::uint8_t kind, MachineFacts& facts)
 {
     Bytes b{};
     b[0] = 0x10;
@@ -101,11 +95,6 @@ C_SerialNumber::Bytes C_SerialNumber::identifierBytes(std::uint8_t kind, Machine
     b[5] = getInquiry(facts);
     b[6] = kind;
     calculateChecksum(b);
-    return b;
-}
-
-QString C_SerialNumber::format(const Bytes& b)
-{
     const auto hex = [](std::uint8_t byte) {
         return QStringLiteral("%1").arg(byte, 2, 16, QChar(u'0')).toUpper();
     };
@@ -113,25 +102,9 @@ QString C_SerialNumber::format(const Bytes& b)
            hex(b[7]) + hex(b[6]);
 }
 
-QString C_SerialNumber::getSerialNumber(std::uint8_t kind, MachineFacts& facts)
-{
-    return format(identifierBytes(kind, facts));
-}
-
 QString C_SerialNumber::getSerialNumber(std::uint8_t kind)
 {
     return getSerialNumber(kind, systemMachineFacts());
-}
-
-QString C_SerialNumber::generateOrGetUuid(DefaultsStore& store)
-{
-    const QString key = QStringLiteral("UUID");
-    if (const auto existing = store.stringForKey(key))
-        return *existing;
-    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    store.setObject(uuid, key);
-    store.synchronize();
-    return uuid;
 }
 
 std::int32_t C_MacVersion::Get(MachineFacts& facts)
@@ -149,43 +122,10 @@ std::int32_t C_MacVersion::Get(MachineFacts& facts)
     return (*minor << 4) | (adjustedMajor << 8) | *patch;
 }
 
-std::int32_t C_MacVersion::Get()
-{
-    return Get(systemMachineFacts());
-}
-
 std::uint8_t C_MacVersion::versionByte(std::int32_t packed)
 {
     const auto p = static_cast<std::uint32_t>(packed);
     return static_cast<std::uint8_t>((((p >> 8) + 0xF1u) | (p & 0xF0u)) & 0xFFu);
-}
-
-QString C_MacVersion::collapseBlanks(const QString& text)
-{
-    QString result = text.trimmed();
-    for (int pass = 0; pass < 7; ++pass)
-        result.replace(QStringLiteral("  "), QStringLiteral(" "));
-    return result;
-}
-
-QString C_MacVersion::getCPU(MachineFacts& facts)
-{
-    return collapseBlanks(facts.cpuBrand().value_or(QString()));
-}
-
-QString C_MacVersion::getCPU()
-{
-    return getCPU(systemMachineFacts());
-}
-
-QString C_MacVersion::getMachine(MachineFacts& facts)
-{
-    return facts.machineModel().value_or(QString()).trimmed();
-}
-
-QString C_MacVersion::getMachine()
-{
-    return getMachine(systemMachineFacts());
 }
 
 } // namespace zirn

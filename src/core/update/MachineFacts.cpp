@@ -137,22 +137,4 @@ std::optional<int> LinuxMachineFacts::systemVersionPart(int part)
     return (*parts)[static_cast<std::size_t>(part)];
 }
 
-std::optional<QString> LinuxMachineFacts::cpuBrand()
-{
-    QFile file(path(QStringLiteral("proc/cpuinfo")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine());
-        if (line.startsWith(QLatin1String("model name")) && line.contains(u':'))
-            return line.section(u':', 1);
-    }
-    return std::nullopt;
-}
-
-std::optional<QString> LinuxMachineFacts::machineModel()
-{
-    return readTrimmed(path(QStringLiteral("sys/class/dmi/id/product_name")));
-}
-
 } // namespace zirn

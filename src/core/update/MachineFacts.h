@@ -33,8 +33,6 @@ public:
     virtual std::optional<QStringList> ataDiskModels() = 0;
     // Operating system version parts: 0 major, 1 minor, 2 patch.
     virtual std::optional<int> systemVersionPart(int part) = 0;
-    virtual std::optional<QString> cpuBrand() = 0;
-    virtual std::optional<QString> machineModel() = 0;
 };
 
 // The facts of this Linux machine:
@@ -44,8 +42,7 @@ public:
 //  - link addresses: getifaddrs(), AF_PACKET entries, Ethernet when ARPHRD_ETHER;
 //  - disk models: /sys/block/<disk>/device/model of disks whose device path runs through a
 //    libata host ("/ata<n>/"), which is how SATA/AHCI disks appear;
-//  - system version: the kernel release from uname(), "6.1.0-28-amd64" giving 6, 1, 0;
-//  - CPU brand: "model name" of /proc/cpuinfo; machine model: /sys/class/dmi/id/product_name.
+//  - system version: the kernel release from uname(), "6.1.0-28-amd64" giving 6, 1, 0.
 // Paths are relative to a root folder so that tests can point them at a fake tree.
 class LinuxMachineFacts : public MachineFacts
 {
@@ -57,8 +54,6 @@ public:
     std::optional<QList<LinkAddress>> linkAddresses() override;
     std::optional<QStringList> ataDiskModels() override;
     std::optional<int> systemVersionPart(int part) override;
-    std::optional<QString> cpuBrand() override;
-    std::optional<QString> machineModel() override;
 
     // "6.1.0-28-amd64" -> {6, 1, 0}; a missing patch number counts as 0.
     static std::optional<std::array<int, 3>> parseKernelRelease(const QString& release);

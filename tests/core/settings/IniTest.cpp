@@ -3,151 +3,84 @@
 #include "BuildConfig.h"
 #include "TestSupport.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 using zirn::Ini;
-using zirn::IniSections;
 
-namespace {
-
-IniSections parse(const char* utf8)
+// Each row: a file, then what it stores under one section and key (nullptr: nothing).
+TEST(Ini, FormatTable)
 {
-    return Ini::parse(QString::fromUtf8(utf8));
-}
-
-QString valueOf(const IniSections& ini, const QString& section, const QString& key)
-{
-    return ini.value(section).value(key, QStringLiteral("<absent>"));
-}
-
-} // namespace
-
-TEST(Ini, SplitRuleTable)
-{
-    struct Case
+    const struct
     {
-        const char* line;
-        const char* key; // nullptr: not a setting
+        const char* text;
+        const char* section;
+        const char* key;
         const char* value;
+    } cases[] = {
+        {"Title = Annual report", "main", "Title", "Annual report"},
+        {"[Values]\n \tTitle\t=\t Annual report \t", "Values", "Title", "Annual report"},
+        {"Path = /a/b=c", "main", "Path", "/a/b=c"},
+        {"Title =", "main", "Title", nullptr},
+        {"Title=  ", "main", "Title", nullptr},
+        {"=x\n==x", "main", "", nullptr},
+        {"=a=b", "main", "a", "b"},
+        {"= =x", "main", "", "x"},
+        {"# Title = x", "main", "# Title", nullptr},
+        {"'Title = x", "main", "'Title", nullptr},
+        {"; Title=x", "main", "; Title", "x"},
+        {"Title = x # more", "main", "Title", "x # more"},
+        {"User Password = s", "main", "User Password", "s"},
+        {"\fTitle = x\u00A0", "main", "\fTitle", "x\u00A0"}, // only space, tab, CR, LF are trimmed
+        {"  [Values]  \nTitle = A", "Values", "Title", "A"},
+        {"[ Values ]\nTitle = A", "Values", "Title", nullptr},
+        {"[ Values ]\nTitle = A", " Values ", "Title", "A"},
+        {"[]\nE = e", "", "E", "e"},
+        {"[a=b]]\nO = o", "a=b]", "O", "o"},
+        {"[Values]\nA = 1\n[Values] note\nB = 2", "Values", "B", "2"},
+        {"[Values]\nA = 1\n[Other]\n[Values]\nB = 2", "Values", "A", "1"},
+        {"[Values]\ntitle = small", "Values", "Title", nullptr},
+        {"[Values]\ntitle = small", "values", "title", nullptr},
+        {"[Values]\nAuthor = A\nAuthor = B", "Values", "Author", "B"},
+        {"[Values]\r\nTitle = T\r\nAuthor = A\r\n", "Values", "Author", "A"},
+        {"[Values]\rTitle = T\rAuthor = A\r", "main", "[Values]\rTitle", "T\rAuthor = A"},
     };
-    const Case cases[] = {
-        {"Title = Annual report", "Title", "Annual report"},
-        {"Title=Annual report", "Title", "Annual report"},
-        {"Title\t=\t Annual report", "Title", "Annual report"},
-        {"Path = /a/b=c", "Path", "/a/b=c"},
-        {"Title =", nullptr, nullptr},
-        {"Title=", nullptr, nullptr},
-        {"=x", nullptr, nullptr},
-        {"==x", nullptr, nullptr},
-        {"=a=b", "a", "b"},
-        {"= =x", "", "x"},
-        {"# Title = x", nullptr, nullptr},
-        {"'Title = x", nullptr, nullptr},
-        {"; Title=x", "; Title", "x"},
-        {"Title = x # not a comment", "Title", "x # not a comment"},
-        {"User Password = secret", "User Password", "secret"},
-        {"no equals sign", nullptr, nullptr},
-        {"", nullptr, nullptr},
-        {"=", nullptr, nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        const auto result = Ini::parseLine(QString::fromUtf8(c.line));
-        if (!c.key) {
-            EXPECT_FALSE(result.has_value());
-            continue;
-        }
-        ASSERT_TRUE(result.has_value());
-        EXPECT_EQ(result->first, QString::fromUtf8(c.key));
-        EXPECT_EQ(result->second, QString::fromUtf8(c.value));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto sections = Ini::parse(QString::fromUtf8(c.text));
+        const auto section = sections.value(QString::fromUtf8(c.section));
+        if (!c.value)
+            EXPECT_FALSE(section.contains(QString::fromUtf8(c.key)));
+        else
+            EXPECT_EQ(section.value(QString::fromUtf8(c.key)), QString::fromUtf8(c.value));
     }
-}
-
-TEST(Ini, TrimsOnlyTheFourCharacters)
-{
-    EXPECT_EQ(Ini::trim(QStringLiteral(" \t\r\nx y\n\r\t ")), QStringLiteral("x y"));
-    // Form feed and no-break space stay.
-    EXPECT_EQ(Ini::trim(QStringLiteral("\fx\u00A0")), QStringLiteral("\fx\u00A0"));
-    const IniSections ini = parse("[Values]\n\fTitle = x\u00A0\n");
-    EXPECT_EQ(valueOf(ini, "Values", "\fTitle"), QStringLiteral("x\u00A0"));
-}
-
-TEST(Ini, SectionsAndHeaders)
-{
-    const IniSections ini = parse("Before = 1\n"
-                                  "  [Values]  \n"
-                                  "Title = A\n"
-                                  "[ Values ]\n"
-                                  "Title = spaced\n"
-                                  "[]\n"
-                                  "Empty = e\n"
-                                  "[a=b]]\n"
-                                  "Odd = o\n"
-                                  "[Values]\n"
-                                  "Author = B\n"
-                                  "[Values] note\n"
-                                  "Subject = still Values\n"
-                                  "[Empty]\n");
-    EXPECT_EQ(valueOf(ini, "main", "Before"), QStringLiteral("1"));
-    EXPECT_EQ(valueOf(ini, "Values", "Title"), QStringLiteral("A"));
-    EXPECT_EQ(valueOf(ini, "Values", "Author"), QStringLiteral("B"));
-    EXPECT_EQ(valueOf(ini, "Values", "Subject"), QStringLiteral("still Values"));
-    EXPECT_EQ(valueOf(ini, " Values ", "Title"), QStringLiteral("spaced"));
-    EXPECT_EQ(valueOf(ini, "", "Empty"), QStringLiteral("e"));
-    EXPECT_EQ(valueOf(ini, "a=b]", "Odd"), QStringLiteral("o"));
-    // A section with no setting is not in the result.
-    EXPECT_FALSE(ini.contains(QStringLiteral("Empty")));
-    EXPECT_EQ(ini.size(), 5);
-}
-
-TEST(Ini, LaterValuesReplaceAndLookupsAreCaseSensitive)
-{
-    const IniSections ini = parse("[Values]\nAuthor = A\nAuthor = B\ntitle = small\n");
-    EXPECT_EQ(valueOf(ini, "Values", "Author"), QStringLiteral("B"));
-    EXPECT_FALSE(ini.value(QStringLiteral("Values")).contains(QStringLiteral("Title")));
-    EXPECT_FALSE(ini.contains(QStringLiteral("values")));
-}
-
-TEST(Ini, LineEnds)
-{
-    const IniSections lf = parse("[Values]\nTitle = T\nAuthor = A\n");
-    const IniSections crlf = parse("[Values]\r\nTitle = T\r\nAuthor = A\r\n");
-    EXPECT_EQ(lf, crlf);
-    // A lone CR is no line end: the whole text is one line, which is no header.
-    const IniSections cr = parse("[Values]\rTitle = T\rAuthor = A\r");
-    EXPECT_FALSE(cr.contains(QStringLiteral("Values")));
-    EXPECT_EQ(valueOf(cr, "main", "[Values]\rTitle"), QStringLiteral("T\rAuthor = A"));
+    // A section without settings is not in the result.
+    EXPECT_FALSE(Ini::parse(QStringLiteral("[Empty]\n")).contains(QStringLiteral("Empty")));
 }
 
 TEST(Ini, ReadFileEncodingsAndFailures)
 {
-    const QString dir = zirn::test::scratchHome() + QStringLiteral("/ini");
-    QDir().mkpath(dir);
-
+    const QString dir = zirn::test::freshFolder(QStringLiteral("ini"));
+    const struct
+    {
+        QByteArray bytes; // empty: no file, the folder itself is read
+        const char* title;
+    } cases[] = {
+        {"\xEF\xBB\xBF[Values]\nTitle = Gr\xC3\xBC\xC3\x9F\x65\n", "Grüße"},
+        {"[Values]\nTitle = J\xFC"
+         "rgen\n",
+         "Jürgen"}, // not UTF-8: Latin-1
+        {"", nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir + QStringLiteral("/f.ini");
+        ASSERT_TRUE(zirn::test::writeFile(path, c.bytes));
+        const auto read = Ini::readFile(c.bytes.isEmpty() ? dir : path);
+        EXPECT_EQ(read.value(QStringLiteral("Values")).value(QStringLiteral("Title")),
+                  c.title ? QString::fromUtf8(c.title) : QString());
+    }
     EXPECT_TRUE(Ini::readFile(dir + QStringLiteral("/missing.ini")).isEmpty());
-    // A folder where the file should be reads as nothing.
-    EXPECT_TRUE(Ini::readFile(dir).isEmpty());
-
-    const QString empty = dir + QStringLiteral("/empty.ini");
-    ASSERT_TRUE(zirn::test::writeFile(empty, {}));
-    EXPECT_TRUE(Ini::readFile(empty).isEmpty());
-
-    // UTF-8 with a byte-order mark in front of the header.
-    const QString bom = dir + QStringLiteral("/bom.ini");
-    ASSERT_TRUE(zirn::test::writeFile(bom, "\xEF\xBB\xBF[Values]\nTitle = Gr\xC3\xBC\xC3\x9F\x65\n"));
-    EXPECT_EQ(valueOf(Ini::readFile(bom), "Values", "Title"), QStringLiteral("Grüße"));
-
-    // Latin-1 (not valid UTF-8) still reads.
-    const QString latin1 = dir + QStringLiteral("/latin1.ini");
-    ASSERT_TRUE(zirn::test::writeFile(latin1, "[Values]\nAuthor = J\xFCrgen M\xFCller\n"));
-    EXPECT_EQ(valueOf(Ini::readFile(latin1), "Values", "Author"), QStringLiteral("Jürgen Müller"));
-}
-
-TEST(Ini, ShippedSettingsFileFixesNothing)
-{
-    const IniSections ini = Ini::readFile(QStringLiteral(ZIRN_SOURCE_RESOURCES "/Zirn.ini"));
-    EXPECT_TRUE(ini.value(QStringLiteral("Values")).isEmpty());
-    EXPECT_TRUE(ini.value(QStringLiteral("main")).isEmpty());
+    // The shipped settings file fixes nothing.
+    const auto shipped = Ini::readFile(QStringLiteral(ZIRN_SOURCE_RESOURCES "/Zirn.ini"));
+    EXPECT_TRUE(shipped.value(QStringLiteral("Values")).isEmpty() &&
+                shipped.value(QStringLiteral("main")).isEmpty());
 }

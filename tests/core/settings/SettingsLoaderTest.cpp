@@ -15,270 +15,167 @@ using namespace zirn;
 
 namespace {
 
-class SettingsLoaderTest : public ::testing::Test
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+
+QVariant fieldOf(const Settings& s, const QString& key)
 {
-protected:
-    void SetUp() override
-    {
-        storePath = test::freshFolder(QStringLiteral("loader")) + QStringLiteral("/defaults.json");
-        store = std::make_unique<DefaultsStore>(storePath);
-        loader = std::make_unique<SettingsLoader>(
-            *store, SettingsLoader::UserDefaults{QStringLiteral("alice"),
-                                                 QStringLiteral("/home/alice/Schreibtisch")});
-    }
-
-    Settings load(const char* iniText)
-    {
-        Settings s = preset;
-        loader->loadSettings(s, Ini::parse(QString::fromUtf8(iniText)));
-        return s;
-    }
-
-    QString storePath;
-    std::unique_ptr<DefaultsStore> store;
-    std::unique_ptr<SettingsLoader> loader;
-    Settings preset;
-};
+    const QHash<QString, QVariant> fields = {{"Title", s.Title},
+                                             {"Keywords", s.Keywords},
+                                             {"Author", s.Author},
+                                             {"Path", s.OutputPath},
+                                             {"File", s.OutputFileName},
+                                             {"PostAction", s.PostAction},
+                                             {"MasterPassword", s.PasswordOwner},
+                                             {"SelectedTab", s.SelectedTab},
+                                             {"AutoStart", s.AutoStart},
+                                             {"Overwrite", s.Overwrite},
+                                             {"UserAccessPermissions", s.UserAccessPermissions},
+                                             {"AllowPrint", s.AllowPrint},
+                                             {"Silent", s.Silent},
+                                             {"AutoUpdate", s.AutoUpdate},
+                                             {"UseEncryption", s.UseEncryption}};
+    return fields.value(key);
+}
 
 } // namespace
 
-TEST(SettingsRecord, InitialValues)
-{
-    const Settings s;
-    for (const QString* text : {&s.OutputFileName, &s.InputFile, &s.OutputPath, &s.Title, &s.Subject,
-                                &s.Keywords, &s.Author, &s.PostAction, &s.PasswordUser, &s.PasswordOwner})
-        EXPECT_TRUE(text->isEmpty());
-    for (qint64 value : {s.AutoStart, s.Overwrite, s.SelectedTab, s.RememberEncryptionSettings,
-                         s.UseEncryption, s.AllowCopyPaste, s.AllowPrint, s.Silent, s.UserAccessPermissions})
-        EXPECT_EQ(value, 0);
-    EXPECT_EQ(s.AutoUpdate, 1);
-}
-
 TEST(SettingsLoader, DecimalIntegerRule)
 {
-    constexpr qint64 max = std::numeric_limits<qint64>::max();
-    constexpr qint64 min = std::numeric_limits<qint64>::min();
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("7"), 7);
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("+7"), 7);
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("007"), 7);
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("-12"), -12);
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("9223372036854775807"), max);
-    EXPECT_EQ(SettingsLoader::parseDecimalInteger("-9223372036854775808"), min);
+    const std::pair<const char*, qint64> good[] = {{"7", 7},
+                                                   {"+7", 7},
+                                                   {"007", 7},
+                                                   {"-12", -12},
+                                                   {"9223372036854775807", kMax},
+                                                   {"-9223372036854775808", -kMax - 1}};
+    for (const auto& [text, value] : good)
+        EXPECT_EQ(SettingsLoader::parseDecimalInteger(QString::fromUtf8(text)), value) << text;
     for (const char* bad : {"", "+", "-", "1.0", "0x10", "1 0", " 1", "1e3", "9223372036854775808",
-                            "-9223372036854775809", "99999999999999999999", "+-1", "{save}", "١"})
+                            "-9223372036854775809", "+-1", "{save}", "١"})
         EXPECT_FALSE(SettingsLoader::parseDecimalInteger(QString::fromUtf8(bad)).has_value()) << bad;
 }
 
-TEST_F(SettingsLoaderTest, DefaultsWithEmptyFileAndStore)
-{
-    const Settings s = load("");
-    EXPECT_EQ(s.Title, QString());
-    EXPECT_EQ(s.Subject, QString());
-    EXPECT_EQ(s.Keywords, QString());
-    EXPECT_EQ(s.Author, QStringLiteral("alice"));
-    EXPECT_EQ(s.OutputPath, QStringLiteral("/home/alice/Schreibtisch"));
-    EXPECT_EQ(s.OutputFileName, QString());
-    EXPECT_EQ(s.PostAction, QStringLiteral("openFile"));
-    EXPECT_EQ(s.PasswordUser, QString());
-    EXPECT_EQ(s.PasswordOwner, QString());
-    EXPECT_EQ(s.AutoUpdate, 1);
-    EXPECT_EQ(s.UseEncryption, 0);
-    EXPECT_EQ(s.SelectedTab, 0);
-}
-
-TEST_F(SettingsLoaderTest, TextPrecedence)
-{
-    store->setObject(QStringLiteral("saved title"), QStringLiteral("Title"));
-    store->setObject(QStringLiteral("saved subject"), QStringLiteral("Subject"));
-    store->setObject(QString(), QStringLiteral("Keywords")); // saved empty text wins over the default
-    store->setObject(QStringLiteral("/saved/path"), QStringLiteral("Path"));
-    store->setObject(QString(), QStringLiteral("PostAction"));
-    store->setInteger(5, QStringLiteral("Author")); // not text: the default applies
-    preset.Title = QStringLiteral("document title");
-    preset.Subject = QStringLiteral("document subject");
-    preset.OutputFileName = QStringLiteral("Job 12.pdf");
-    preset.InputFile = QStringLiteral("/spool/Job 12.pdf");
-
-    const Settings s = load("[Values]\n"
-                            "Subject = {save}\n"
-                            "Keywords = {SAVE}\n"
-                            "Path = {save}\n");
-    EXPECT_EQ(s.Title, QStringLiteral("document title"));  // absent key keeps document text
-    EXPECT_EQ(s.Subject, QStringLiteral("saved subject")); // {save} replaces it
-    EXPECT_EQ(s.Keywords, QStringLiteral("{SAVE}"));       // only the exact word is special
-    EXPECT_EQ(s.Author, QStringLiteral("alice"));
-    EXPECT_EQ(s.OutputPath, QStringLiteral("/saved/path"));
-    EXPECT_EQ(s.OutputFileName, QStringLiteral("Job 12.pdf"));
-    EXPECT_EQ(s.PostAction, QString()); // "Do Nothing" saved
-    EXPECT_EQ(s.InputFile, QStringLiteral("/spool/Job 12.pdf"));
-}
-
-TEST_F(SettingsLoaderTest, EmptyDocumentFieldTakesSavedThenDefault)
-{
-    store->setObject(QStringLiteral("saved title"), QStringLiteral("Title"));
-    EXPECT_EQ(load("").Title, QStringLiteral("saved title"));
-    EXPECT_EQ(load("[Values]\nTitle = {save}\nAuthor = {save}\n").Author, QStringLiteral("alice"));
-    EXPECT_EQ(load("[Values]\nTitle = From file\n").Title, QStringLiteral("From file"));
-    // Only section "Values" counts.
-    EXPECT_EQ(load("Title = main\n[Other]\nTitle = other\n").Title, QStringLiteral("saved title"));
-}
-
-TEST_F(SettingsLoaderTest, IntegerPrecedence)
-{
-    store->setInteger(2, QStringLiteral("SelectedTab"));
-    store->setObject(QStringLiteral("7"), QStringLiteral("Overwrite")); // text counts as 0
-    store->setObject(2.5, QStringLiteral("UserAccessPermissions"));     // fraction counts as 0
-    store->setObject(QVariantList{1, 2}, QStringLiteral("AllowPrint")); // list counts as 0
-    store->setInteger(std::numeric_limits<qint64>::max(), QStringLiteral("Silent"));
-
-    preset.AllowPrint = 9;
-    Settings s = load("[Values]\nSelectedTab = {save}\nAutoStart = +7\n");
-    EXPECT_EQ(s.SelectedTab, 2);
-    EXPECT_EQ(s.AutoStart, 7);
-    EXPECT_EQ(s.Overwrite, 0);
-    EXPECT_EQ(s.UserAccessPermissions, 0);
-    EXPECT_EQ(s.AllowPrint, 0);
-    EXPECT_EQ(s.Silent, std::numeric_limits<qint64>::max());
-    EXPECT_EQ(s.AutoUpdate, 1); // nothing saved: keeps its initial value
-
-    s = load("[Values]\nSelectedTab = 1.0\nAutoUpdate = 0\nOverwrite = 0x10\n");
-    EXPECT_EQ(s.SelectedTab, 2);
-    EXPECT_EQ(s.AutoUpdate, 0);
-    EXPECT_EQ(s.Overwrite, 0);
-
-    EXPECT_EQ(load("[Values]\nSelectedTab = 007\n").SelectedTab, 7);
-    EXPECT_EQ(load("").SelectedTab, 2);
-}
-
-TEST_F(SettingsLoaderTest, EncryptionSwitchResetUnlessRemembered)
-{
-    store->setInteger(1, QStringLiteral("UseEncryption"));
-    store->setInteger(1, QStringLiteral("AllowPrint"));
-    store->setObject(QStringLiteral("m"), QStringLiteral("MasterPassword"));
-
-    Settings s = load("[Values]\nRememberEncryptionSettings = 1\n");
-    EXPECT_EQ(s.UseEncryption, 1);
-    EXPECT_EQ(store->objectForKey(QStringLiteral("UseEncryption")).toLongLong(), 1);
-
-    s = load("[Values]\nUseEncryption = {save}\n");
-    EXPECT_EQ(s.UseEncryption, 0);
-    EXPECT_EQ(s.AllowPrint, 1);
-    EXPECT_EQ(s.PasswordOwner, QStringLiteral("m"));
-    // The reset is for good: it reached the store file.
-    EXPECT_EQ(DefaultsStore(storePath).objectForKey(QStringLiteral("UseEncryption")), QVariant(qint64(0)));
-
-    // A decimal integer in the file still wins.
-    EXPECT_EQ(load("[Values]\nUseEncryption = 1\n").UseEncryption, 1);
-
-    // Remembered through the store, where the program never writes it itself.
-    store->setInteger(1, QStringLiteral("RememberEncryptionSettings"));
-    store->setInteger(1, QStringLiteral("UseEncryption"));
-    EXPECT_EQ(load("").UseEncryption, 1);
-}
-
-TEST_F(SettingsLoaderTest, TildeExpansionOfPath)
+// Each row: the settings file, what the store holds, whether the document intake filled the
+// record (Title "doc", File "Job.pdf", and Silent 9 as a value already held), and the result.
+TEST(SettingsLoader, PrecedenceTable)
 {
     const QString home = QDir::homePath();
-    EXPECT_EQ(load("[Values]\nPath = ~/Reports\n").OutputPath, home + QStringLiteral("/Reports"));
-    EXPECT_EQ(load("[Values]\nPath = ~\n").OutputPath, home);
-    EXPECT_EQ(load("[Values]\nPath = /srv/~x\n").OutputPath, QStringLiteral("/srv/~x"));
-    store->setObject(QStringLiteral("~/Saved"), QStringLiteral("Path"));
-    EXPECT_EQ(load("").OutputPath, home + QStringLiteral("/Saved"));
-}
-
-TEST_F(SettingsLoaderTest, BuiltInFolderIsHomeWithoutDesktop)
-{
-    // Only the built-in default falls back; a folder from the file or the store stays as given.
-    const QString home = QDir::homePath();
+    const QVariantList list{1, 2};
     const struct
     {
-        bool desktopExists;
         const char* ini;
-        const char* saved;
-        QString expected;
+        QVariantMap saved;
+        bool document;
+        const char* key;
+        QVariant expected;
     } cases[] = {
-        {false, "", nullptr, home},
-        {true, "", nullptr, home + QStringLiteral("/Desktop")},
-        {false, "[Values]\nPath = ~/Missing\n", nullptr, home + QStringLiteral("/Missing")},
-        {false, "", "/nowhere", QStringLiteral("/nowhere")},
+        {"", {}, false, "Author", "alice"},
+        {"", {}, false, "Path", "/home/alice/Schreibtisch"},
+        {"", {}, false, "PostAction", "openFile"},
+        {"", {}, false, "AutoUpdate", 1LL},
+        {"", {}, false, "Title", ""},
+        {"", {{"Title", "saved"}}, true, "Title", "doc"},
+        {"", {{"Title", "saved"}}, false, "Title", "saved"},
+        {"", {}, true, "File", "Job.pdf"},
+        {"[Values]\nTitle = {save}", {{"Title", "saved"}}, true, "Title", "saved"},
+        {"[Values]\nTitle = {save}", {}, true, "Title", ""},
+        {"[Values]\nTitle = From file", {{"Title", "saved"}}, true, "Title", "From file"},
+        {"Title = main\n[Other]\nTitle = o", {{"Title", "saved"}}, false, "Title", "saved"},
+        {"[Values]\nKeywords = {SAVE}", {}, false, "Keywords", "{SAVE}"},
+        {"[Values]\nAuthor = {save}", {}, false, "Author", "alice"},
+        {"", {{"Author", ""}}, false, "Author", ""},
+        {"", {{"Author", 5LL}}, false, "Author", "alice"},
+        {"[Values]\nPath = {save}", {{"Path", "/saved"}}, false, "Path", "/saved"},
+        {"", {{"PostAction", ""}}, false, "PostAction", ""},
+        {"", {{"MasterPassword", "m"}}, false, "MasterPassword", "m"},
+        {"[Values]\nPath = ~/Reports", {}, false, "Path", home + "/Reports"},
+        {"[Values]\nPath = ~", {}, false, "Path", home},
+        {"[Values]\nPath = /srv/~x", {}, false, "Path", "/srv/~x"},
+        {"", {{"Path", "~/Saved"}}, false, "Path", home + "/Saved"},
+        {"[Values]\nSelectedTab = 2", {{"SelectedTab", 1LL}}, false, "SelectedTab", 2LL},
+        {"[Values]\nSelectedTab = {save}", {{"SelectedTab", 2LL}}, false, "SelectedTab", 2LL},
+        {"[Values]\nSelectedTab = 1.0", {{"SelectedTab", 2LL}}, false, "SelectedTab", 2LL},
+        {"[Values]\nSelectedTab = 007", {{"SelectedTab", 2LL}}, false, "SelectedTab", 7LL},
+        {"[Values]\nAutoStart = +7", {}, false, "AutoStart", 7LL},
+        {"[Values]\nOverwrite = 0x10", {{"Overwrite", 3LL}}, false, "Overwrite", 3LL},
+        {"", {{"Overwrite", "7"}}, false, "Overwrite", 0LL},
+        {"", {{"UserAccessPermissions", 2.5}}, false, "UserAccessPermissions", 0LL},
+        {"", {{"AllowPrint", list}}, false, "AllowPrint", 0LL},
+        {"", {}, true, "Silent", 9LL},
+        {"", {{"Silent", kMax}}, true, "Silent", kMax},
+        {"[Values]\nAutoUpdate = 0", {{"AutoUpdate", 1LL}}, false, "AutoUpdate", 0LL},
+        {"", {{"UseEncryption", 1LL}}, false, "UseEncryption", 0LL},
+        {"[Values]\nUseEncryption = {save}", {{"UseEncryption", 1LL}}, false, "UseEncryption", 0LL},
+        {"[Values]\nUseEncryption = 1", {}, false, "UseEncryption", 1LL},
+        {"[Values]\nRememberEncryptionSettings = 1", {{"UseEncryption", 1LL}}, false, "UseEncryption", 1LL},
+        {"", {{"RememberEncryptionSettings", 1LL}, {"UseEncryption", 1LL}}, false, "UseEncryption", 1LL},
+        {"", {{"UseEncryption", 1LL}, {"AllowPrint", 1LL}}, false, "AllowPrint", 1LL},
     };
+    int row = 0;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected.toStdString());
-        QDir(home + QStringLiteral("/Desktop")).removeRecursively();
-        if (c.desktopExists) {
-            ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Desktop")));
-        }
-        store->setObject(c.saved ? QVariant(QString::fromUtf8(c.saved)) : QVariant(), QStringLiteral("Path"));
+        SCOPED_TRACE(std::string(c.ini) + " / " + c.key);
+        const QString path = test::freshFolder("loader") + QStringLiteral("/%1.json").arg(row++);
+        DefaultsStore store(path);
+        for (auto it = c.saved.begin(); it != c.saved.end(); ++it)
+            store.setObject(*it, it.key());
         Settings s;
-        SettingsLoader(*store).loadSettings(s, Ini::parse(QString::fromUtf8(c.ini)));
-        EXPECT_EQ(s.OutputPath, c.expected);
+        if (c.document) {
+            s.Title = QStringLiteral("doc");
+            s.OutputFileName = QStringLiteral("Job.pdf");
+            s.InputFile = QStringLiteral("/spool/Job.pdf");
+            s.Silent = 9;
+        }
+        SettingsLoader(store, {"alice", "/home/alice/Schreibtisch"}).loadSettings(s, Ini::parse(c.ini));
+        EXPECT_EQ(fieldOf(s, QString::fromUtf8(c.key)), c.expected);
+        EXPECT_EQ(s.InputFile, c.document ? QStringLiteral("/spool/Job.pdf") : QString());
+        // Unless remembered, the saved switch is reset for good, in the file.
+        if (s.RememberEncryptionSettings == 0) {
+            EXPECT_EQ(DefaultsStore(path).objectForKey("UseEncryption"), QVariant(0LL));
+        }
     }
-    QDir(home + QStringLiteral("/Desktop")).removeRecursively();
 }
 
-TEST_F(SettingsLoaderTest, SavesExactlyTheThirteenKeys)
+TEST(SettingsLoader, BuiltInFolderIsHomeWithoutDesktop)
 {
-    Settings s;
-    s.Title = QStringLiteral("T");
-    s.Subject = QStringLiteral("S");
-    s.Keywords = QStringLiteral("a, b");
-    s.Author = QStringLiteral("A");
-    s.SelectedTab = 2;
-    s.UseEncryption = 1;
-    s.AllowCopyPaste = 0;
-    s.AllowPrint = 1;
-    s.AutoUpdate = 0;
-    s.PostAction = QString();
-    s.OutputPath = QStringLiteral("/home/alice/Reports");
-    s.PasswordUser = QStringLiteral("u");
-    s.PasswordOwner = QStringLiteral("m");
-    s.OutputFileName = QStringLiteral("Out.pdf");
-    s.AutoStart = 1;
-    s.Overwrite = 2;
-    s.Silent = 1;
-    s.UserAccessPermissions = 4;
-    s.RememberEncryptionSettings = 1;
-    store->setObject(QStringLiteral("kept"), QStringLiteral("Unknown"));
-    loader->saveSettings(s);
-
-    QFile file(storePath);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonObject saved = QJsonDocument::fromJson(file.readAll()).object();
-    QStringList keys = saved.keys();
-    keys.sort();
-    EXPECT_EQ(keys, (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",
-                                 "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject", "Title",
-                                 "Unknown", "UseEncryption", "UserPassword"}));
-    EXPECT_EQ(saved["Title"].toString(), "T");
-    EXPECT_EQ(saved["Keywords"].toString(), "a, b");
-    EXPECT_TRUE(saved["PostAction"].isString());
-    EXPECT_EQ(saved["PostAction"].toString(), "");
-    EXPECT_EQ(saved["Path"].toString(), "/home/alice/Reports");
-    EXPECT_EQ(saved["UserPassword"].toString(), "u");
-    EXPECT_EQ(saved["MasterPassword"].toString(), "m");
-    EXPECT_EQ(saved["SelectedTab"].toInteger(), 2);
-    EXPECT_EQ(saved["UseEncryption"].toInteger(), 1);
-    EXPECT_EQ(saved["AllowCopyPaste"].toInteger(), 0);
-    EXPECT_EQ(saved["AllowPrint"].toInteger(), 1);
-    EXPECT_EQ(saved["AutoUpdate"].toInteger(), 0);
-
-    // What was saved comes back at the next launch when the file names nothing.
-    DefaultsStore reopened(storePath);
-    SettingsLoader next(reopened, {QStringLiteral("bob"), QStringLiteral("/d")});
-    Settings restored;
-    next.loadSettings(restored, IniSections{});
-    EXPECT_EQ(restored.OutputPath, QStringLiteral("/home/alice/Reports"));
-    EXPECT_EQ(restored.Author, QStringLiteral("A"));
-    EXPECT_EQ(restored.PostAction, QString());
-    EXPECT_EQ(restored.AutoUpdate, 0);
-    EXPECT_EQ(restored.UseEncryption, 0); // not remembered
-    EXPECT_EQ(restored.AllowPrint, 1);
+    const QString home = QDir::homePath();
+    DefaultsStore store(test::freshFolder("loader") + QStringLiteral("/d.json"));
+    for (const bool desktop : {false, true}) {
+        QDir(home + "/Desktop").removeRecursively();
+        ASSERT_TRUE(!desktop || QDir().mkpath(home + "/Desktop"));
+        Settings s;
+        SettingsLoader(store).loadSettings(s, test::scratchHome() + QStringLiteral("/missing.ini"));
+        EXPECT_EQ(s.OutputPath, desktop ? home + "/Desktop" : home);
+    }
+    QDir(home + "/Desktop").removeRecursively();
 }
 
-TEST_F(SettingsLoaderTest, MissingSettingsFileActsAsEmpty)
+TEST(SettingsLoader, SavesTheThirteenKeysAndRestoresThem)
 {
-    Settings s;
-    loader->loadSettings(s, test::scratchHome() + QStringLiteral("/does/not/exist.ini"));
-    EXPECT_EQ(s.Author, QStringLiteral("alice"));
-    EXPECT_EQ(s.PostAction, QStringLiteral("openFile"));
+    const QString path = test::freshFolder("loader") + QStringLiteral("/defaults.json");
+    DefaultsStore store(path);
+    store.setObject(QStringLiteral("kept"), QStringLiteral("Unknown"));
+    Settings s{"Out.pdf", "/in.pdf", "/home/alice/Reports",
+               "T",       "S",       "a, b",
+               "A",       "",        "u",
+               "m",       1,         2,
+               2,         1,         1,
+               0,         1,         1,
+               4,         0};
+    SettingsLoader(store, {"alice", "/d"}).saveSettings(s);
+
+    const QJsonObject saved = QJsonDocument::fromJson(test::readFile(path)).object();
+    EXPECT_EQ(saved.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",
+                                         "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
+                                         "Title", "Unknown", "UseEncryption", "UserPassword"}));
+    EXPECT_TRUE(saved["PostAction"].isString() && saved["SelectedTab"].isDouble());
+
+    DefaultsStore reopened(path);
+    Settings r;
+    SettingsLoader(reopened, {"bob", "/d"}).loadSettings(r, IniSections{});
+    const Settings expected{
+        "", "", "/home/alice/Reports", "T", "S", "a, b", "A", "", "u", "m", 0, 0, 2, 0, 0, 0, 1, 0, 0, 0};
+    for (const char* key : {"Title", "Keywords", "Author", "Path", "PostAction", "MasterPassword", "File",
+                            "SelectedTab", "AllowPrint", "AutoUpdate", "UseEncryption", "Overwrite"})
+        EXPECT_EQ(fieldOf(r, key), fieldOf(expected, key)) << key;
+    EXPECT_EQ(r.Subject, "S");
+    EXPECT_EQ(r.PasswordUser, "u");
 }

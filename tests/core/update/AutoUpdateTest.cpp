@@ -1,6 +1,5 @@
 #include "core/update/C_AutoUpdate.h"
 
-#include "BuildConfig.h"
 #include "HttpTestServer.h"
 #include "Recorders.h"
 #include "TestSupport.h"
@@ -79,34 +78,35 @@ protected:
 
 } // namespace
 
-TEST_F(AutoUpdateTest, RequestUrlIsBuiltWithoutEncoding)
+TEST_F(AutoUpdateTest, RequestAndWeekRule)
 {
     ASSERT_TRUE(check());
     EXPECT_EQ(server->requests.last().target, "/common/update.php?p=zirn_mac&v=1.9&id=0010-0041-0000-AA04");
-    EXPECT_EQ(server->requests.last().method, "GET");
+    const auto plain = makeUpdater(server->url("/update"));
+    plain->setCurrentVersion("2.0 beta");
+    EXPECT_EQ(plain->requestUrl(), server->url("/update?v=2.0 beta&id=0010-0041-0000-AA04"));
 
-    const auto plain = makeUpdater(server->url(QStringLiteral("/update")));
-    plain->setCurrentVersion(QStringLiteral("2.0 beta"));
-    EXPECT_EQ(plain->requestUrl(), server->url(QStringLiteral("/update?v=2.0 beta&id=0010-0041-0000-AA04")));
-    EXPECT_EQ(C_AutoUpdate(QStringLiteral("u"), *store, desktop).currentVersion(),
-              QStringLiteral(ZIRN_VERSION));
-}
-
-TEST_F(AutoUpdateTest, WeekRuleToTheSecond)
-{
-    storeLastCheck(kNow.addSecs(-C_AutoUpdate::kWeekSeconds + 1));
-    EXPECT_FALSE(check());
-    storeLastCheck(kNow.addSecs(-C_AutoUpdate::kWeekSeconds));
-    EXPECT_TRUE(check());
-    // A timestamp in the future suppresses automatic checks, not forced ones.
-    storeLastCheck(kNow.addSecs(3600));
-    EXPECT_FALSE(check());
-    EXPECT_TRUE(check(/*force=*/true));
-    // Nothing stored, or nothing readable: the check goes on.
-    store->setObject(QStringLiteral("last tuesday"), QStringLiteral("LastAutoUpdateCheck"));
-    EXPECT_TRUE(check());
-    store->setObject(QVariant(), QStringLiteral("LastAutoUpdateCheck"));
-    EXPECT_TRUE(check());
+    const QVariant week = C_AutoUpdate::kWeekSeconds;
+    const struct
+    {
+        QVariant stored; // seconds before now, a text, or nothing
+        bool force;
+        bool sent;
+    } cases[] = {{week.toLongLong() - 1, false, false},
+                 {week, false, true},
+                 {-3600, false, false},
+                 {-3600, true, true},
+                 {"last tuesday", false, true},
+                 {QVariant(), false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.toString().toStdString());
+        store->setObject(c.stored.typeId() == QMetaType::QString ? c.stored
+                         : c.stored.isValid()
+                             ? QVariant(C_AutoUpdate::formatTimestamp(kNow.addSecs(-c.stored.toLongLong())))
+                             : QVariant(),
+                         "LastAutoUpdateCheck");
+        EXPECT_EQ(check(c.force), c.sent);
+    }
 }
 
 TEST_F(AutoUpdateTest, TimestampWrittenForEveryCompletedResponseOnly)
@@ -126,68 +126,93 @@ TEST_F(AutoUpdateTest, TimestampWrittenForEveryCompletedResponseOnly)
     EXPECT_EQ(lastCheck(), QStringLiteral("2026-12-05 06:52:58 +0000"));
 }
 
-TEST_F(AutoUpdateTest, NoticeOnlyForNewerVersions)
+// Each row: the running version, the update document, the first preferred language, and the
+// notice's message (nullptr: no notice). "Yes" is answered; the page opens only when it is a
+// web address with a host.
+TEST_F(AutoUpdateTest, DocumentTable)
 {
-    struct Case
+    const auto doc = [](const char* version, const char* help, const char* info = "") {
+        return QByteArray("<update><version>") + version + "</version><application>A</application>" + info +
+               "<help>" + help + "</help></update>";
+    };
+    const QByteArray entity =
+        "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><update><version>9</version>"
+        "<application>&e;</application><help>http://x/</help></update>";
+    const struct
     {
         const char* running;
-        const char* offered;
-        bool notice;
+        QByteArray body;
+        const char* language;
+        const char* message;
+        const char* opened;
+    } cases[] = {
+        {"1.9", updateDocument("1.10"), "en-US", "Version 1.10 is out. 100% better!",
+         "https://www.zirn-pdf.org/release?v=1.10"},
+        {"1.9", updateDocument("1.10"), "de-DE", "Version 1.10 ist da.",
+         "https://www.zirn-pdf.org/release?v=1.10"},
+        {"1.9", updateDocument("1.10"), "fr-FR", "Version 1.10 is out. 100% better!",
+         "https://www.zirn-pdf.org/release?v=1.10"},
+        {"1.10", updateDocument("1.9"), "en", nullptr, nullptr},
+        {"2.0", updateDocument("2.0"), "en", nullptr, nullptr},
+        {"2.0", updateDocument("2.0.1"), "en", "Version 2.0.1 is out. 100% better!",
+         "https://www.zirn-pdf.org/release?v=2.0.1"},
+        {"1.0.0", updateDocument("1.0.0a"), "en", "Version 1.0.0a is out. 100% better!",
+         "https://www.zirn-pdf.org/release?v=1.0.0a"},
+        {"1", doc("5", "http://x/"), "en", "", "http://x/"},
+        {"1", doc("5", "https:///no-host"), "en", "", nullptr},
+        {"1", doc("5", "file:///etc/passwd"), "en", "", nullptr},
+        {"1", doc("5", "javascript:alert(1)"), "en", "", nullptr},
+        {"1", doc("5", "zirn-handler://x"), "en", "", nullptr},
+        {"1", doc("5", "not a url"), "en", "", nullptr},
+        {"1", "", "en", nullptr, nullptr},
+        {"1", "not xml at all", "en", nullptr, nullptr},
+        {"1", "<update><version>9</version>", "en", nullptr, nullptr},
+        {"1", "<update><application>A</application><help>http://x/</help></update>", "en", nullptr, nullptr},
+        {"1", "<update><version>9</version><help>http://x/</help></update>", "en", nullptr, nullptr},
+        {"1", "<update><version>9</version><application>A</application></update>", "en", nullptr, nullptr},
+        {"1", entity, "en", "", "http://x/"},
     };
-    const Case cases[] = {{"1.9", "1.10", true},  {"1.10", "1.9", false},  {"2.0", "2.0", false},
-                          {"2.0", "2.0.1", true}, {"2.0.1", "2.0", false}, {"1.0.0", "1.0.0a", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.running) + " -> " + c.offered);
-        desktop.notices.clear();
-        updater->setCurrentVersion(QString::fromLatin1(c.running));
-        body = updateDocument(c.offered);
-        ASSERT_TRUE(check(true));
-        EXPECT_EQ(desktop.notices.size(), c.notice ? 1 : 0);
-        EXPECT_TRUE(lastCheck().has_value());
-    }
-    ASSERT_EQ(desktop.notices.size(), 1);
-    const auto& notice = desktop.notices.first();
-    EXPECT_EQ(notice.title, QStringLiteral("Zirn PDF Writer"));
-    EXPECT_EQ(notice.message, QStringLiteral("Version 1.0.0a is out. 100% better!")); // shown literally
-    EXPECT_EQ(notice.defaultButton, QStringLiteral("Yes"));
-    EXPECT_EQ(notice.alternateButton, QStringLiteral("No"));
-    EXPECT_TRUE(desktop.openedUrls.isEmpty()); // "No"
-}
-
-TEST_F(AutoUpdateTest, YesOpensOnlyWebPages)
-{
     desktop.noticeAnswer = true;
-    ASSERT_TRUE(check(true));
-    ASSERT_EQ(desktop.openedUrls.size(), 1);
-    EXPECT_EQ(desktop.openedUrls.first(), QUrl(QStringLiteral("https://www.zirn-pdf.org/release?v=1.10")));
-
-    for (const char* page :
-         {"file:///etc/passwd", "javascript:alert(1)", "zirn-handler://x", "not a url", ""}) {
-        body = "<update><version>9</version><application>A</application><help>" + QByteArray(page) +
-               "</help></update>";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body.left(80).toStdString());
+        desktop.notices.clear();
+        desktop.openedUrls.clear();
+        store->setObject(QVariant(), "LastAutoUpdateCheck");
+        store->setObject(QVariantList{c.language}, "AppleLanguages");
+        updater->setCurrentVersion(c.running);
+        body = c.body;
         ASSERT_TRUE(check(true));
+        EXPECT_TRUE(lastCheck().has_value());
+        ASSERT_EQ(desktop.notices.size(), c.message ? 1 : 0);
+        if (c.message) {
+            EXPECT_EQ(desktop.notices[0].message, QString::fromUtf8(c.message)); // shown literally
+            EXPECT_FALSE(desktop.notices[0].title.contains("root:"));
+            EXPECT_EQ(desktop.notices[0].defaultButton, "Yes");
+            EXPECT_EQ(desktop.notices[0].alternateButton, "No");
+        }
+        EXPECT_EQ(desktop.openedUrls, c.opened ? QList<QUrl>{QUrl(c.opened)} : QList<QUrl>{});
     }
-    EXPECT_EQ(desktop.openedUrls.size(), 1);
-    EXPECT_EQ(desktop.notices.size(), 6);
+    // "No" opens nothing.
+    desktop.noticeAnswer = false;
+    updater->setCurrentVersion("1");
+    body = updateDocument("2");
+    desktop.openedUrls.clear();
+    ASSERT_TRUE(check(true));
+    EXPECT_TRUE(desktop.openedUrls.isEmpty());
 }
 
 TEST_F(AutoUpdateTest, OversizedServerTextsAreElided)
 {
     const QString ellipsis(QChar(0x2026));
-    const QString emoji = QStringLiteral("\U0001F600"); // two UTF-16 units
+    const QString emoji = QStringLiteral("\U0001F600"); // two UTF-16 units, never cut in half
     const struct
     {
-        QString title;
-        QString info;
-        QString shownTitle;
-        QString shownInfo;
+        QString title, info, shownTitle, shownInfo;
     } cases[] = {
         {QString(200, u't'), QString(4000, u'i'), QString(200, u't'), QString(4000, u'i')},
         {QString(201, u't'), QString(950000, u'i'), QString(199, u't') + ellipsis,
          QString(3999, u'i') + ellipsis},
-        // A character outside the basic plane is never cut in half.
-        {QString(198, u't') + emoji + QStringLiteral("tail"), QString(), QString(198, u't') + ellipsis,
-         QString()},
+        {QString(198, u't') + emoji + "tail", QString(), QString(198, u't') + ellipsis, QString()},
     };
     for (const auto& c : cases) {
         body = "<update><version>9</version><application>" + c.title.toUtf8() + "</application><info><en>" +
@@ -199,107 +224,56 @@ TEST_F(AutoUpdateTest, OversizedServerTextsAreElided)
     }
 }
 
-TEST_F(AutoUpdateTest, LanguageChoiceAndFallback)
+TEST_F(AutoUpdateTest, LanguageCodesAndXmlLookups)
 {
-    store->setObject(QVariantList{QStringLiteral("de-DE"), QStringLiteral("en")},
-                     QStringLiteral("AppleLanguages"));
-    ASSERT_TRUE(check(true));
-    EXPECT_EQ(desktop.notices.last().message, QStringLiteral("Version 1.10 ist da."));
-
-    store->setObject(QVariantList{QStringLiteral("fr-FR")}, QStringLiteral("AppleLanguages"));
-    ASSERT_TRUE(check(true));
-    EXPECT_EQ(desktop.notices.last().message, QStringLiteral("Version 1.10 is out. 100% better!"));
-
     // A code that would change the query is never put into it.
-    for (const QString& hostile :
-         {QStringLiteral("*]|//help|x["), QStringLiteral("d*"), QStringLiteral("..")}) {
-        store->setObject(QVariantList{hostile}, QStringLiteral("AppleLanguages"));
+    for (const QVariantList& hostile : {QVariantList{"*]|//help|x["}, {"d*"}, {".."}, {}}) {
+        store->setObject(hostile, "AppleLanguages");
         EXPECT_EQ(updater->languageCode(), QStringLiteral("en"));
     }
-    store->setObject(QVariantList{}, QStringLiteral("AppleLanguages"));
-    EXPECT_EQ(updater->languageCode(), QStringLiteral("en"));
-
-    // No info at all: an empty message.
-    body = "<update><version>5</version><application>A</application><help>http://x/</help></update>";
-    ASSERT_TRUE(check(true));
-    EXPECT_EQ(desktop.notices.last().message, QString());
-}
-
-TEST_F(AutoUpdateTest, BrokenDocumentsEndTheCheckQuietly)
-{
-    const QByteArray bodies[] = {
-        "",
-        "not xml at all",
-        "<update><version>9</version>",
-        "<update><application>A</application></update>",
-        "<update><version>9</version><help>http://x/</help></update>",
-        "<update><version>9</version><application>A</application></update>",
-        "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><update><version>9</version>"
-        "<application>&e;</application><help>http://x/</help></update>",
-    };
-    for (const QByteArray& b : bodies) {
-        body = b;
-        store->setObject(QVariant(), QStringLiteral("LastAutoUpdateCheck"));
-        ASSERT_TRUE(check(true));
-        EXPECT_TRUE(lastCheck().has_value());
-    }
-    // Only the entity document is well-formed enough to show, and without the file's content.
-    for (const auto& notice : desktop.notices)
-        EXPECT_FALSE(notice.title.contains(QStringLiteral("root:")));
-}
-
-TEST_F(AutoUpdateTest, XmlLookups)
-{
     const auto doc = UpdateDocument::parse("<r><update><info><en>E<b>bold</b>!</en></info></update>"
                                            "<x><update><version>2</version></update></x>"
                                            "<update><version>1</version></update></r>");
     ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->firstString(QStringLiteral("//update/version")), QStringLiteral("2")); // document order
-    EXPECT_EQ(C_AutoUpdate::getStringFromXml(*doc, QStringLiteral("//update/info/%1"), QStringLiteral("de")),
-              QStringLiteral("Ebold!"));
-    EXPECT_EQ(
-        C_AutoUpdate::getStringFromXml(*doc, QStringLiteral("//update/nothing/%1"), QStringLiteral("de")),
-        QString());
-    EXPECT_FALSE(doc->firstString(QStringLiteral("//[[bad")).has_value());
-    EXPECT_FALSE(doc->firstString(QStringLiteral("count(//update)")).has_value());
+    EXPECT_EQ(doc->firstString("//update/version"), QStringLiteral("2")); // document order
+    EXPECT_EQ(C_AutoUpdate::getStringFromXml(*doc, "//update/info/%1", "de"), QStringLiteral("Ebold!"));
+    EXPECT_EQ(C_AutoUpdate::getStringFromXml(*doc, "//update/nothing/%1", "de"), QString());
+    EXPECT_FALSE(doc->firstString("//[[bad").has_value());
+    EXPECT_FALSE(doc->firstString("count(//update)").has_value());
     EXPECT_EQ(UpdateDocument::parse("<unclosed>"), nullptr);
 }
 
 TEST(AutoUpdate, VersionComparison)
 {
-    EXPECT_LT(C_AutoUpdate::compareVersions("1.9", "1.10"), 0);
-    EXPECT_LT(C_AutoUpdate::compareVersions("2.0", "2.0.1"), 0);
-    EXPECT_EQ(C_AutoUpdate::compareVersions("2.0", "2.0"), 0);
-    EXPECT_EQ(C_AutoUpdate::compareVersions("1.05", "1.5"), 0);
-    EXPECT_GT(C_AutoUpdate::compareVersions("10", "9"), 0);
-    EXPECT_GT(C_AutoUpdate::compareVersions("1.0b", "1.0a"), 0);
-    EXPECT_GT(C_AutoUpdate::compareVersions("99999999999999999999999", "9999999999999999999999"), 0);
+    const struct
+    {
+        const char *a, *b;
+        int sign;
+    } cases[] = {
+        {"1.9", "1.10", -1}, {"2.0", "2.0.1", -1}, {"2.0", "2.0", 0},
+        {"1.05", "1.5", 0},  {"10", "9", 1},       {"1.0b", "1.0a", 1},
+        {"1.10", "1.9", 1},  {"9", "10", -1},      {"99999999999999999999999", "9999999999999999999999", 1}};
+    for (const auto& c : cases) {
+        const int result = C_AutoUpdate::compareVersions(c.a, c.b);
+        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " " << c.b;
+    }
 }
 
 TEST(AutoUpdate, TimestampsAndTheirDisplay)
 {
     EXPECT_EQ(C_AutoUpdate::formatTimestamp(kNow), QStringLiteral("2026-12-05 06:52:58 +0000"));
-    EXPECT_EQ(C_AutoUpdate::parseTimestamp(QStringLiteral("2026-12-05 06:52:58 +0000")), kNow);
-    EXPECT_EQ(C_AutoUpdate::parseTimestamp(QStringLiteral("2026-12-04 22:52:58 -0800")), kNow);
-    for (const char* bad : {"", "2026-12-05", "2026-12-05 06:52:58", "2026-13-05 06:52:58 +0000", "yesterday",
+    EXPECT_EQ(C_AutoUpdate::parseTimestamp("2026-12-04 22:52:58 -0800"), kNow);
+    for (const char* bad : {"", "2026-12-05", "2026-12-05 06:52:58", "2026-13-05 06:52:58 +0000",
                             "2026-12-05 06:52:58 +0000 extra"})
-        EXPECT_FALSE(C_AutoUpdate::parseTimestamp(QString::fromLatin1(bad)).has_value()) << bad;
+        EXPECT_FALSE(C_AutoUpdate::parseTimestamp(bad).has_value()) << bad;
+    const QString old = C_AutoUpdate::formatForDisplay(kNow.addYears(-2), "en_US");
+    EXPECT_TRUE(old.startsWith("Dec 5, 2024")) << old.toStdString();
 
-    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
-    EXPECT_TRUE(C_AutoUpdate::formatForDisplay(yesterday, QStringLiteral("en_US"))
-                    .startsWith(QStringLiteral("yesterday"), Qt::CaseInsensitive));
-    EXPECT_TRUE(C_AutoUpdate::formatForDisplay(yesterday, QStringLiteral("de_DE"))
-                    .startsWith(QStringLiteral("gestern"), Qt::CaseInsensitive));
-    const QString old = C_AutoUpdate::formatForDisplay(kNow.addYears(-2), QStringLiteral("en_US"));
-    EXPECT_TRUE(old.startsWith(QStringLiteral("Dec 5, 2024"))) << old.toStdString();
-
-    DefaultsStore store(test::scratchHome() + QStringLiteral("/update/display.json"));
+    DefaultsStore store(test::freshFolder("update") + "/display.json");
     test::RecordingDesktop desktop;
-    C_AutoUpdate updater(QStringLiteral("https://example.invalid/u"), store, desktop);
-    updater.setDisplayLocale(QStringLiteral("en_US"));
-    store.setObject(QVariant(), QStringLiteral("LastAutoUpdateCheck"));
+    C_AutoUpdate updater("https://example.invalid/u", store, desktop);
+    updater.setDisplayLocale("en_US");
     EXPECT_FALSE(updater.getLastUpdateCheck().has_value());
-    store.setObject(C_AutoUpdate::formatTimestamp(QDateTime::currentDateTimeUtc()),
-                    QStringLiteral("LastAutoUpdateCheck"));
-    EXPECT_TRUE(updater.getLastUpdateCheck()->startsWith(QStringLiteral("today"), Qt::CaseInsensitive));
+    store.setObject(C_AutoUpdate::formatTimestamp(QDateTime::currentDateTimeUtc()), "LastAutoUpdateCheck");
+    EXPECT_TRUE(updater.getLastUpdateCheck()->startsWith("today", Qt::CaseInsensitive));
 }

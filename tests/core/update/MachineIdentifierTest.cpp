@@ -1,7 +1,6 @@
 #include "core/update/C_SerialNumber.h"
 
 #include "TestSupport.h"
-#include "core/DefaultsStore.h"
 #include "core/update/MachineFacts.h"
 
 #include <QDir>
@@ -25,16 +24,12 @@ public:
     {
         return version[static_cast<std::size_t>(part)];
     }
-    std::optional<QString> cpuBrand() override { return cpu; }
-    std::optional<QString> machineModel() override { return machine; }
 
     std::optional<QString> serial;
     std::optional<QByteArray> uuid;
     std::optional<QList<LinkAddress>> links;
     std::optional<QStringList> models;
     std::array<std::optional<int>, 3> version{};
-    std::optional<QString> cpu;
-    std::optional<QString> machine;
 };
 
 std::uint8_t xorOfText(const QString& text)
@@ -89,19 +84,20 @@ TEST(MachineIdentifier, ByteRules)
 
 TEST(MachineIdentifier, PackedVersion)
 {
-    FakeFacts f;
-    f.version = {10, 15, 7};
-    EXPECT_EQ(C_MacVersion::Get(f), 0x10F7);
-    f.version = {14, 5, 0};
-    EXPECT_EQ(C_MacVersion::Get(f), 0x1450);
-    f.version = {6, 1, 0}; // a Linux kernel
-    EXPECT_EQ(C_MacVersion::Get(f), 0x0610);
-    f.version = {6, 17, 20}; // parts are not masked
-    EXPECT_EQ(C_MacVersion::Get(f), (17 << 4) | (6 << 8) | 20);
-    for (std::size_t missing = 0; missing < 3; ++missing) {
-        f.version = {6, 1, 0};
-        f.version[missing].reset();
-        EXPECT_EQ(C_MacVersion::Get(f), C_MacVersion::kFailed);
+    using V = std::array<std::optional<int>, 3>;
+    const std::pair<V, std::int32_t> cases[] = {
+        {{10, 15, 7}, 0x10F7},
+        {{14, 5, 0}, 0x1450},
+        {{6, 1, 0}, 0x0610},                      // a Linux kernel
+        {{6, 17, 20}, (17 << 4) | (6 << 8) | 20}, // parts are not masked
+        {{std::nullopt, 1, 0}, C_MacVersion::kFailed},
+        {{6, std::nullopt, 0}, C_MacVersion::kFailed},
+        {{6, 1, std::nullopt}, C_MacVersion::kFailed},
+    };
+    for (const auto& [version, packed] : cases) {
+        FakeFacts f;
+        f.version = version;
+        EXPECT_EQ(C_MacVersion::Get(f), packed);
     }
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("6.1.0-28-amd64"), (std::array<int, 3>{6, 1, 0}));
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("5.15"), (std::array<int, 3>{5, 15, 0}));
@@ -134,20 +130,6 @@ TEST(MachineIdentifier, CheckByteMakesTheXorFF)
     EXPECT_EQ(xorOfText(real), 0xFF);
 }
 
-TEST(MachineIdentifier, CpuAndMachineTexts)
-{
-    EXPECT_EQ(C_MacVersion::collapseBlanks(QStringLiteral("  Intel(R)   Core(TM) \n")),
-              QStringLiteral("Intel(R) Core(TM)"));
-    EXPECT_EQ(C_MacVersion::collapseBlanks(QStringLiteral("a") + QString(129, u' ') + QStringLiteral("b")),
-              QStringLiteral("a  b"));
-    EXPECT_EQ(C_MacVersion::collapseBlanks(QStringLiteral("a") + QString(128, u' ') + QStringLiteral("b")),
-              QStringLiteral("a b"));
-    FakeFacts f;
-    EXPECT_EQ(C_MacVersion::getCPU(f), QString());
-    f.machine = QStringLiteral(" ThinkPad  X1 \n");
-    EXPECT_EQ(C_MacVersion::getMachine(f), QStringLiteral("ThinkPad  X1"));
-}
-
 TEST(MachineIdentifier, LinuxFactsFromAFakeTree)
 {
     const QString root = test::scratchHome() + QStringLiteral("/fakeroot");
@@ -157,11 +139,7 @@ TEST(MachineIdentifier, LinuxFactsFromAFakeTree)
         QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda"));
     QDir().mkpath(root + QStringLiteral("/sys/devices/pci0000:00/0000:00:1d.0/nvme/nvme0/nvme0n1/device"));
     QDir().mkpath(root + QStringLiteral("/sys/block"));
-    QDir().mkpath(root + QStringLiteral("/proc"));
     test::writeFile(root + QStringLiteral("/sys/class/dmi/id/product_serial"), "PF3XYZ12\n");
-    test::writeFile(root + QStringLiteral("/sys/class/dmi/id/product_name"), "20XW0055GE\n");
-    test::writeFile(root + QStringLiteral("/proc/cpuinfo"),
-                    "processor\t: 0\nmodel name\t: Intel(R)  Core(TM) i7   CPU\nflags\t: fpu\n");
     const QString ata =
         root + QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0");
     test::writeFile(ata + QStringLiteral("/model"), "Samsung SSD 860   \n");
@@ -174,28 +152,10 @@ TEST(MachineIdentifier, LinuxFactsFromAFakeTree)
     LinuxMachineFacts facts(root);
     EXPECT_EQ(facts.platformSerialNumber(), QStringLiteral("PF3XYZ12"));
     EXPECT_EQ(facts.ataDiskModels(), QStringList{QStringLiteral("Samsung SSD 860")});
-    EXPECT_EQ(C_MacVersion::getCPU(facts), QStringLiteral("Intel(R) Core(TM) i7 CPU"));
-    EXPECT_EQ(C_MacVersion::getMachine(facts), QStringLiteral("20XW0055GE"));
     EXPECT_EQ(LinuxMachineFacts::parseUuidText(QStringLiteral("3f2a-01")), QByteArray::fromHex("3f2a01"));
     EXPECT_TRUE(LinuxMachineFacts::parseUuidText(QStringLiteral("nonsense")).isEmpty());
 
     LinuxMachineFacts empty(root + QStringLiteral("/nothing"));
     EXPECT_FALSE(empty.platformSerialNumber().has_value());
     EXPECT_FALSE(empty.ataDiskModels().has_value());
-}
-
-TEST(MachineIdentifier, UuidIsCreatedOnceAndKept)
-{
-    const QString path = test::scratchHome() + QStringLiteral("/uuid/defaults.json");
-    QString first;
-    {
-        DefaultsStore store(path);
-        first = C_SerialNumber::generateOrGetUuid(store);
-    }
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"))
-            .match(first)
-            .hasMatch());
-    DefaultsStore reopened(path);
-    EXPECT_EQ(C_SerialNumber::generateOrGetUuid(reopened), first);
 }

@@ -1,0 +1,88 @@
+#include "print/BackendParts.h"
+#include "print/CupsBackend.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <syslog.h>
+#include <unistd.h>
+
+namespace zirn::print {
+
+std::string qpdfPageRanges(std::string_view options, int pageCount)
+{
+    // CUPS writes "name=value" pairs separated by blanks; values may be quoted.
+    std::string value;
+    for (size_t i = 0; i < options.size();) {
+        while (i < options.size() && options[i] == ' ')
+            ++i;
+        std::string token;
+        char quote = 0;
+        for (; i < options.size() && (quote || options[i] != ' '); ++i) {
+            const char c = options[i];
+            if (quote && c == quote)
+                quote = 0;
+            else if (!quote && (c == '\'' || c == '"'))
+                quote = c;
+            else if (c == '\\' && i + 1 < options.size())
+                token += options[++i];
+            else
+                token += c;
+        }
+        if (token.rfind("page-ranges=", 0) == 0)
+            value = token.substr(12);
+    }
+    std::string ranges;
+    for (size_t i = 0; !value.empty() && i <= value.size();) {
+        const size_t end = std::min(value.find(',', i), value.size());
+        const std::string range = value.substr(i, end - i);
+        i = end + 1;
+        const size_t dash = range.find('-');
+        const std::string low = range.substr(0, dash);
+        const std::string high = dash == std::string::npos ? low : range.substr(dash + 1);
+        const auto digits = [](const std::string& s) {
+            return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+        if (low.empty() || low.size() > 6 || high.size() > 6 || !digits(low) || !digits(high))
+            return {};
+        const int first = std::stoi(low);
+        const int last = high.empty() ? pageCount : std::min(std::stoi(high), pageCount);
+        if (first < 1 || (!high.empty() && std::stoi(high) < first))
+            return {};
+        if (first > last)
+            continue;
+        ranges += (ranges.empty() ? "" : ",") + std::to_string(first) + "-" + std::to_string(last);
+    }
+    return ranges;
+}
+
+namespace {
+
+const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=C"};
+
+} // namespace
+
+// Keeps only the selected pages, with qpdf on the user's own file: outline, links and
+// document information of the kept pages stay. Gives the name of the file to deliver.
+std::string applyPageRanges(int folder, const std::string& temp, const std::string& options)
+{
+    std::string count;
+    if (runProgram({"/usr/bin/qpdf", "--show-npages", temp}, toolEnvironment, folder, &count) != 0)
+        return temp;
+    const std::string ranges = qpdfPageRanges(options, std::atoi(count.c_str()));
+    if (ranges.empty())
+        return temp;
+    const std::string selected = temp + ".pages";
+    // Exit status 3: written, with warnings.
+    const int status = runProgram({"/usr/bin/qpdf", temp, "--pages", ".", ranges, "--", selected},
+                                  toolEnvironment, folder, nullptr);
+    if ((status != 0 && status != 3) || !syncFile(folder, selected)) {
+        ::unlinkat(folder, selected.c_str(), 0);
+        log(LOG_WARNING, "could not select the pages %s; the whole document is kept", ranges.c_str());
+        return temp;
+    }
+    ::unlinkat(folder, temp.c_str(), 0);
+    log(LOG_INFO, "kept the pages %s", ranges.c_str());
+    return selected;
+}
+
+} // namespace zirn::print
