@@ -1,32 +1,35 @@
 #include "app/AppDelegate.h"
 
+#include "../core/update/HttpTestServer.h"
 #include "PdfFixtures.h"
 #include "Recorders.h"
 #include "TestSupport.h"
-#include "gui/MainWindow.h"
 #include "app/ApplicationLoop.h"
 #include "core/DefaultsStore.h"
-#include "core/update/C_AutoUpdate.h"
+#include "gui/MainWindow.h"
+#include "gui/widgets/C_NSTextFieldWithLink.h"
 #include "gui/widgets/PathControl.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <utility>
 
 #include <sys/stat.h>
 
@@ -42,48 +45,60 @@ protected:
         root = test::freshFolder(QStringLiteral("app"));
         QDir().mkpath(root + QStringLiteral("/spool"));
         QDir().mkpath(root + QStringLiteral("/out"));
-        config.settingsFile = root + QStringLiteral("/config/org.zirn.PDFWriter/Zirn.ini");
-        config.defaultSettingsFile = QStringLiteral(":/zirn/Zirn.ini");
-        config.updateUrl = QStringLiteral("http://127.0.0.1:1/update.php?p=zirn_mac"); // nobody listens
-        config.homeUrl = QStringLiteral("http://www.zirn-pdf.org/");
-        storePath = root + QStringLiteral("/config/org.zirn.PDFWriter/defaults.json");
+        config = {root + QStringLiteral("/config/zirn/Zirn.ini"), QStringLiteral(":/zirn/Zirn.ini"),
+                  QStringLiteral("http://127.0.0.1:1/update.php"),
+                  QStringLiteral("http://www.zirn-pdf.org/")};
+        storePath = root + QStringLiteral("/config/zirn/defaults.json");
         input = root + QStringLiteral("/spool/Job 12.pdf");
         test::makePdf(input,
                       {.info = QMap<QString, QString>{{"Title", "Printed title"}, {"Author", "Printer"}}});
     }
-
     void TearDown() override
     {
         delegate.reset();
         window.reset();
     }
-
     void writeIni(const QString& values)
     {
         QDir().mkpath(QFileInfo(config.settingsFile).path());
         test::writeFile(config.settingsFile,
                         ("[Values]\nAutoUpdate = 0\nPath = " + root + "/out\n" + values).toUtf8());
     }
-
     // The launch as the application loop performs it.
     void launch(const QStringList& documents = {})
     {
+        TearDown();
         store = std::make_unique<DefaultsStore>(storePath);
         window = std::make_unique<MainWindow>();
-        delegate = std::make_unique<AppDelegate>(window.get(), desktop, *store, config);
+        delegate = std::make_unique<AppDelegate>(*window, desktop, *store, config);
         delegate->applicationWillFinishLaunching();
         for (const QString& document : documents)
             delegate->application(document);
         window->show();
         delegate->applicationDidFinishLaunching();
     }
-
-    const AppDelegate::Controls& c() const { return delegate->controls(); }
+    template <typename T = QWidget>
+    T* w(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    QLineEdit* field(const char* name) const { return w<QLineEdit>(name); }
+    QTabWidget* tabs() const { return w<QTabWidget>("tabView"); }
+    QList<QWidget*> shownComponents() const
+    {
+        QList<QWidget*> shown;
+        for (QToolButton* button : w<PathControl>("path")->findChildren<QToolButton*>())
+            if (button->objectName().startsWith(QLatin1String("pathComponent")) && button->isVisible())
+                shown.append(button);
+        return shown;
+    }
     QString out(const QString& name) const { return root + QStringLiteral("/out/") + name; }
+    QString saved(const char* key) const
+    {
+        return DefaultsStore(storePath).objectForKey(QLatin1String(key)).toString();
+    }
 
-    QString root;
-    QString input;
-    QString storePath;
+    QString root, input, storePath;
     AppDelegate::Config config;
     test::RecordingDesktop desktop;
     std::unique_ptr<DefaultsStore> store;
@@ -91,21 +106,10 @@ protected:
     std::unique_ptr<AppDelegate> delegate;
 };
 
-// The path components the window shows, from the root down (the leading ones may give way).
-QList<QWidget*> shownComponents(const PathControl* path)
-{
-    QList<QWidget*> shown;
-    for (QToolButton* button : path->findChildren<QToolButton*>())
-        if (button->objectName().startsWith(QLatin1String("pathComponent")) && button->isVisible())
-            shown.append(button);
-    return shown;
-}
-
 struct German
 {
-    German()
+    German() : before(QCoreApplication::instance()->findChildren<QTranslator*>())
     {
-        before = QCoreApplication::instance()->findChildren<QTranslator*>();
         ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
     }
     ~German()
@@ -121,514 +125,387 @@ struct German
 
 } // namespace
 
-TEST_F(AppDelegateTest, FixedTextsInEnglishAndGerman)
+TEST_F(AppDelegateTest, LaunchShowsTheDocumentOverTheLoadedSettings)
 {
-    writeIni("");
-    launch();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zirn PDF Writer"));
-    EXPECT_EQ(c().create->text(), QStringLiteral("Create"));
-    EXPECT_EQ(c().cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(c().fileNameInfo->text(), QStringLiteral("PDF &File"));
-    EXPECT_EQ(c().passwordEnable->text(), QStringLiteral("Use 128-bit &encryption"));
-    EXPECT_EQ(c().passwordAllowCopyPaste->text(), QStringLiteral("Allow '&copy and paste'"));
-    EXPECT_EQ(c().tabView->tabText(0), QStringLiteral("General"));
-    EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Encryption"));
-    EXPECT_EQ(c().tabView->tabText(2), QStringLiteral("Settings"));
-    EXPECT_EQ(c().postActionInfo->text(), QStringLiteral("&After PDF Creation"));
-    ASSERT_EQ(c().postAction->count(), 2);
-    EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Open Created File"));
-    EXPECT_EQ(c().postAction->itemText(1), QStringLiteral("Do Nothing"));
-    EXPECT_EQ(c().zirnIniLink->stringValue(),
-              QStringLiteral("You can adjust much more settings in the Zirn.ini."));
-    EXPECT_EQ(c().autoUpdateInfo->text(), QStringLiteral("Last Check: ")); // no check ever completed
-    // The passwords are masked.
-    EXPECT_EQ(c().passwordOwner->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(c().passwordOwner->parentWidget()->parentWidget(), c().tabView->widget(1)->parentWidget());
-
-    TearDown();
-    German german;
-    launch();
-    EXPECT_EQ(c().create->text(), QStringLiteral("Erstellen"));
-    EXPECT_EQ(c().cancel->text(), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(c().tabView->tabText(1), QStringLiteral("Verschlüsselung"));
-    EXPECT_EQ(c().passwordOwnerInfo->text(), QStringLiteral("&Master-Kennwort für vollen Zugriff"));
-    EXPECT_EQ(c().postAction->itemText(0), QStringLiteral("Erstellte Datei öffnen"));
-    EXPECT_EQ(c().autoUpdateInfo->text(), QStringLiteral("Letzte Prüfung: "));
-    EXPECT_EQ(c().zirnIniLink->stringValue(),
-              QStringLiteral("Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen."));
-
-    // The messages of Create are German too.
-    c().fileName->setText(QStringLiteral("x"));
-    delegate->settings().InputFile.clear();
-    c().create->click();
-    ASSERT_EQ(desktop.alerts.size(), 1);
-    EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Die PDF-Datei kann nicht erstellt werden."));
-}
-
-TEST_F(AppDelegateTest, ShowsTheLoadedSettings)
-{
+    const QString second = root + QStringLiteral("/spool/Second.pdf");
+    test::makePdf(second, {.info = QMap<QString, QString>{{"Title", "Second title"}}});
     writeIni("AutoUpdate = 5\nPostAction = OpenFile\nUserPassword = u\nMasterPassword = m\nAllowPrint = 1\n"
-             "SelectedTab = 7\n");
-    launch({input});
-    EXPECT_EQ(c().fileName->text(), QStringLiteral("Job 12.pdf"));
-    EXPECT_EQ(c().title->text(), QStringLiteral("Printed title"));
-    EXPECT_EQ(c().author->text(), QStringLiteral("Printer"));
-    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/out"));
-    EXPECT_TRUE(c().autoUpdateEnable->isChecked());
-    EXPECT_EQ(c().postAction->currentIndex(), 1); // only "openFile" exactly shows the first entry
-    EXPECT_EQ(c().tabView->currentIndex(), 0);    // no tab 7: the first one
+             "SelectedTab = 7\nAuthor = From the file\n");
+    QDir().mkpath(QFileInfo(storePath).path());
+    test::writeFile(storePath, R"({"LastAutoUpdateCheck": "2024-03-01 10:00:00 +0000", "Subject": "Saved"})");
+    launch({input, second});
+    EXPECT_EQ(field("fileName")->text(), QStringLiteral("Second.pdf"));
+    EXPECT_EQ(field("title")->text(), QStringLiteral("Second title"));
+    EXPECT_EQ(field("subject")->text(), QStringLiteral("Saved"));
+    EXPECT_EQ(field("author")->text(), QStringLiteral("From the file"));
+    EXPECT_EQ(w<PathControl>("path")->URL(), root + QStringLiteral("/out"));
+    EXPECT_TRUE(w<QCheckBox>("autoUpdateEnable")->isChecked());
+    EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 1); // only "openFile" exactly is the first entry
+    EXPECT_EQ(tabs()->currentIndex(), 0);                     // no tab 7: the first one
+    EXPECT_TRUE(w<QLabel>("autoUpdateInfo")->text().startsWith(QStringLiteral("Last Check: ")));
+    EXPECT_TRUE(w<QLabel>("autoUpdateInfo")->text().contains(QStringLiteral("2024")));
 
-    // Encryption off: the four controls are disabled but show what was loaded.
-    EXPECT_FALSE(c().passwordEnable->isChecked());
-    for (QWidget* w : std::initializer_list<QWidget*>{c().passwordUser, c().passwordOwner,
-                                                      c().passwordAllowPrinting, c().passwordAllowCopyPaste})
-        EXPECT_FALSE(w->isEnabled());
-    EXPECT_EQ(c().passwordUser->text(), QStringLiteral("u"));
-    EXPECT_EQ(c().passwordOwner->text(), QStringLiteral("m"));
-    EXPECT_TRUE(c().passwordAllowPrinting->isChecked());
-    QTest::mouseClick(c().passwordEnable, Qt::LeftButton, {}, QPoint(4, c().passwordEnable->height() / 2));
-    EXPECT_TRUE(c().passwordEnable->isChecked());
-    EXPECT_TRUE(c().passwordOwner->isEnabled());
-    EXPECT_TRUE(c().passwordAllowCopyPaste->isEnabled());
-    EXPECT_EQ(c().passwordOwner->text(), QStringLiteral("m"));
+    // Encryption off: the four controls are disabled but show what was loaded; the box enables them.
+    const QList<QWidget*> encryption{field("passwordUser"), field("passwordOwner"),
+                                     w("passwordAllowPrinting"), w("passwordAllowCopyPaste")};
+    for (QWidget* control : encryption)
+        EXPECT_FALSE(control->isEnabled());
+    EXPECT_EQ(field("passwordOwner")->text(), QStringLiteral("m"));
+    EXPECT_TRUE(w<QCheckBox>("passwordAllowPrinting")->isChecked());
+    auto* box = w<QCheckBox>("passwordEnable");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    for (QWidget* control : encryption)
+        EXPECT_TRUE(control->isEnabled());
+    EXPECT_EQ(field("passwordUser")->text(), QStringLiteral("u"));
 
-    TearDown();
+    // The links: the home page and the settings file.
+    QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(w("link"), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(config.homeUrl)});
+
     writeIni("PostAction = openFile\nSelectedTab = 2\n");
     launch();
-    EXPECT_EQ(c().postAction->currentIndex(), 0);
-    EXPECT_EQ(c().tabView->currentIndex(), 2);
+    EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 0);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+}
+
+TEST_F(AppDelegateTest, UpdateCheckStartsOnlyWhenSwitchedOn)
+{
+    test::HttpTestServer server([](const test::HttpTestServer::Request&) {
+        return test::HttpTestServer::Response{"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", true};
+    });
+    config.updateUrl = server.url(QStringLiteral("/update.php?p=zirn_mac"));
+    writeIni("AutoUpdate = 1\n");
+    launch();
+    EXPECT_TRUE(test::waitFor([&] { return server.requests.size() == 1; }));
+    writeIni("AutoUpdate = 0\n");
+    launch();
+    EXPECT_FALSE(test::waitFor([&] { return server.requests.size() > 1; }, 500));
 }
 
 TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
 {
-    const std::pair<const char*, const char*> names[] = {{"Report", "Report.pdf"},
-                                                         {"Report.pdf", "Report.pdf"},
-                                                         {"Report.PDF", "Report.PDF.pdf"},
-                                                         {"Report.ps", "Report.ps.pdf"},
-                                                         {"", "File.pdf"},
-                                                         {".pdf", ".pdf.pdf"}};
-    for (const auto& [typed, expected] : names)
+    for (const auto& [typed, expected] : {std::pair{"Report", "Report.pdf"},
+                                          {"Report.pdf", "Report.pdf"},
+                                          {"Report.PDF", "Report.PDF.pdf"},
+                                          {"Report.ps", "Report.ps.pdf"},
+                                          {"", "File.pdf"},
+                                          {".pdf", ".pdf.pdf"}})
         EXPECT_EQ(AppDelegate::normalizedFileName(QString::fromUtf8(typed)), QString::fromUtf8(expected))
             << typed;
 
+    QDir().mkpath(root + QStringLiteral("/out/sub"));
     writeIni("Overwrite = 1\n");
     launch({input});
-    c().fileName->setText(QStringLiteral("Report"));
-    c().title->setText(QStringLiteral("New title"));
-    c().keywords->setText(QStringLiteral("a, b"));
-    c().postAction->setCurrentIndex(1);
-    c().autoUpdateEnable->setChecked(false);
-    c().tabView->setCurrentIndex(2);
-    QTest::mouseClick(c().create, Qt::LeftButton);
+    // The folder chooser starts in the clicked parent; cancelled it keeps the folder, else replaces it.
+    QList<QWidget*> components = shownComponents();
+    QTest::mouseClick(components.last(), Qt::LeftButton);
+    desktop.pendingFolderChoice(root + QStringLiteral("/out/sub"));
+    components = shownComponents();
+    QTest::mouseClick(components[components.size() - 2], Qt::LeftButton);
+    desktop.pendingFolderChoice(std::nullopt);
+    EXPECT_EQ(desktop.folderStarts, (QStringList{root + "/out", root + "/out"}));
 
+    field("fileName")->setText(QStringLiteral("Report"));
+    field("title")->setText(QStringLiteral("New title"));
+    w<QComboBox>("postAction")->setCurrentIndex(1);
+    w<QCheckBox>("autoUpdateEnable")->setChecked(false);
+    tabs()->setCurrentIndex(2);
+    QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(desktop.alerts.isEmpty());
     EXPECT_TRUE(desktop.openedFiles.isEmpty()); // "Do Nothing"
-    const Settings& s = delegate->settings();
-    EXPECT_EQ(s.OutputFileName, QStringLiteral("Report.pdf"));
-    EXPECT_EQ(s.PostAction, QString());
-    EXPECT_EQ(s.SelectedTab, 2);
-    EXPECT_EQ(s.InputFile, input);
-    const auto pdf = test::openWithQpdf(out(QStringLiteral("Report.pdf")));
+    const auto pdf = test::openWithQpdf(out(QStringLiteral("sub/Report.pdf")));
     ASSERT_NE(pdf, nullptr);
     EXPECT_EQ(test::infoText(*pdf, "Title"), QStringLiteral("New title"));
-    EXPECT_EQ(test::infoText(*pdf, "Keywords"), QStringLiteral("a, b"));
-
-    DefaultsStore saved(storePath);
-    EXPECT_EQ(saved.stringForKey(QStringLiteral("Title")), QStringLiteral("New title"));
-    EXPECT_EQ(saved.stringForKey(QStringLiteral("Path")), root + QStringLiteral("/out"));
-    EXPECT_EQ(saved.objectForKey(QStringLiteral("SelectedTab")).toLongLong(), 2);
-    EXPECT_EQ(saved.objectForKey(QStringLiteral("AutoUpdate")).toLongLong(), 0);
-    EXPECT_FALSE(saved.objectForKey(QStringLiteral("File")).isValid());
+    EXPECT_EQ(saved("Title"), QStringLiteral("New title"));
+    EXPECT_EQ(saved("Path"), root + QStringLiteral("/out/sub"));
+    EXPECT_EQ(saved("SelectedTab"), QStringLiteral("2"));
+    EXPECT_EQ(saved("AutoUpdate"), QStringLiteral("0"));
+    EXPECT_EQ(saved("PostAction"), QString());
 }
 
-TEST_F(AppDelegateTest, OpenCreatedFileOpensTheOutput)
+TEST_F(AppDelegateTest, CreateOutcomes)
 {
-    writeIni("PostAction = openFile\n");
-    launch({input});
-    c().create->click();
-    EXPECT_EQ(desktop.openedFiles, QStringList{out(QStringLiteral("Job 12.pdf"))});
-}
-
-TEST_F(AppDelegateTest, CancelSavesNothingAndConsumesTheInput)
-{
-    writeIni("");
-    launch({input});
-    c().title->setText(QStringLiteral("Typed but cancelled"));
-    QTest::mouseClick(c().cancel, Qt::LeftButton);
+    struct Case
+    {
+        const char* ini;
+        bool document;
+        const char* alert; // nothing: no alert
+        bool written;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"AutoStart = 1\nPostAction = none\n", true, nullptr, true, false},
+        {"AutoStart = 1\nPostAction = openFile\n", true, nullptr, true, true},
+        {"AutoStart = 1\n", false, "Can't create PDF file.", false, false},
+        {"AutoStart = 1\nSilent = 1\n", false, nullptr, false, false},
+        {"AutoStart = 1\nUseEncryption = 1\nMasterPassword = \n", true,
+         "Please enter a master password first.", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ini);
+        desktop = {};
+        QFile::remove(out(QStringLiteral("Job 12.pdf")));
+        writeIni(c.ini);
+        launch(c.document ? QStringList{input} : QStringList{});
+        EXPECT_EQ(desktop.alerts.size(), c.alert ? 1 : 0);
+        if (c.alert && !desktop.alerts.isEmpty())
+            EXPECT_EQ(desktop.alerts[0].message, QString::fromUtf8(c.alert));
+        EXPECT_EQ(window->isVisible(), !c.written);
+        EXPECT_EQ(QFileInfo::exists(out(QStringLiteral("Job 12.pdf"))), c.written);
+        EXPECT_EQ(desktop.openedFiles,
+                  c.opened ? QStringList{out(QStringLiteral("Job 12.pdf"))} : QStringList{});
+    }
+    // Refused for the master password: it is brought forward, and a further Create succeeds.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), field("passwordOwner"));
+    EXPECT_EQ(field("title")->text(), QStringLiteral("Printed title"));
+    QTest::keyClicks(field("passwordOwner"), QStringLiteral("secret"));
+    QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    // Only the launch's own reset of the encryption switch reached the store.
-    DefaultsStore saved(storePath);
-    EXPECT_FALSE(saved.objectForKey(QStringLiteral("Title")).isValid());
-    delegate->applicationWillTerminate();
-    EXPECT_FALSE(QFileInfo::exists(input));
-    EXPECT_TRUE(QDir(root + QStringLiteral("/out")).isEmpty());
-}
-
-TEST_F(AppDelegateTest, AutoStartWritesAndCloses)
-{
-    writeIni("AutoStart = 1\nPostAction = none\n");
-    launch({input});
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_NE(test::openWithQpdf(out(QStringLiteral("Job 12.pdf"))), nullptr);
-    EXPECT_EQ(delegate->lastOutput(), out(QStringLiteral("Job 12.pdf")));
-    delegate->applicationWillTerminate();
-    EXPECT_FALSE(QFileInfo::exists(input));
-    EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("Job 12.pdf"))));
-}
-
-TEST_F(AppDelegateTest, RefusedCreateKeepsTheWindowAndItsValues)
-{
-    writeIni("AutoStart = 1\nUseEncryption = 1\nMasterPassword = \n");
-    launch({input});
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ASSERT_EQ(desktop.alerts.size(), 1);
-    EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Please enter a master password first."));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(c().tabView->currentIndex(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), c().passwordOwner);
-    EXPECT_EQ(c().title->text(), QStringLiteral("Printed title"));
-    EXPECT_TRUE(QDir(root + QStringLiteral("/out")).isEmpty());
-
-    // The user types the master password and presses Create again.
-    QTest::keyClicks(c().passwordOwner, QStringLiteral("secret"));
-    QTest::mouseClick(c().create, Qt::LeftButton);
-    EXPECT_FALSE(window->isVisible());
-    const auto pdf = test::openWithQpdf(out(QStringLiteral("Job 12.pdf")));
+    const auto pdf = test::openWithQpdf(out(QStringLiteral("Job 12.pdf")), "");
     ASSERT_NE(pdf, nullptr);
     EXPECT_TRUE(pdf->isEncrypted());
+}
+
+TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
+{
+    writeIni("");
+    launch();
+    QSignalSpy creates(window.get(), &MainWindow::createClicked);
+    QThread* writer = nullptr;
+    QThread* timer = nullptr;
+    bool enabledMeanwhile = true;
+    QSemaphore timerRan;
+    // A timer due during the write: it runs in the window's thread while the write waits for it,
+    // and Return pressed meanwhile starts no second Create.
+    QTimer::singleShot(0, window.get(), [&] {
+        timer = QThread::currentThread();
+        enabledMeanwhile = w("create")->isEnabled() || field("title")->isEnabled();
+        QTest::keyClick(field("title"), Qt::Key_Return);
+        timerRan.release();
+    });
+    window->writeStarted();
+    window->runWrite([&] {
+        writer = QThread::currentThread();
+        EXPECT_TRUE(timerRan.tryAcquire(1, 10000));
+        window->writeProgress(40);
+    });
+    EXPECT_EQ(window->findChild<QProgressDialog*>()->value(), 40);
+    window->writeFinished();
+    EXPECT_NE(writer, QThread::currentThread());
+    EXPECT_EQ(timer, QThread::currentThread());
+    EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_EQ(creates.count(), 0);
+    EXPECT_TRUE(w("create")->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
+{
+    const QString second = root + QStringLiteral("/spool/Second.pdf");
+    struct Case
+    {
+        const char* what;
+        QString ini;
+        QStringList documents;
+        bool replaceSpoolFile; // another job of the same title lands under the same name
+        QStringList survivors;
+    };
+    const Case cases[] = {
+        {"Cancel", "", {input}, false, {}},
+        {"Create", "AutoStart = 1\n", {input}, false, {}},
+        {"no document", "", {}, false, {input}},
+        {"two documents: the last is the input", "", {input, second}, false, {input}},
+        {"another job spooled under the same name", "", {input}, true, {input}},
+        {"the output replaced the input",
+         "AutoStart = 1\nOverwrite = 1\nPath = " + root + "/spool\n",
+         {input},
+         false,
+         {input}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::makePdf(input);
+        test::makePdf(second);
+        writeIni(c.ini);
+        const auto handedOver = FileIdentity::of(input);
+        launch(c.documents);
+        if (c.replaceSpoolFile) {
+            test::makePdf(input + ".new");
+            ASSERT_EQ(
+                ::rename(QFile::encodeName(input + ".new").constData(), QFile::encodeName(input).constData()),
+                0);
+        }
+        field("title")->setText(QStringLiteral("Typed"));
+        QTest::keyClick(field("title"), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(DefaultsStore(storePath).objectForKey(QStringLiteral("Title")).isValid(),
+                  c.ini.contains("AutoStart"));
+        delegate->applicationWillTerminate();
+        EXPECT_EQ(QFileInfo::exists(input), c.survivors.contains(input));
+        EXPECT_EQ(QFileInfo::exists(second), !c.documents.contains(second));
+        if (c.replaceSpoolFile || c.ini.contains("Overwrite"))
+            EXPECT_NE(FileIdentity::of(input), handedOver);
+    }
 }
 
 TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
 {
     launch();
-    ASSERT_TRUE(QFileInfo::exists(config.settingsFile));
     EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(QStringLiteral(":/zirn/Zirn.ini")));
-    EXPECT_TRUE(QFileInfo(config.settingsFile).isWritable());
     // It may hold passwords: the file and its folder are the user's alone.
     for (const auto& [path, mode] :
-         {std::pair{config.settingsFile, 0600u}, std::pair{QFileInfo(config.settingsFile).path(), 0700u}}) {
+         {std::pair{config.settingsFile, 0600u}, {QFileInfo(config.settingsFile).path(), 0700u}}) {
         struct stat info
         {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode) << path.toStdString();
     }
-
     // An existing file, even an empty one, and a folder of that name are left alone.
-    TearDown();
     test::writeFile(config.settingsFile, "");
     launch();
     EXPECT_EQ(QFileInfo(config.settingsFile).size(), 0);
-
-    TearDown();
     QFile::remove(config.settingsFile);
     QDir().mkpath(config.settingsFile);
     launch();
     EXPECT_TRUE(QFileInfo(config.settingsFile).isDir());
-    EXPECT_EQ(delegate->settings().PostAction, QStringLiteral("openFile"));
-
+    EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 0); // the built-in default: open the file
     // A file where the settings folder should be: silently no settings file.
-    TearDown();
-    config.settingsFile = root + QStringLiteral("/spool/Job 12.pdf/Zirn.ini");
+    config.settingsFile = input + QStringLiteral("/Zirn.ini");
     launch();
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(AppDelegateTest, TheLastOfTwoDocumentsIsConsumed)
+TEST_F(AppDelegateTest, KeyboardAndScreenReaderInEnglishAndGerman)
 {
-    const QString second = root + QStringLiteral("/spool/Second.pdf");
-    test::makePdf(second, {.info = QMap<QString, QString>{{"Title", "Second title"}}});
-    writeIni("");
-    launch({input, second});
-    EXPECT_EQ(c().fileName->text(), QStringLiteral("Second.pdf"));
-    EXPECT_EQ(c().title->text(), QStringLiteral("Second title"));
-    delegate->cancel();
-    delegate->applicationWillTerminate();
-    EXPECT_TRUE(QFileInfo::exists(input));
-    EXPECT_FALSE(QFileInfo::exists(second));
-}
-
-TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
-{
-    struct Case
-    {
-        const char* what;
-        QString ini;
-        bool replaceSpoolFile; // another job of the same title lands under the same name
-        bool inputSurvives;
-    };
-    const Case cases[] = {
-        {"Create", "AutoStart = 1\n", false, false},
-        {"Cancel", "", false, false},
-        {"another job spooled under the same name", "", true, true},
-        {"the output replaced the input",
-         QStringLiteral("AutoStart = 1\nOverwrite = 1\nPath = %1/spool\n").arg(root), false, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TearDown();
-        test::makePdf(input, {.info = QMap<QString, QString>{{"Title", "Printed title"}}});
-        writeIni(c.ini);
-        const auto handedOver = FileIdentity::of(input);
-        launch({input});
-        if (c.replaceSpoolFile) {
-            test::makePdf(input + ".new", {.info = QMap<QString, QString>{{"Title", "Second job"}}});
-            ASSERT_EQ(
-                ::rename(QFile::encodeName(input + ".new").constData(), QFile::encodeName(input).constData()),
-                0);
-        }
-        delegate->cancel();
-        delegate->applicationWillTerminate();
-        ASSERT_EQ(QFileInfo::exists(input), c.inputSurvives);
-        if (c.inputSurvives) {
-            EXPECT_NE(FileIdentity::of(input), handedOver);
-        }
-    }
-}
-
-TEST_F(AppDelegateTest, WithoutADocumentNothingIsDeleted)
-{
-    writeIni("");
-    launch();
-    EXPECT_TRUE(delegate->settings().InputFile.isEmpty());
-    delegate->cancel();
-    delegate->applicationWillTerminate();
-    EXPECT_TRUE(QFileInfo::exists(input));
-}
-
-TEST_F(AppDelegateTest, LinksAndLastCheck)
-{
-    writeIni("");
-    QDir().mkpath(QFileInfo(storePath).path());
-    test::writeFile(storePath, R"({"LastAutoUpdateCheck": "2024-03-01 10:00:00 +0000"})");
-    launch();
-    EXPECT_TRUE(c().autoUpdateInfo->text().startsWith(QStringLiteral("Last Check: ")));
-    EXPECT_TRUE(c().autoUpdateInfo->text().contains(QStringLiteral("2024")));
-    EXPECT_EQ(c().link->pUrl(), QUrl(QStringLiteral("http://www.zirn-pdf.org/")));
-    EXPECT_TRUE(c().zirnIniLink->isEnabled());
-    EXPECT_TRUE(c().zirnIniLink->isUnderlined());
-
-    QTest::mouseClick(c().zirnIniLink, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
-    QTest::mouseClick(c().link, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("http://www.zirn-pdf.org/"))});
-}
-
-TEST_F(AppDelegateTest, UpdateCheckStartsOnlyWhenSwitchedOn)
-{
-    writeIni("AutoUpdate = 0\n");
-    launch();
-    EXPECT_EQ(delegate->autoUpdate()->pNSURLConnectionWrapper()->pConnection(), nullptr);
-    TearDown();
-    writeIni("AutoUpdate = 1\n");
-    launch();
-    EXPECT_NE(delegate->autoUpdate()->pNSURLConnectionWrapper()->pConnection(), nullptr);
-}
-
-TEST_F(AppDelegateTest, ChoosingTheOutputFolder)
-{
-    writeIni("");
-    QDir().mkpath(root + QStringLiteral("/out/sub"));
-    test::writeFile(config.settingsFile,
-                    ("[Values]\nAutoUpdate = 0\nPath = " + root + "/out/sub\n").toUtf8());
-    launch();
-    const QStringList components = c().path->componentPaths();
-    const qsizetype parentIndex = components.indexOf(root + QStringLiteral("/out"));
-    ASSERT_GE(parentIndex, 0);
-    auto* parent = c().path->findChild<QToolButton*>(QStringLiteral("pathComponent%1").arg(parentIndex));
-    ASSERT_NE(parent, nullptr);
-
-    QTest::mouseClick(parent, Qt::LeftButton);
-    ASSERT_EQ(desktop.folderStarts, QStringList{root + QStringLiteral("/out")});
-    desktop.pendingFolderChoice(std::nullopt); // cancelled
-    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/out/sub"));
-
-    QTest::mouseClick(parent, Qt::LeftButton);
-    desktop.pendingFolderChoice(root + QStringLiteral("/spool"));
-    EXPECT_EQ(c().path->URL(), root + QStringLiteral("/spool"));
-
-    delegate->create();
-    EXPECT_EQ(delegate->settings().OutputPath, root + QStringLiteral("/spool"));
-}
-
-TEST_F(AppDelegateTest, BusyWhileWriting)
-{
-    writeIni("");
-    launch({input});
-    delegate->writeStarted();
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    delegate->writeProgress(50);
-    delegate->writeProgress(100);
-    delegate->writeFinished();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(window->findChildren<QProgressDialog*>().isEmpty());
-}
-
-TEST_F(AppDelegateTest, KeyboardAndScreenReader)
-{
-    // Encryption on, so that the password fields take keys; no document, so that every Create
-    // ends in an alert and leaves the window open.
+    // No document, so that every Create ends in an alert and leaves the window open.
     writeIni("UseEncryption = 1\nMasterPassword = m\n");
     launch();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-
-    // Return and keypad Enter press Create from a field of each tab, as a click does.
-    struct Press
-    {
-        int tab;
-        QWidget* field;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    };
-    const Press presses[] = {{0, c().title, Qt::Key_Return, Qt::NoModifier},
-                             {0, c().fileName, Qt::Key_Enter, Qt::KeypadModifier},
-                             {1, c().passwordOwner, Qt::Key_Return, Qt::NoModifier},
-                             {1, c().passwordAllowPrinting, Qt::Key_Enter, Qt::KeypadModifier},
-                             {2, c().postAction, Qt::Key_Return, Qt::NoModifier},
-                             {2, c().autoUpdateEnable, Qt::Key_Return, Qt::NoModifier}};
-    QTest::keyClicks(c().title, QStringLiteral(" typed"));
-    for (const Press& press : presses) {
-        c().tabView->setCurrentIndex(press.tab);
-        press.field->setFocus();
+    // Return and keypad Enter press Create from a field of each tab; Ctrl+Tab and Ctrl+PgDown step on.
+    const std::tuple<int, const char*, Qt::Key, Qt::KeyboardModifiers> presses[] = {
+        {0, "title", Qt::Key_Return, Qt::NoModifier},
+        {0, "fileName", Qt::Key_Enter, Qt::KeypadModifier},
+        {1, "passwordOwner", Qt::Key_Return, Qt::NoModifier},
+        {1, "passwordAllowPrinting", Qt::Key_Enter, Qt::KeypadModifier},
+        {2, "postAction", Qt::Key_Return, Qt::NoModifier},
+        {2, "autoUpdateEnable", Qt::Key_Return, Qt::NoModifier}};
+    for (const auto& [tab, name, key, modifiers] : presses) {
+        tabs()->setCurrentIndex(tab);
         const qsizetype before = desktop.alerts.size();
-        QTest::keyClick(press.field, press.key, press.modifiers);
-        EXPECT_EQ(desktop.alerts.size(), before + 1) << press.field->objectName().toStdString();
-        EXPECT_EQ(delegate->settings().SelectedTab, press.tab);
+        QTest::keyClick(w(name), key, modifiers);
+        EXPECT_EQ(desktop.alerts.size(), before + 1) << name;
+        EXPECT_EQ(saved("SelectedTab").toInt(), tab) << name;
     }
-    EXPECT_EQ(desktop.alerts.last().message, QStringLiteral("Can't create PDF file."));
-    EXPECT_TRUE(delegate->settings().Title.endsWith(QStringLiteral(" typed")));
-
-    // Ctrl+Tab and Ctrl+PgDown step through the tabs.
-    c().tabView->setCurrentIndex(0);
-    QTest::keyClick(c().title, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(c().tabView->currentIndex(), 1);
-    QTest::keyClick(c().tabView->tabBar(), Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(c().tabView->currentIndex(), 2);
-
-    // Tab runs through each tab in the order it is drawn, path components and links included.
-    c().tabView->setCurrentIndex(0);
-    const QList<QWidget*> pages[] = {QList<QWidget*>{c().fileName} + shownComponents(c().path) +
-                                         QList<QWidget*>{c().title, c().subject, c().keywords, c().author},
-                                     {c().passwordEnable, c().passwordUser, c().passwordOwner,
-                                      c().passwordAllowPrinting, c().passwordAllowCopyPaste},
-                                     {c().postAction, c().autoUpdateEnable, c().zirnIniLink}};
-    for (int tab = 0; tab < 3; ++tab) {
-        c().tabView->setCurrentIndex(tab);
-        QList<QWidget*> expected = pages[tab];
-        expected += {c().link, c().cancel, c().create, c().tabView->tabBar()};
-        c().tabView->tabBar()->setFocus(Qt::TabFocusReason);
-        QList<QWidget*> visited;
-        for (qsizetype i = 0; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget());
-        }
-        EXPECT_EQ(visited, expected) << "tab " << tab;
-    }
-
-    // Enter or Space on a path component opens the folder chooser there; on a link, the link.
-    c().tabView->setCurrentIndex(0);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-        desktop.folderStarts.clear();
-        QTest::keyClick(shownComponents(c().path).last(), key);
-        EXPECT_EQ(desktop.folderStarts, QStringList{root + QStringLiteral("/out")});
-        desktop.pendingFolderChoice(std::nullopt);
-    }
-    QTest::keyClick(c().link, Qt::Key_Return);
-    QTest::keyClick(c().zirnIniLink, Qt::Key_Space);
-    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(config.homeUrl)});
+    tabs()->setCurrentIndex(0);
+    QTest::keyClick(field("title"), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(tabs()->tabBar(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    // Enter on a path component opens the folder chooser there, Space on a link the link.
+    tabs()->setCurrentIndex(0);
+    QTest::keyClick(shownComponents().last(), Qt::Key_Return);
+    EXPECT_EQ(desktop.folderStarts, QStringList{root + QStringLiteral("/out")});
+    QTest::keyClick(w("zirnIniLink"), Qt::Key_Space);
     EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
 
-    // Access keys and screen readers, in English and in German.
-    const auto checkAccessKeysAndNames = [this](const QString& folder) {
-        for (int tab = 0; tab < c().tabView->count(); ++tab) {
-            c().tabView->setCurrentIndex(tab);
-            QWidget* page = c().tabView->widget(tab);
+    const auto check = [this](const QString& folder) {
+        // Tab runs through each tab in the order it is drawn, path components and links included.
+        const QList<QWidget*> pages[] = {
+            QList<QWidget*>{w("fileName")} + shownComponents() +
+                QList<QWidget*>{w("title"), w("subject"), w("keywords"), w("author")},
+            {w("passwordEnable"), w("passwordUser"), w("passwordOwner"), w("passwordAllowPrinting"),
+             w("passwordAllowCopyPaste")},
+            {w("postAction"), w("autoUpdateEnable"), w("zirnIniLink")}};
+        for (int tab = 0; tab < 3; ++tab) {
+            tabs()->setCurrentIndex(tab);
+            const QList<QWidget*> expected =
+                pages[tab] + QList<QWidget*>{w("link"), w("cancel"), w("create"), tabs()->tabBar()};
+            tabs()->tabBar()->setFocus(Qt::TabFocusReason);
+            QList<QWidget*> visited;
+            for (qsizetype i = 0; i < expected.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited.append(QApplication::focusWidget());
+            }
+            EXPECT_EQ(visited, expected) << "tab " << tab;
+            // Access keys: one per caption and box, none twice on a tab, each reaching its field.
             QList<QKeySequence> keys;
-            QList<QWidget*> captioned;
-            for (QLabel* label : page->findChildren<QLabel*>()) {
+            for (QLabel* label : tabs()->widget(tab)->findChildren<QLabel*>()) {
                 if (!label->buddy())
                     continue;
-                const QKeySequence key = QKeySequence::mnemonic(label->text());
-                keys.append(key);
-                captioned.append(label->buddy());
-                c().tabView->tabBar()->setFocus();
-                QTest::keySequence(window.get(), key);
-                QWidget* expected =
-                    label->buddy() == c().path ? shownComponents(c().path).last() : label->buddy();
-                EXPECT_EQ(QApplication::focusWidget(), expected) << label->text().toStdString();
+                keys.append(QKeySequence::mnemonic(label->text()));
+                tabs()->tabBar()->setFocus();
+                QTest::keySequence(window.get(), keys.last());
+                EXPECT_EQ(QApplication::focusWidget(),
+                          label->buddy() == w("path") ? shownComponents().last() : label->buddy())
+                    << label->text().toStdString();
             }
-            for (QCheckBox* box : page->findChildren<QCheckBox*>())
+            for (QCheckBox* box : tabs()->widget(tab)->findChildren<QCheckBox*>())
                 keys.append(QKeySequence::mnemonic(box->text()));
             EXPECT_FALSE(keys.contains(QKeySequence())) << "tab " << tab;
             EXPECT_EQ(QSet<QKeySequence>(keys.begin(), keys.end()).size(), keys.size()) << "tab " << tab;
-            for (QWidget* field : page->findChildren<QWidget*>()) {
-                if (qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) || field == c().path) {
-                    EXPECT_TRUE(captioned.contains(field)) << field->objectName().toStdString();
-                }
-            }
         }
-
-        // Every control has a name, the fields' clear buttons included; the path is a group named by its
-        // caption with the folder as its value, its components buttons named by their folders; the links are
-        // links.
-        for (QWidget* control : window->findChildren<QWidget*>()) {
+        // Every control has a name; the path is a group named by its caption with the folder as value;
+        // the links are links with a press action; password text is never read out.
+        for (QWidget* control : window->findChildren<QWidget*>())
             if (((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy()) ||
-                qobject_cast<QAbstractButton*>(control)) {
+                qobject_cast<QAbstractButton*>(control))
                 EXPECT_FALSE(
                     QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
                     << control->objectName().toStdString();
-            }
-        }
-        QAccessibleInterface* path = QAccessible::queryAccessibleInterface(c().path);
+        QAccessibleInterface* path = QAccessible::queryAccessibleInterface(w("path"));
         EXPECT_EQ(path->role(), QAccessible::Grouping);
         EXPECT_EQ(path->text(QAccessible::Name), folder);
         EXPECT_EQ(path->text(QAccessible::Value), root + QStringLiteral("/out"));
-        c().tabView->setCurrentIndex(0);
-        ASSERT_FALSE(shownComponents(c().path).isEmpty());
-        QAccessibleInterface* leaf = QAccessible::queryAccessibleInterface(shownComponents(c().path).last());
-        EXPECT_EQ(leaf->role(), QAccessible::Button);
-        EXPECT_EQ(leaf->text(QAccessible::Name), QStringLiteral("out"));
-        for (C_NSTextFieldWithLink* link : {c().link, c().zirnIniLink}) {
-            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(link);
+        tabs()->setCurrentIndex(0);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(shownComponents().last())->text(QAccessible::Name),
+                  QStringLiteral("out"));
+        for (const char* link : {"link", "zirnIniLink"}) {
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(w(link));
             EXPECT_EQ(a11y->role(), QAccessible::Link);
-            EXPECT_EQ(a11y->text(QAccessible::Name), link->stringValue());
+            EXPECT_EQ(a11y->text(QAccessible::Name), w<QLabel>(link)->text());
             EXPECT_TRUE(
                 a11y->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
-        // Password text: announced as such, and never read out.
-        for (QLineEdit* password : {c().passwordUser, c().passwordOwner}) {
-            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(password);
+        for (const char* password : {"passwordUser", "passwordOwner"}) {
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(w(password));
             EXPECT_TRUE(a11y->state().passwordEdit);
             EXPECT_FALSE(a11y->text(QAccessible::Value).contains(QLatin1Char('m')));
         }
     };
-    checkAccessKeysAndNames(QStringLiteral("Folder"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().link)->text(QAccessible::Name),
-              QStringLiteral("Zirn PDF Writer on the web"));
+    check(QStringLiteral("Folder"));
 
-    // While a dialog of the window is up (alert, folder chooser, progress), it has the keys alone.
+    // While a dialog of the window is up, it has the keys alone; then Escape does what Cancel does.
     {
         QProgressDialog busy(window.get());
         busy.show();
         const qsizetype before = desktop.alerts.size();
-        QTest::keyClick(c().title, Qt::Key_Return);
-        QTest::keyClick(c().title, Qt::Key_Escape);
+        QTest::keyClick(field("title"), Qt::Key_Return);
+        QTest::keyClick(field("title"), Qt::Key_Escape);
         EXPECT_EQ(desktop.alerts.size(), before);
         EXPECT_TRUE(window->isVisible());
     }
-
-    // Escape does what Cancel does.
-    const qsizetype before = desktop.alerts.size();
-    QTest::keyClick(c().title, Qt::Key_Escape);
+    QTest::keyClick(field("title"), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(desktop.alerts.size(), before);
 
-    TearDown();
+    // The German window: its own texts, the program's and Create's messages.
     German german;
+    desktop = {};
     launch();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    checkAccessKeysAndNames(QStringLiteral("Ordner"));
+    check(QStringLiteral("Ordner"));
+    EXPECT_EQ(w<QPushButton>("create")->text(), QStringLiteral("Erstellen"));
+    EXPECT_EQ(tabs()->tabText(1), QStringLiteral("Verschlüsselung"));
+    EXPECT_EQ(w<QComboBox>("postAction")->itemText(0), QStringLiteral("Erstellte Datei öffnen"));
+    EXPECT_EQ(w<QLabel>("autoUpdateInfo")->text(), QStringLiteral("Letzte Prüfung: "));
+    EXPECT_EQ(w<QLabel>("zirnIniLink")->text(),
+              QStringLiteral("Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen."));
+    QTest::keyClick(field("title"), Qt::Key_Return);
+    ASSERT_EQ(desktop.alerts.size(), 1);
+    EXPECT_EQ(desktop.alerts[0].message, QStringLiteral("Die PDF-Datei kann nicht erstellt werden."));
 }
 
 TEST_F(AppDelegateTest, LongFieldsReachTheRecordWhole)
@@ -636,22 +513,16 @@ TEST_F(AppDelegateTest, LongFieldsReachTheRecordWhole)
     // QLineEdit's own limit would cut each at 32,767 characters.
     writeIni("");
     launch();
-    const std::pair<QLineEdit*, QString Settings::*> fields[] = {
-        {c().fileName, &Settings::OutputFileName},
-        {c().title, &Settings::Title},
-        {c().subject, &Settings::Subject},
-        {c().keywords, &Settings::Keywords},
-        {c().author, &Settings::Author},
-        {c().passwordUser, &Settings::PasswordUser},
-        {c().passwordOwner, &Settings::PasswordOwner}};
+    const char* names[] = {"fileName", "title",        "subject",      "keywords",
+                           "author",   "passwordUser", "passwordOwner"};
+    const char* keys[] = {nullptr,  "Title",        "Subject",       "Keywords",
+                          "Author", "UserPassword", "MasterPassword"};
     char16_t letter = u'a';
-    for (const auto& [field, member] : fields)
-        field->setText(QString(40000, QChar(letter++)));
-    QTest::keyClick(c().keywords, Qt::Key_Return);
-    for (const auto& [field, member] : fields) {
-        const QString stored = delegate->settings().*member;
-        EXPECT_EQ(stored.size(), member == &Settings::OutputFileName ? 40004 : 40000)
-            << field->objectName().toStdString();
-        EXPECT_EQ(stored.left(40000), field->text());
-    }
+    for (const char* name : names)
+        field(name)->setText(QString(40000, QChar(letter++)));
+    QTest::keyClick(field("keywords"), Qt::Key_Return);
+    ASSERT_EQ(desktop.alerts.size(), 1); // no document: the name shows in the message
+    EXPECT_TRUE(desktop.alerts[0].detail.startsWith(out(QString(40000, u'a') + QStringLiteral(".pdf\n"))));
+    for (int i = 1; i < 7; ++i)
+        EXPECT_EQ(saved(keys[i]), field(names[i])->text()) << names[i];
 }
