@@ -27,14 +27,13 @@ TEST(LinkLabel, ClicksOpenTheUrlOrSignalOnce)
     click();
     QTest::mouseDClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(desktop.openedUrls, (QList<QUrl>{QUrl(QStringLiteral("http://www.zirn-pdf.org/")),
-                                               QUrl(QStringLiteral("http://www.zirn-pdf.org/"))}));
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("http://www.zirn-pdf.org/"))});
     EXPECT_EQ(clicked.count(), 1);
     // Text that is no URL leaves none, so clicks signal again.
     label.setUrl(QStringLiteral("not a url"));
     click();
     EXPECT_EQ(clicked.count(), 2);
-    EXPECT_EQ(desktop.openedUrls.size(), 2);
+    EXPECT_EQ(desktop.openedUrls.size(), 1);
 }
 
 TEST(LinkLabel, DisabledItselfOrWithItsWindowItLooksAndActsDisabled)
