@@ -151,7 +151,7 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
     writeIni("Overwrite=1\n");
     launch({input});
     // The chooser starts in the clicked folder; cancelled it keeps the folder, else the choice replaces it.
-    QTest::keyClick(lastComponent(), Qt::Key_Space);
+    QTest::keyClick(lastComponent(), Qt::Key_Return); // Enter too, as on a button
     desktop.pendingFolderChoice(root + "/out/sub");
     QTest::mouseClick(lastComponent(), Qt::LeftButton);
     desktop.pendingFolderChoice(std::nullopt);
