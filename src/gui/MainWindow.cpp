@@ -98,19 +98,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 bool MainWindow::dialogIsUp() const
 {
     // Alerts, the folder chooser and the progress dialog are children of this window and handle
-    // their own keys. A key that still reaches the window meanwhile (one queued while the file
-    // was written, or sent past the modality) must not start a second Create or close the window
-    // under them.
+    // their own keys. A key that still reaches the window meanwhile (sent past the modality)
+    // must not start a second Create or close the window under them.
     if (QApplication::activeModalWidget())
         return true;
     const QList<QDialog*> dialogs = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     return std::any_of(dialogs.begin(), dialogs.end(),
                        [](const QDialog* dialog) { return dialog->isVisible(); });
 }
-
-} // namespace zirn
-
-namespace zirn {
 
 void MainWindow::show(const Settings& s)
 {
