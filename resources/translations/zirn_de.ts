@@ -11,16 +11,9 @@
         <source>Zirn PDF Writer on the web</source>
         <translation>Zirn PDF Writer im Web</translation>
     </message>
-</context>
-<context>
-    <name>Zirn</name>
     <message>
-        <source>Create</source>
-        <translation>Erstellen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>General</source>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>PDF &amp;File</source>
@@ -43,6 +36,10 @@
         <translation>&amp;Autor</translation>
     </message>
     <message>
+        <source>Encryption</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
         <source>Use 128-bit &amp;encryption</source>
         <translation>128-Bit-&amp;Verschlüsselung verwenden</translation>
     </message>
@@ -63,18 +60,6 @@
         <translation>„&amp;Kopieren und Einfügen“ erlauben</translation>
     </message>
     <message>
-        <source>Automatically check for &amp;updates</source>
-        <translation>&amp;Automatisch nach Aktualisierungen suchen</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Encryption</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -91,20 +76,39 @@
         <translation>Nichts tun</translation>
     </message>
     <message>
-        <source>Last Check: %1</source>
-        <translation>Letzte Prüfung: %1</translation>
+        <source>Automatically check for &amp;updates</source>
+        <translation>&amp;Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>You can adjust much more settings in the Zirn.ini.</source>
         <translation>Viele weitere Einstellungen können Sie in der Zirn.ini vornehmen.</translation>
     </message>
     <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
+        <source>Last Check: %1</source>
+        <translation>Letzte Prüfung: %1</translation>
+    </message>
+    <message>
         <source>Creating the PDF file…</source>
         <translation>Die PDF-Datei wird erstellt …</translation>
+    </message>
+</context>
+<context>
+    <name>Zirn</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists in the same folder.</source>

@@ -1,12 +1,11 @@
 #include "app/ApplicationLoop.h"
 
 #include "app/AppDelegate.h"
-#include "gui/MainWindow.h"
 #include "core/DefaultsStore.h"
+#include "gui/MainWindow.h"
 #include "gui/QtDesktopServices.h"
 
 #include <QApplication>
-#include <QFileOpenEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -17,26 +16,6 @@
 namespace zirn {
 
 namespace {
-
-// Documents opened while the program runs (on macOS the desktop sends these events).
-class FileOpenFilter : public QObject
-{
-public:
-    explicit FileOpenFilter(AppDelegate& delegate) : m_delegate(delegate) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FileOpen) {
-            m_delegate.application(static_cast<QFileOpenEvent*>(event)->file());
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    AppDelegate& m_delegate;
-};
 
 QString documentPath(const QString& argument)
 {
@@ -78,7 +57,7 @@ int ApplicationLoop::run(int argc, char** argv)
     DefaultsStore store(DefaultsStore::defaultLocation());
     MainWindow window;
     desktop.setWindow(&window);
-    AppDelegate delegate(&window, desktop, store, AppDelegate::Config::standard());
+    AppDelegate delegate(window, desktop, store, AppDelegate::Config::standard());
 
     QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
     bool terminated = false;
@@ -94,8 +73,6 @@ int ApplicationLoop::run(int argc, char** argv)
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i)
         delegate.application(documentPath(arguments[i]));
-    FileOpenFilter fileOpen(delegate);
-    app.installEventFilter(&fileOpen);
 
     window.show();
     delegate.applicationDidFinishLaunching();

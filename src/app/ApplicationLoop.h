@@ -6,8 +6,8 @@ namespace zirn {
 
 // The program's main loop: creates the application object, loads the window, creates
 // AppDelegate and sends it, in order, applicationWillFinishLaunching, application:openFile
-// for each document the desktop handed over (the arguments of the launch, or file-open
-// events), applicationDidFinishLaunching, and applicationWillTerminate when the last
+// for each document the desktop handed over (the arguments of the launch),
+// applicationDidFinishLaunching, and applicationWillTerminate when the last
 // window has closed. Returns the loop's exit status.
 class ApplicationLoop
 {

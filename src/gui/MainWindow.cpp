@@ -1,18 +1,37 @@
 #include "gui/MainWindow.h"
 
+#include "core/settings/Settings.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QProgressDialog>
 #include <QShortcut>
 #include <QToolButton>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <limits>
 
 namespace zirn {
+
+namespace {
+
+void setChecked(QCheckBox* box, qint64 value)
+{
+    box->setCheckState(value != 0 ? Qt::Checked : Qt::Unchecked);
+}
+
+qint64 switchOf(const QCheckBox* box)
+{
+    return box->checkState() == Qt::Checked ? 1 : 0;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
@@ -25,7 +44,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
         field->setMaxLength(std::numeric_limits<int>::max());
         // The field's clear button would reach a screen reader as a button without a name.
         for (QToolButton* clear : field->findChildren<QToolButton*>())
-            clear->setAccessibleName(QCoreApplication::translate("Zirn", "Clear"));
+            clear->setAccessibleName(QCoreApplication::translate("MainWindow", "Clear"));
     }
 
     // Ctrl+Tab is the tab widget's own; Ctrl+PgDown and Ctrl+PgUp step through the tabs as in
@@ -38,6 +57,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
             [step] { step(1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
             [step] { step(-1); });
+
+    connect(m_ui->create, &QPushButton::clicked, this, &MainWindow::createClicked);
+    connect(m_ui->cancel, &QPushButton::clicked, this, &MainWindow::cancelClicked);
+    connect(m_ui->passwordEnable, &QCheckBox::clicked, this, &MainWindow::passwordEnableClicked);
+    connect(m_ui->path, &PathControl::clicked, this, &MainWindow::pathClicked);
+    connect(m_ui->zirnIniLink, &C_NSTextFieldWithLink::linkClicked, this, &MainWindow::linkClicked);
+    // Emitted by the writing thread, so queued into this one.
+    connect(this, &MainWindow::writeProgressed, this, [this](int percent) {
+        if (m_progress)
+            m_progress->setValue(percent);
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,14 +98,143 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 bool MainWindow::dialogIsUp() const
 {
     // Alerts, the folder chooser and the progress dialog are children of this window and handle
-    // their own keys. A key that still reaches the window meanwhile (one queued while the file
-    // was written, or sent past the modality) must not start a second Create or close the window
-    // under them.
+    // their own keys. A key that still reaches the window meanwhile (sent past the modality)
+    // must not start a second Create or close the window under them.
     if (QApplication::activeModalWidget())
         return true;
     const QList<QDialog*> dialogs = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
     return std::any_of(dialogs.begin(), dialogs.end(),
                        [](const QDialog* dialog) { return dialog->isVisible(); });
+}
+
+void MainWindow::show(const Settings& s)
+{
+    m_ui->fileName->setText(s.OutputFileName);
+    m_ui->path->setURL(s.OutputPath);
+    m_ui->title->setText(s.Title);
+    m_ui->subject->setText(s.Subject);
+    m_ui->keywords->setText(s.Keywords);
+    m_ui->author->setText(s.Author);
+    setChecked(m_ui->autoUpdateEnable, s.AutoUpdate);
+    setChecked(m_ui->passwordEnable, s.UseEncryption);
+    setChecked(m_ui->passwordAllowPrinting, s.AllowPrint);
+    setChecked(m_ui->passwordAllowCopyPaste, s.AllowCopyPaste);
+    m_ui->passwordUser->setText(s.PasswordUser);
+    m_ui->passwordOwner->setText(s.PasswordOwner);
+    // The settings file can hold any number; a tab that does not exist leaves the first.
+    QTabWidget* tabs = m_ui->tabView;
+    tabs->setCurrentIndex(
+        s.SelectedTab >= 0 && s.SelectedTab < tabs->count() ? static_cast<int>(s.SelectedTab) : 0);
+    m_ui->postAction->setCurrentIndex(s.PostAction == QLatin1String("openFile") ? 0 : 1);
+}
+
+void MainWindow::read(Settings& s) const
+{
+    s.Title = m_ui->title->text();
+    s.Subject = m_ui->subject->text();
+    s.Keywords = m_ui->keywords->text();
+    s.Author = m_ui->author->text();
+    s.AutoUpdate = switchOf(m_ui->autoUpdateEnable);
+    s.UseEncryption = switchOf(m_ui->passwordEnable);
+    s.AllowPrint = switchOf(m_ui->passwordAllowPrinting);
+    s.AllowCopyPaste = switchOf(m_ui->passwordAllowCopyPaste);
+    s.PasswordUser = m_ui->passwordUser->text();
+    s.PasswordOwner = m_ui->passwordOwner->text();
+    s.OutputPath = m_ui->path->URL();
+    if (m_ui->tabView->currentIndex() >= 0)
+        s.SelectedTab = m_ui->tabView->currentIndex();
+    s.OutputFileName = m_ui->fileName->text();
+    s.PostAction = m_ui->postAction->currentIndex() == 0 ? QStringLiteral("openFile") : QString();
+}
+
+void MainWindow::enableEncryptionControls()
+{
+    const bool on = m_ui->passwordEnable->checkState() == Qt::Checked;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_ui->passwordUser, m_ui->passwordOwner, m_ui->passwordAllowPrinting,
+                                         m_ui->passwordAllowCopyPaste})
+        control->setEnabled(on);
+}
+
+void MainWindow::showLastCheck(const QString& when)
+{
+    m_ui->autoUpdateInfo->setText(QCoreApplication::translate("MainWindow", "Last Check: %1").arg(when));
+}
+
+void MainWindow::setLinks(const QString& homeUrl, DesktopServices& desktop)
+{
+    m_ui->link->setUrl(homeUrl);
+    m_ui->link->setDesktopServices(&desktop);
+    m_ui->zirnIniLink->setDesktopServices(&desktop);
+    m_ui->zirnIniLink->setEnabled(true);
+}
+
+std::optional<QString> MainWindow::clickedFolder() const
+{
+    return m_ui->path->clickedPathItem();
+}
+
+void MainWindow::showFolder(const QString& folder)
+{
+    m_ui->path->setURL(folder);
+}
+
+void MainWindow::pressCreate()
+{
+    m_ui->create->click();
+}
+
+void MainWindow::closeWindow()
+{
+    close();
+}
+
+void MainWindow::showMasterPassword()
+{
+    m_ui->tabView->setCurrentIndex(1);
+    m_ui->passwordOwner->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::writeStarted()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_progress = new QProgressDialog(QCoreApplication::translate("MainWindow", "Creating the PDF file…"),
+                                     QString(), 0, 100, this);
+    m_progress->setWindowTitle(windowTitle());
+    m_progress->setMinimumDuration(500);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setWindowModality(Qt::NonModal);
+}
+
+void MainWindow::writeProgress(int percent)
+{
+    emit writeProgressed(percent);
+}
+
+void MainWindow::runWrite(const std::function<void()>& write)
+{
+    // The write runs on a worker; this thread paints, feeds the progress dialog and takes what
+    // arrives meanwhile, none of it inside the write. The controls ignore keys and clicks until
+    // it is done.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    centralWidget()->setEnabled(false);
+    QEventLoop waiting;
+    QFutureWatcher<void> watcher;
+    connect(&watcher, &QFutureWatcher<void>::finished, &waiting, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([&write] { write(); }));
+    waiting.exec();
+    // The application's end also ends this loop early; the write still has to finish.
+    watcher.waitForFinished();
+    centralWidget()->setEnabled(true);
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::writeFinished()
+{
+    delete m_progress;
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace zirn

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "core/pdf/CreationWindow.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
+#include <optional>
+
+class QProgressDialog;
 
 namespace Ui {
 class MainWindow;
@@ -10,17 +16,55 @@ class MainWindow;
 
 namespace zirn {
 
-// The program's only window, as the interface description lays it out. AppDelegate finds its
-// controls by name and does all of its work. The window itself only makes it work from the
-// keyboard: Return and Escape mean Create and Cancel, as in every dialog, Ctrl+PgDown and
-// Ctrl+PgUp step through the tabs, and its text fields take text of any length.
-class MainWindow : public QMainWindow
+class DesktopServices;
+class Settings;
+
+// The program's only window: shows a settings record and reads it back, and tells of its
+// actions by signals. It works from the keyboard: Return and Escape mean Create and Cancel,
+// as in every dialog, Ctrl+PgDown and Ctrl+PgUp step through the tabs, and its text fields
+// take text of any length. A Create writes its file on a worker thread while the window's
+// controls are disabled and a progress dialog follows the write.
+class MainWindow : public QMainWindow, public CreationWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    using QMainWindow::show;
+    // Fills the controls from the record; later changes of the record are not shown.
+    void show(const Settings& settings);
+    // Copies the controls into the record, whether they are enabled or not; the file name as typed.
+    void read(Settings& settings) const;
+
+    // Enables the four encryption controls while the encryption box is on, without changing them.
+    void enableEncryptionControls();
+    void showLastCheck(const QString& when);
+    // The home page link opens homeUrl; both links open through desktop.
+    void setLinks(const QString& homeUrl, DesktopServices& desktop);
+    // The folder of the path component clicked last, and showing a chosen folder.
+    std::optional<QString> clickedFolder() const;
+    void showFolder(const QString& folder);
+    // Create, pressed by the program as a click would.
+    void pressCreate();
+
+    // CreationWindow
+    void closeWindow() override;
+    void showMasterPassword() override;
+    void writeStarted() override;
+    void writeProgress(int percent) override;
+    void writeFinished() override;
+    void runWrite(const std::function<void()>& write) override;
+
+signals:
+    void createClicked();
+    void cancelClicked();
+    void passwordEnableClicked();
+    void pathClicked();
+    void linkClicked();
+    // From the thread that writes; delivered to the progress dialog in the window's thread.
+    void writeProgressed(int percent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,6 +73,7 @@ private:
     bool dialogIsUp() const;
 
     std::unique_ptr<Ui::MainWindow> m_ui;
+    QPointer<QProgressDialog> m_progress;
 };
 
 } // namespace zirn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace zirn {
 
 // What PDF creation needs of the main window.
@@ -20,6 +22,11 @@ public:
     virtual void writeStarted() {}
     virtual void writeProgress(int percent) { (void)percent; }
     virtual void writeFinished() {}
+
+    // Runs the write between writeStarted and writeFinished and returns when it is done. A
+    // window may run it on another thread, so that nothing of its own runs inside the write;
+    // writeProgress is then called from that thread.
+    virtual void runWrite(const std::function<void()>& write) { write(); }
 };
 
 } // namespace zirn

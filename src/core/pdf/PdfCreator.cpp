@@ -224,14 +224,18 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     OutputFile::removeStale(folder);
     FileFailure failure;
     m_window.writeStarted();
-    std::unique_ptr<OutputFile> output = OutputFile::create(folder, failure);
-    bool written =
-        output && document->write(
+    std::unique_ptr<OutputFile> output;
+    bool written = false;
+    m_window.runWrite([&] {
+        output = OutputFile::create(folder, failure);
+        written = output &&
+                  document->write(
                       *output, protection, [this](int percent) { m_window.writeProgress(percent); }, failure);
-    if (written && !output->sync()) {
-        failure = output->failure();
-        written = false;
-    }
+        if (written && !output->sync()) {
+            failure = output->failure();
+            written = false;
+        }
+    });
     m_window.writeFinished();
     if (written) {
         const Placement placement = place(*output, settings, location, replaceConfirmed, failure);

@@ -22,7 +22,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return label()->stringValue();
+            return label()->text();
         return QAccessibleWidget::text(kind);
     }
 
@@ -58,6 +58,12 @@ C_NSTextFieldWithLink::C_NSTextFieldWithLink(QWidget* parent) : QLabel(parent)
     setTextInteractionFlags(Qt::NoTextInteraction);
     // Reached by Tab, but a click opens the link without taking the focus from the field in use.
     setFocusPolicy(Qt::TabFocus);
+    // Underlined in both states, whatever text it is given; only the colour shows the state.
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    recolour();
+    resetCursorRects();
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(factoryInstalled)
 }
@@ -69,21 +75,6 @@ void C_NSTextFieldWithLink::setUrl(const QString& text)
         m_url = url;
     else
         m_url.reset();
-}
-
-void C_NSTextFieldWithLink::setStringValue(const QString& text)
-{
-    m_text = text;
-    m_underlined = false;
-    setTextFormat(Qt::PlainText);
-    QLabel::setText(text);
-}
-
-void C_NSTextFieldWithLink::setEnabled(bool enabled)
-{
-    QLabel::setEnabled(enabled);
-    resetCursorRects();
-    applyStyle();
 }
 
 void C_NSTextFieldWithLink::recolour()
@@ -99,18 +90,6 @@ void C_NSTextFieldWithLink::recolour()
     setPalette(colours);
 }
 
-void C_NSTextFieldWithLink::applyStyle()
-{
-    m_styled = true;
-    recolour();
-    // The underline belongs to the text it is applied to: what the label shows now.
-    if (!m_underlined)
-        m_text = QLabel::text();
-    setTextFormat(Qt::RichText);
-    QLabel::setText(QStringLiteral("<u>%1</u>").arg(m_text.toHtmlEscaped()));
-    m_underlined = true;
-}
-
 void C_NSTextFieldWithLink::resetCursorRects()
 {
     if (isEnabled())
@@ -119,20 +98,14 @@ void C_NSTextFieldWithLink::resetCursorRects()
         unsetCursor();
 }
 
-void C_NSTextFieldWithLink::showEvent(QShowEvent* event)
-{
-    if (!m_styled) {
-        resetCursorRects();
-        applyStyle();
-    }
-    QLabel::showEvent(event);
-}
-
 void C_NSTextFieldWithLink::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (m_styled &&
-        (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange))
+    // EnabledChange comes also when the label follows its window or tab into the disabled state.
+    if (event->type() == QEvent::EnabledChange)
+        resetCursorRects();
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ApplicationPaletteChange ||
+        event->type() == QEvent::StyleChange)
         recolour();
 }
 
@@ -153,8 +126,7 @@ void C_NSTextFieldWithLink::activate()
             m_desktop->openUrl(*m_url);
         return;
     }
-    if (auto* receiver = dynamic_cast<LinkClickedDelegate*>(m_delegate.data()))
-        receiver->linkClicked(this);
+    emit linkClicked();
 }
 
 void C_NSTextFieldWithLink::keyPressEvent(QKeyEvent* event)
@@ -181,7 +153,7 @@ void C_NSTextFieldWithLink::paintEvent(QPaintEvent* event)
     // A label draws no focus of its own; frame the text as the style frames a focused button's.
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, stringValue());
+    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text());
     option.rect = QStyle::alignedRect(layoutDirection(), alignment(), textSize, contentsRect())
                       .adjusted(-2, -1, 2, 1)
                       .intersected(rect());

@@ -35,9 +35,6 @@ public:
     // The folder of the component clicked last, if any.
     std::optional<QString> clickedPathItem() const { return m_clicked; }
 
-    // The folders the components stand for, from the root down.
-    QStringList componentPaths() const { return m_components; }
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
