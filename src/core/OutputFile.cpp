@@ -58,8 +58,7 @@ OutputFile::OutputFile(int descriptor, QString folder, QString temporaryPath)
 
 OutputFile::~OutputFile()
 {
-    if (m_descriptor >= 0)
-        ::close(m_descriptor);
+    ::close(m_descriptor);
     if (!m_placed && !m_temporaryPath.isEmpty())
         ::unlink(QFile::encodeName(m_temporaryPath).constData());
 }

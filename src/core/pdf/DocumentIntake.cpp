@@ -7,18 +7,13 @@ namespace zirn {
 
 void readDocumentInfo(Settings& settings)
 {
-    std::optional<DocumentInfo> info;
+    DocumentInfo info;
     if (const auto document = PdfDocument::open(settings.InputFile))
         info = document->documentInfo();
-    const auto text = [&info](const char* entry) {
-        if (!info)
-            return QString();
-        return info->value(QString::fromLatin1(entry)).value_or(QString());
-    };
-    settings.Title = text("Title");
-    settings.Subject = text("Subject");
-    settings.Keywords = text("Keywords");
-    settings.Author = text("Author");
+    settings.Title = info.value(QStringLiteral("Title"));
+    settings.Subject = info.value(QStringLiteral("Subject"));
+    settings.Keywords = info.value(QStringLiteral("Keywords"));
+    settings.Author = info.value(QStringLiteral("Author"));
 }
 
 } // namespace zirn

@@ -1,9 +1,9 @@
 #include "core/pdf/PdfCreator.h"
 
 #include "BuildConfig.h"
-#include "core/pdf/CreationWindow.h"
 #include "core/DesktopServices.h"
 #include "core/Paths.h"
+#include "core/pdf/CreationWindow.h"
 #include "core/settings/Settings.h"
 
 #include <QCoreApplication>
@@ -30,26 +30,24 @@ QString appendComponent(const QString& folder, const QString& name)
     return folder + u'/' + name;
 }
 
-} // namespace
-
-PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
-    : m_desktop(desktop), m_window(window)
-{}
-
-QString PdfCreator::creatorStamp()
+// "Zirn PDF Writer [<version>] [<home page>]"
+QString creatorStamp()
 {
     return QStringLiteral("%1 [%2] [%3]")
         .arg(QStringLiteral("Zirn PDF Writer"), QStringLiteral(ZIRN_VERSION), QStringLiteral(ZIRN_HOME_URL));
 }
 
-QString PdfCreator::outputFolder(const Settings& settings)
+// OutputPath with a leading "~" expanded; the built-in folder when it is empty.
+QString outputFolder(const Settings& settings)
 {
     if (settings.OutputPath.isEmpty())
-        return Paths::desktopFolder();
+        return Paths::defaultOutputFolder();
     return Paths::expandTilde(settings.OutputPath);
 }
 
-quint32 PdfCreator::grantedPermissions(const Settings& settings)
+// UserAccessPermissions (ignored when negative), with 2 added for AllowPrint and 16 for
+// AllowCopyPaste.
+quint32 grantedPermissions(const Settings& settings)
 {
     quint32 bits = 0;
     if (settings.UserAccessPermissions > 0)
@@ -61,7 +59,8 @@ quint32 PdfCreator::grantedPermissions(const Settings& settings)
     return bits;
 }
 
-QString PdfCreator::numberedLocation(const QString& folder, const QString& fileName)
+// "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
+QString numberedLocation(const QString& folder, const QString& fileName)
 {
     const QString base = Paths::deletingPathExtension(fileName);
     for (quint64 n = 1;; ++n) {
@@ -71,27 +70,9 @@ QString PdfCreator::numberedLocation(const QString& folder, const QString& fileN
     }
 }
 
-bool PdfCreator::confirmOverwrite(const Settings& settings, const QString& location)
-{
-    if (!existsAt(location))
-        return true;
-    if (settings.Silent != 0)
-        return false;
-    return askOverwrite(location);
-}
-
-bool PdfCreator::askOverwrite(const QString& location)
-{
-    Alert question;
-    question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
-                           .arg(QFileInfo(location).fileName());
-    question.detail = QCoreApplication::translate("Zirn", "Do you want to overwrite this file?");
-    question.buttons = {QCoreApplication::translate("Zirn", "Overwrite"),
-                        QCoreApplication::translate("Zirn", "Cancel")};
-    return m_desktop.runCriticalAlert(question) == 0;
-}
-
-QString PdfCreator::failureReason(const FileFailure& failure)
+// Our own words for the usual system errors, the system's text for the rest, the PDF
+// library's message as it is.
+QString failureReason(const FileFailure& failure)
 {
     switch (failure.error) {
     case 0:
@@ -115,6 +96,23 @@ QString PdfCreator::failureReason(const FileFailure& failure)
     default:
         return QString::fromLocal8Bit(std::strerror(failure.error));
     }
+}
+
+} // namespace
+
+PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
+    : m_desktop(desktop), m_window(window)
+{}
+
+bool PdfCreator::askOverwrite(const QString& location)
+{
+    Alert question;
+    question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
+                           .arg(QFileInfo(location).fileName());
+    question.detail = QCoreApplication::translate("Zirn", "Do you want to overwrite this file?");
+    question.buttons = {QCoreApplication::translate("Zirn", "Overwrite"),
+                        QCoreApplication::translate("Zirn", "Cancel")};
+    return m_desktop.runCriticalAlert(question) == 0;
 }
 
 PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location, const QString& reason)
@@ -169,7 +167,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     bool replaceConfirmed = false;
     if (settings.Overwrite == 0) {
         replaceConfirmed = existsAt(location);
-        if (!confirmOverwrite(settings, location))
+        if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
             return {};
     } else if (settings.Overwrite == 2) {
         location = numberedLocation(folder, settings.OutputFileName);

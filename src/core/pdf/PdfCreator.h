@@ -31,27 +31,7 @@ public:
 
     Result createPdf(const Settings& settings);
 
-    // "Zirn PDF Writer [<version>] [<home page>]"
-    static QString creatorStamp();
-
-    // The output folder: OutputPath with a leading "~" expanded; the desktop folder when
-    // OutputPath is empty.
-    static QString outputFolder(const Settings& settings);
-
-    // The granted permission bits: UserAccessPermissions (ignored when negative), with 2
-    // added for AllowPrint and 16 for AllowCopyPaste.
-    static quint32 grantedPermissions(const Settings& settings);
-
-    // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
-    static QString numberedLocation(const QString& folder, const QString& fileName);
-
-    // The reason of a failure as the second line of the failure message: our own words for
-    // the usual system errors, the system's text for the rest, the PDF library's message
-    // as it is.
-    static QString failureReason(const FileFailure& failure);
-
 private:
-    bool confirmOverwrite(const Settings& settings, const QString& location);
     bool askOverwrite(const QString& location);
     // Gives the written file its name by the policy for a taken name, asked again or
     // numbered on when the name has been taken since it was chosen.

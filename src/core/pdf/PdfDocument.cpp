@@ -2,7 +2,6 @@
 
 #include "core/pdf/XmpMetadata.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -100,7 +99,7 @@ PdfDocument::~PdfDocument() = default;
 
 std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile())
         return nullptr;
     try {
         std::unique_ptr<PdfDocument> document(new PdfDocument);
@@ -119,25 +118,23 @@ std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path)
     }
 }
 
-std::optional<DocumentInfo> PdfDocument::documentInfo() const
+DocumentInfo PdfDocument::documentInfo() const
 {
+    DocumentInfo result;
     try {
         QPDFObjectHandle info = m->pdf.getTrailer().getKey("/Info");
         if (!info.isDictionary())
-            return std::nullopt;
-        DocumentInfo result;
+            return result;
         for (const std::string& name : info.getKeys()) {
             QPDFObjectHandle value = info.getKey(name);
-            const QString entry = QString::fromStdString(name.substr(1));
             if (value.isString())
-                result.insert(entry, QString::fromStdString(value.getUTF8Value()));
-            else
-                result.insert(entry, std::nullopt);
+                result.insert(QString::fromStdString(name.substr(1)),
+                              QString::fromStdString(value.getUTF8Value()));
         }
-        return result;
     } catch (const std::exception&) {
-        return std::nullopt;
+        return {};
     }
+    return result;
 }
 
 void PdfDocument::setDocumentInfo(const DocumentFields& fields)
@@ -198,8 +195,7 @@ bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& 
             std::make_shared<QPDFWriter::FunctionProgressReporter>([&pipeline, &progress](int percent) {
                 if (pipeline.failed())
                     throw WriteAborted();
-                if (progress)
-                    progress(percent);
+                progress(percent);
             }));
         writer.write();
         pipeline.finish();
@@ -214,14 +210,6 @@ bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& 
         failure = {0, {}};
     }
     return false;
-}
-
-bool PdfDocument::write(const QString& path, const std::optional<PdfProtection>& protection,
-                        const Progress& progress)
-{
-    FileFailure failure;
-    const std::unique_ptr<OutputFile> output = OutputFile::create(QFileInfo(path).absolutePath(), failure);
-    return output && write(*output, protection, progress, failure) && output->sync() && output->replace(path);
 }
 
 bool PdfDocument::canEncodePassword(const QString& password)

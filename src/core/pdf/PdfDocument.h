@@ -12,10 +12,9 @@
 
 namespace zirn {
 
-// Document information entries by name without the slash ("Title", "Author", ...). A text
-// entry holds its decoded text; an entry of another kind (a number, a name, a dictionary)
-// holds nothing.
-using DocumentInfo = QMap<QString, std::optional<QString>>;
+// The text entries of the document information by name without the slash ("Title",
+// "Author", ...), decoded; entries of another kind (a number, a name) are left out.
+using DocumentInfo = QMap<QString, QString>;
 
 // What a Create writes into the document's metadata: the four texts the user edits, the
 // creator stamp, and the time recorded as the date of the XMP metadata.
@@ -55,8 +54,8 @@ public:
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
-    // The information dictionary, or nothing when the document has none.
-    std::optional<DocumentInfo> documentInfo() const;
+    // The information dictionary; empty when the document has none.
+    DocumentInfo documentInfo() const;
 
     // Writes Title, Subject, Keywords, Author and Creator into the information dictionary as
     // PDF text strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order
@@ -76,10 +75,6 @@ public:
     // error; false then, with the reason in failure.
     bool write(OutputFile& output, const std::optional<PdfProtection>& protection, const Progress& progress,
                FileFailure& failure);
-
-    // The same into a new file that replaces whatever file is at path once it is complete.
-    bool write(const QString& path, const std::optional<PdfProtection>& protection,
-               const Progress& progress = {});
 
     // Whether text can be a password of a revision 4 file, which stores passwords in
     // PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example).

@@ -15,7 +15,9 @@ void makePdf(const QString& path, const FixtureOptions& options)
     QPDFObjectHandle font = pdf.makeIndirectObject(
         QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
     for (int i = 0; i < options.pages; ++i) {
-        const std::string text = "BT /F1 24 Tf 72 720 Td (Page " + std::to_string(i + 1) + ") Tj ET";
+        std::string text = "BT /F1 24 Tf 72 720 Td (Page " + std::to_string(i + 1) + ") Tj ET";
+        if (i == 0)
+            text.append(options.padding, ' ');
         QPDFObjectHandle contents = QPDFObjectHandle::newStream(&pdf, text);
         QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>");
         page.replaceKey("/Contents", contents);
@@ -31,10 +33,6 @@ void makePdf(const QString& path, const FixtureOptions& options)
         for (auto it = options.info->begin(); it != options.info->end(); ++it)
             info.replaceKey("/" + it.key().toStdString(),
                             QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
-        if (options.nonTextEntries) {
-            info.replaceKey("/Trapped", QPDFObjectHandle::newName("/False"));
-            info.replaceKey("/Pages", QPDFObjectHandle::newInteger(42));
-        }
         if (!options.rawInfo.empty())
             for (const auto& [name, value] : QPDFObjectHandle::parse(options.rawInfo).getDictAsMap())
                 info.replaceKey(name, value);
@@ -49,6 +47,7 @@ void makePdf(const QString& path, const FixtureOptions& options)
     const QByteArray fileName = QFile::encodeName(path); // qpdf keeps the pointer
     QPDFWriter writer(pdf, fileName.constData());
     writer.setStaticID(true);
+    writer.setCompressStreams(options.padding == 0);
     if (options.encryptUserOwner) {
         const std::string user = options.encryptUserOwner->first.toStdString();
         const std::string owner = options.encryptUserOwner->second.toStdString();
@@ -56,6 +55,15 @@ void makePdf(const QString& path, const FixtureOptions& options)
                                                  true, qpdf_r3p_full, true, true);
     }
     writer.write();
+    if (options.damaged) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QByteArray bytes = file.readAll();
+        file.close();
+        bytes.truncate(bytes.lastIndexOf("startxref"));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes + "startxref\n12345\n%%EOF\n");
+    }
 }
 
 std::unique_ptr<QPDF> openWithQpdf(const QString& path, const char* password)

@@ -15,14 +15,16 @@ struct FixtureOptions
     int pages = 2;
     // Information entries as UTF-8 text; nothing: no information dictionary at all.
     std::optional<QMap<QString, QString>> info = QMap<QString, QString>{};
-    // Extra non-text entry /Trapped /False and /CreationDate-like number when set.
-    bool nonTextEntries = false;
     // Further information entries in PDF syntax, "<< /Checksum <DEADBEEF> >>" for example.
     std::string rawInfo;
     // An XMP packet, stored as the catalog's /Metadata stream.
     std::optional<QByteArray> xmp;
     // Write encrypted (R4 AES) with these passwords.
     std::optional<std::pair<QString, QString>> encryptUserOwner;
+    // Spaces added to the first page's contents, which are then stored uncompressed.
+    size_t padding = 0;
+    // A wrong cross-reference offset, which readers have to repair.
+    bool damaged = false;
 };
 
 // Writes a small PDF made for the test at path.
