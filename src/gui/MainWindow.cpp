@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include "core/Names.h"
 #include "core/settings/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -125,7 +126,7 @@ void MainWindow::show(const Settings& s)
     QTabWidget* tabs = m_ui->tabView;
     tabs->setCurrentIndex(
         s.SelectedTab >= 0 && s.SelectedTab < tabs->count() ? static_cast<int>(s.SelectedTab) : 0);
-    m_ui->postAction->setCurrentIndex(s.PostAction == QLatin1String("openFile") ? 0 : 1);
+    m_ui->postAction->setCurrentIndex(s.PostAction == kPostActionOpenFile ? 0 : 1);
 }
 
 void MainWindow::read(Settings& s) const
@@ -144,7 +145,7 @@ void MainWindow::read(Settings& s) const
     if (m_ui->tabView->currentIndex() >= 0)
         s.SelectedTab = m_ui->tabView->currentIndex();
     s.OutputFileName = m_ui->fileName->text();
-    s.PostAction = m_ui->postAction->currentIndex() == 0 ? QStringLiteral("openFile") : QString();
+    s.PostAction = m_ui->postAction->currentIndex() == 0 ? QString(kPostActionOpenFile) : QString();
 }
 
 void MainWindow::enableEncryptionControls()

@@ -1,5 +1,7 @@
 #include "gui/QtDesktopServices.h"
 
+#include "core/Names.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -42,8 +44,8 @@ void QtDesktopServices::openUrl(const QUrl& url)
 
 int QtDesktopServices::runCriticalAlert(const Alert& alert)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zirn PDF Writer"), alert.message,
-                    QMessageBox::NoButton, m_window);
+    QMessageBox box(QMessageBox::Critical, QString(kProgramName), alert.message, QMessageBox::NoButton,
+                    m_window);
     box.setInformativeText(alert.detail);
     showAsPlainText(box);
     QList<QAbstractButton*> buttons;

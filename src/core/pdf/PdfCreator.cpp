@@ -2,6 +2,7 @@
 
 #include "BuildConfig.h"
 #include "core/DesktopServices.h"
+#include "core/Names.h"
 #include "core/Paths.h"
 #include "core/pdf/CreationWindow.h"
 #include "core/settings/Settings.h"
@@ -34,7 +35,7 @@ QString appendComponent(const QString& folder, const QString& name)
 QString creatorStamp()
 {
     return QStringLiteral("%1 [%2] [%3]")
-        .arg(QStringLiteral("Zirn PDF Writer"), QStringLiteral(ZIRN_VERSION), QStringLiteral(ZIRN_HOME_URL));
+        .arg(kProgramName, QStringLiteral(ZIRN_VERSION), QStringLiteral(ZIRN_HOME_URL));
 }
 
 // OutputPath with a leading "~" expanded; the built-in folder when it is empty.
@@ -247,7 +248,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
         return fail(settings, location, failureReason(failure));
 
     // 7. After the write.
-    if (settings.PostAction == QLatin1String("openFile"))
+    if (settings.PostAction == kPostActionOpenFile)
         m_desktop.openFile(location);
     m_window.closeWindow();
     return {Outcome::Written, location};
