@@ -12,30 +12,21 @@ void makePdf(const QString& path, const FixtureOptions& options)
 {
     QPDF pdf;
     pdf.emptyPDF();
-    QPDFObjectHandle font = pdf.makeIndirectObject(
-        QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
     for (int i = 0; i < options.pages; ++i) {
         std::string text = "BT /F1 24 Tf 72 720 Td (Page " + std::to_string(i + 1) + ") Tj ET";
-        if (i == 0)
-            text.append(options.padding, ' ');
-        QPDFObjectHandle contents = QPDFObjectHandle::newStream(&pdf, text);
-        QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] >>");
-        page.replaceKey("/Contents", contents);
-        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-        QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
-        fonts.replaceKey("/F1", font);
-        resources.replaceKey("/Font", fonts);
-        page.replaceKey("/Resources", resources);
+        text.append(i == 0 ? options.padding : 0, ' ');
+        QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] /Resources "
+                                                        "<< /Font << /F1 << /Type /Font /Subtype /Type1 "
+                                                        "/BaseFont /Helvetica >> >> >> >>");
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, text));
         QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     }
     if (options.info) {
-        QPDFObjectHandle info = QPDFObjectHandle::newDictionary();
-        for (auto it = options.info->begin(); it != options.info->end(); ++it)
-            info.replaceKey("/" + it.key().toStdString(),
-                            QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
-        if (!options.rawInfo.empty())
-            for (const auto& [name, value] : QPDFObjectHandle::parse(options.rawInfo).getDictAsMap())
-                info.replaceKey(name, value);
+        QPDFObjectHandle info = QPDFObjectHandle::parse(options.rawInfo.empty() ? "<< >>" : options.rawInfo);
+        for (auto it = options.info->begin(); it != options.info->end(); ++it) // raw entries win
+            if (!info.hasKey("/" + it.key().toStdString()))
+                info.replaceKey("/" + it.key().toStdString(),
+                                QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
         pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
     }
     if (options.xmp) {
@@ -57,12 +48,9 @@ void makePdf(const QString& path, const FixtureOptions& options)
     writer.write();
     if (options.damaged) {
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        QByteArray bytes = file.readAll();
-        file.close();
-        bytes.truncate(bytes.lastIndexOf("startxref"));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes + "startxref\n12345\n%%EOF\n");
+        file.open(QIODevice::ReadWrite);
+        const qint64 end = file.readAll().lastIndexOf("startxref");
+        file.resize(end), file.seek(end), file.write("startxref\n12345\n%%EOF\n");
     }
 }
 
@@ -80,10 +68,8 @@ std::unique_ptr<QPDF> openWithQpdf(const QString& path, const char* password)
 
 std::optional<QString> infoText(QPDF& pdf, const char* entry)
 {
-    QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
-    if (!info.isDictionary())
-        return std::nullopt;
-    QPDFObjectHandle value = info.getKey(std::string("/") + entry);
+    QPDFObjectHandle value = pdf.getTrailer().getKey("/Info");
+    value = value.isDictionary() ? value.getKey(std::string("/") + entry) : value;
     if (!value.isString())
         return std::nullopt;
     return QString::fromStdString(value.getUTF8Value());
