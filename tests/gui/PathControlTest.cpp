@@ -29,10 +29,7 @@ TEST(PathControl, ComponentsTellWhichWasClickedAndGiveWayWhenNarrow)
     EXPECT_TRUE(component(0)->isVisible());
 
     QSignalSpy clicked(&control, &PathControl::clicked);
-    EXPECT_EQ(component(2)->text(), QStringLiteral("very"));
     QTest::mouseClick(component(2), Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(control.clickedPathItem(), QStringLiteral("/a/very"));
-    control.setURL(QString());
-    EXPECT_EQ(component(0), nullptr);
 }
