@@ -56,14 +56,11 @@ bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
     if (runProgram({"/usr/bin/systemctl", "--user", "show-environment"}, env, 10, &environment) != 0 ||
         !hasDisplay(split(environment, '\n')))
         return false;
-    // The unit's command line expands "$X" and "${X}": a title must stay what it is.
-    const auto literal = [](std::string text) {
-        for (size_t at = 0; (at = text.find('$', at)) != std::string::npos; at += 2)
-            text.insert(at, 1, '$');
-        return text;
-    };
-    return runProgram({"/usr/bin/systemd-run", "--user", "--quiet", "--collect", "--", literal(program),
-                       literal(pdf)},
+    // The unit's arguments expand "$X" and "${X}": a file named after a title must stay itself.
+    std::string argument = pdf;
+    for (size_t at = 0; (at = argument.find('$', at)) != std::string::npos; at += 2)
+        argument.insert(at, 1, '$');
+    return runProgram({"/usr/bin/systemd-run", "--user", "--quiet", "--collect", "--", program, argument},
                       env, 10) == 0;
 }
 

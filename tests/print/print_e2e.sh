@@ -129,8 +129,8 @@ spooled="$home/PDF/Quarterly Report.pdf"
 lp_as "$user" -t "Quarterly Report.odt" "$scratch/Quarterly Report.pdf" >/dev/null || fail "lp"
 wait_for 30 test -f "$spooled" || fail "no spool file at $spooled"
 cmp "$spooled" "$scratch/Quarterly Report.pdf" || fail "the spool file differs from what was sent"
-[[ $(stat -c '%U %a' "$home/PDF") == "$user 700" ]] || fail "the spool folder is not the user's alone"
-[[ $(stat -c '%U %a' "$spooled") == "$user 600" ]] || fail "the spool file is not the user's alone"
+[[ $(stat -c '%U %a' "$home/PDF" "$spooled" | tr '\n' ' ') == "$user 700 $user 600 " ]] ||
+    fail "the spool folder or file is not the user's alone"
 grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does not say where the file stays"
 rm -f "$spooled"
 
@@ -145,8 +145,8 @@ wait_for 60 test -f "$output" -a ! -e "$spooled" || fail "no output PDF at $outp
 [[ -z "$(ls -A "$home/PDF")" ]] || fail "the spool folder is not empty"
 [[ $(stat -c %U "$output") == "$user" ]] || fail "the output does not belong to the user"
 info=$(pdfinfo "$output")
-grep -q "^Title: *Quarterly Report$" <<<"$info" || fail "title lost: $info"
-grep -q "^Author: *Ann Example$" <<<"$info" || fail "author lost: $info"
+grep -q "^Title: *Quarterly Report$" <<<"$info" && grep -q "^Author: *Ann Example$" <<<"$info" ||
+    fail "title or author lost: $info"
 pdftotext "$output" - | grep -q "Quarterly figures in DejaVu" || fail "text lost"
 pdffonts "$output" | grep -q "DejaVuSans *TrueType .* yes" || fail "the embedded TrueType font is lost"
 json=$(qpdf --json --json-key=outlines --json-key=qpdf "$output")
@@ -159,9 +159,8 @@ wait_for 60 test -f "$home/Out/notes.pdf" || fail "no output for the PostScript 
 pdftotext "$home/Out/notes.pdf" - | grep -q "Notes from PostScript" || fail "the PostScript text is lost"
 
 # 4. Printing in another user's name is refused and reaches nobody.
-if lp_as "$user" -U "$other" -t "Intrusion" "$scratch/Quarterly Report.pdf" 2>"$scratch/lp.err"; then
+! lp_as "$user" -U "$other" -t "Intrusion" "$scratch/Quarterly Report.pdf" 2>"$scratch/lp.err" ||
     fail "lp -U $other was accepted"
-fi
 grep -q "Unauthorized" "$scratch/lp.err" || fail "lp -U did not say Unauthorized: $(cat "$scratch/lp.err")"
 sleep 2
 [[ ! -e "$other_home/PDF" ]] || fail "something reached $other"
