@@ -60,20 +60,33 @@ apparmor_active() {
     [[ -r /sys/module/apparmor/parameters/enabled && $(cat /sys/module/apparmor/parameters/enabled) == Y ]] &&
         command -v apparmor_parser >/dev/null
 }
-drop_block() { # file: takes out our marked block
-    [[ -f "$1" ]] && grep -qxF "$begin" "$1" && sed -i "\|^$begin\$|,\|^$end\$|d" "$1"
-    return 0
+drop_block() { # file: takes out our marked block; stops without an edit when its end is lost
+    [[ -f "$1" ]] && grep -qxF "$begin" "$1" || return 0
+    if ! sed -n "\|^$begin\$|,\$p" "$1" | grep -qxF "$end"; then
+        echo "$1: the line \"$end\" is missing; take our block out by hand" >&2
+        exit 1
+    fi
+    backup_cupsd_conf "$1"
+    sed -i "\|^$begin\$|,\|^$end\$|d" "$1"
+}
+backup_cupsd_conf() { # file: the state before our edit, for when it goes wrong
+    [[ "$1" != "$cupsd_conf" ]] || cp -p "$cupsd_conf" "$cupsd_conf.zirn-backup"
 }
 
 # The cupsd that reads $cupsd_conf must read it again after a change.
 restart_cupsd() {
     [[ $own_server -eq 1 ]] || return 0
     if [[ -d /run/systemd/system ]]; then
-        systemctl restart cups
+        systemctl restart cups || true
     elif pid=$(pidof -s cupsd); then
         kill -HUP "$pid"
+    else
+        return 0 # not running: it reads the file when it starts
     fi
     for _ in $(seq 50); do scheduler_running && return 0; sleep 0.2; done
+    echo "CUPS did not come back after the change to $cupsd_conf (the previous version is" \
+        "$cupsd_conf.zirn-backup); see journalctl -u cups" >&2
+    exit 1
 }
 
 # What an earlier version set up: a cups-pdf configuration, AppArmor lines and the hook.
@@ -128,6 +141,7 @@ remove_earlier_version
 # the user from the connection itself, so nobody is asked for a password, and
 # "lp -U someoneelse" is refused instead of printing into someone else's session.
 if ! grep -qxF "$begin" "$cupsd_conf"; then
+    backup_cupsd_conf "$cupsd_conf"
     cat >> "$cupsd_conf" <<CONF
 $begin
 <Policy $policy>
@@ -183,7 +197,8 @@ if ! scheduler_running; then
     echo "CUPS is not running; start it (sudo systemctl start cups, or sudo cupsd without systemd) and run this again." >&2
     exit 1
 fi
-# The device, the PPD (straight PDF, no filters) and the policy; not shared on the network.
+# The device, the PPD (straight PDF, no filters) and the policy; not shared on the network. A
+# failed job is dropped, never retried (a second window) nor allowed to stop the queue.
 lpadmin "${server[@]}" -p "$queue" -D "$description" -v zirn:/ -P resources/zirn-pdf-writer.ppd \
-    -o printer-op-policy="$policy" -o printer-is-shared=false -E 2> >(grep -v "Printer drivers are deprecated" >&2)
+    -o printer-op-policy="$policy" -o printer-is-shared=false -o printer-error-policy=abort-job -E 2> >(grep -v "Printer drivers are deprecated" >&2)
 echo "The printer \"$description\" ($queue) is ready."

@@ -24,18 +24,29 @@ struct Account
 // Becomes the account for good (groups, gid, uid) and verifies that there is no way back.
 bool dropPrivileges(const Account& account);
 
-// Runs args with env, never through a shell, in folder (a descriptor, or -1), waits, and
-// gives the exit status (-1 when it did not run or ended by a signal); its standard output
-// goes to *output when output is given.
-int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int folder,
-               std::string* output);
+// In a freshly forked child: standard input and error on /dev/null, standard output on output
+// (else /dev/null), input (when >= 0) as descriptor 3, every other descriptor closed.
+void isolateChild(int output, int input);
+
+// Runs args with env, never through a shell, in folder (a descriptor, or -1), with input as its
+// descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
+// signal or had to be killed after the given seconds. Its standard output goes to *output.
+int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,
+               std::string* output = nullptr, int folder = -1, int input = -1);
+
+// Waits for child at most milliseconds, then kills it; its exit status, or -1.
+int waitChild(pid_t child, int milliseconds, const char* name);
 
 bool writeAll(int fd, const char* data, size_t size);
 bool syncFile(int folder, const std::string& name);
 
 // Keeps only the pages the job's options select, with qpdf on the user's own file temp in
-// folder. Gives the name of the file to deliver: temp itself when nothing was selected.
-std::string applyPageRanges(int folder, const std::string& temp, const std::string& options);
+// folder, read through its open descriptor file. Gives the name of the file to deliver: temp
+// itself when nothing was selected.
+std::string applyPageRanges(int folder, int file, const std::string& temp, const std::string& options);
+
+// A uid bound from a login.defs file ("UID_MIN", "UID_MAX"); fallback when it does not say.
+uid_t loginDefsUid(const char* loginDefs, const char* key, uid_t fallback);
 
 // Moves temp to "<base>.pdf", "<base> 1.pdf", ... whichever is free; never replaces a file.
 std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);

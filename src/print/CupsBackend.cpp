@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -20,6 +21,9 @@ int run(int argc, char** argv, const char* program)
         std::puts("direct zirn:/ \"Zirn PDF Writer\" \"Zirn PDF Writer\"");
         return BackendOk;
     }
+    // CUPS's back and side channels: unused here, and nothing started later may inherit them.
+    ::close(3);
+    ::close(4);
     openlog("zirn-cups-backend", LOG_PID, LOG_LPR);
     // Whatever is created here, also by qpdf, is the user's alone until the program takes it.
     ::umask(077);
@@ -38,8 +42,18 @@ int run(int argc, char** argv, const char* program)
         return BackendCancel;
     }
     const Account account{entry->pw_name, entry->pw_uid, entry->pw_gid, entry->pw_dir};
-    if (account.uid == 0 || account.uid < firstUserUid("/etc/login.defs")) {
+    if (account.uid == 0 || account.uid < loginDefsUid("/etc/login.defs", "UID_MIN", 1000) ||
+        account.uid > loginDefsUid("/etc/login.defs", "UID_MAX", 60000)) {
         log(LOG_ERR, "job %s refused: \"%s\" is not an ordinary user", job.c_str(), account.name.c_str());
+        return BackendCancel;
+    }
+    // The user name is what the client claimed; CUPS names the uid it authenticated by the
+    // connection itself. A job that reached the queue any other way (through a class, say)
+    // could be in anybody's name.
+    const char* authenticated = std::getenv("AUTH_UID");
+    if (!authenticated || std::to_string(account.uid) != authenticated) {
+        log(LOG_ERR, "job %s refused: the print system did not authenticate it as %s's", job.c_str(),
+            account.name.c_str());
         return BackendCancel;
     }
 
@@ -79,29 +93,32 @@ int run(int argc, char** argv, const char* program)
     }
 
     std::string temp = ".zirn-job-" + job + "-" + std::to_string(::getpid()) + ".part";
-    const int out =
-        ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     bool written = out >= 0 && writeAll(out, buffer.data(), filled);
     for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
         written = got > 0 ? writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
     written = written && ::fsync(out) == 0;
-    if (out >= 0)
-        written = ::close(out) == 0 && written;
     ::close(input);
     if (!written) {
         log(LOG_ERR, "job %s: cannot write into %s: %s", job.c_str(), spool.c_str(), std::strerror(errno));
-        if (out >= 0)
+        if (out >= 0) {
+            ::close(out);
             ::unlinkat(folder, temp.c_str(), 0);
+        }
         return BackendCancel;
     }
 
     if (options.find("page-ranges=") != std::string::npos)
-        temp = applyPageRanges(folder, temp, options);
-    const auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(title));
+        temp = applyPageRanges(folder, out, temp, options);
+    ::close(out);
+    // A name the folder's file system refuses (too long for it, say) becomes "Untitled"; should
+    // even that fail, the document stays under its temporary name.
+    auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(title));
+    if (!name && errno != EEXIST)
+        name = moveIntoPlace(folder, temp, "Untitled");
     if (!name) {
-        log(LOG_ERR, "job %s: cannot name the file in %s: %s", job.c_str(), spool.c_str(),
-            std::strerror(errno));
-        ::unlinkat(folder, temp.c_str(), 0);
+        log(LOG_ERR, "job %s: cannot name the file in %s (%s): the printed document stays at %s/%s",
+            job.c_str(), spool.c_str(), std::strerror(errno), spool.c_str(), temp.c_str());
         return BackendCancel;
     }
     ::fsync(folder);

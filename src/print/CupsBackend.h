@@ -27,10 +27,6 @@ std::string spoolNameFromTitle(std::string_view title);
 // clipped or dropped. Empty when the option is absent, malformed or selects no page.
 std::string qpdfPageRanges(std::string_view options, int pageCount);
 
-// UID_MIN from a login.defs file: the first uid of ordinary accounts; 1000 when the file
-// does not say.
-uid_t firstUserUid(const char* loginDefs);
-
 // The whole backend: argv as CUPS passes it; program is the desktop program to start.
 int run(int argc, char** argv, const char* program);
 

@@ -63,18 +63,25 @@ const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=
 
 // Keeps only the selected pages, with qpdf on the user's own file: outline, links and
 // document information of the kept pages stay. Gives the name of the file to deliver.
-std::string applyPageRanges(int folder, const std::string& temp, const std::string& options)
+std::string applyPageRanges(int folder, int file, const std::string& temp, const std::string& options)
 {
+    // qpdf reads the file that was written, through its descriptor: the user may swap the
+    // name in their folder meanwhile (for a FIFO, say), never the file.
     std::string count;
-    if (runProgram({"/usr/bin/qpdf", "--show-npages", temp}, toolEnvironment, folder, &count) != 0)
+    if (runProgram({"/usr/bin/qpdf", "--show-npages", "/dev/fd/3"}, toolEnvironment, 60, &count, folder,
+                   file) != 0)
         return temp;
-    const std::string ranges = qpdfPageRanges(options, std::atoi(count.c_str()));
+    char* end = nullptr;
+    const long pages = std::strtol(count.c_str(), &end, 10);
+    if (end == count.c_str() || (*end != '\n' && *end != '\0') || pages < 1 || pages > 1000000)
+        return temp;
+    const std::string ranges = qpdfPageRanges(options, static_cast<int>(pages));
     if (ranges.empty())
         return temp;
     const std::string selected = temp + ".pages";
     // Exit status 3: written, with warnings.
-    const int status = runProgram({"/usr/bin/qpdf", temp, "--pages", ".", ranges, "--", selected},
-                                  toolEnvironment, folder, nullptr);
+    const int status = runProgram({"/usr/bin/qpdf", "/dev/fd/3", "--pages", ".", ranges, "--", selected},
+                                  toolEnvironment, 60, nullptr, folder, file);
     if ((status != 0 && status != 3) || !syncFile(folder, selected)) {
         ::unlinkat(folder, selected.c_str(), 0);
         log(LOG_WARNING, "could not select the pages %s; the whole document is kept", ranges.c_str());

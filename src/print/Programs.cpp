@@ -1,8 +1,12 @@
 #include "print/BackendParts.h"
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -22,10 +26,24 @@ void log(int priority, const char* format, ...)
     syslog(priority, "%s", text);
 }
 
-// Runs argv with envp in folder (a descriptor, or -1), waits, and gives the exit status
-// (-1 when it did not run or ended by a signal); its standard output goes to *output.
-int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int folder,
-               std::string* output)
+// A child runs as the user, who may trace it: it must hold nothing of the print system's.
+// CUPS's status pipe (2), back channel (3) and side channel (4) above all.
+void isolateChild(int output, int input)
+{
+    const int devnull = ::open("/dev/null", O_RDWR);
+    if (devnull < 0 || ::dup2(devnull, 0) < 0 || ::dup2(output >= 0 ? output : devnull, 1) < 0 ||
+        ::dup2(devnull, 2) < 0 || (input >= 0 && ::dup2(input, 3) < 0))
+        ::_exit(127);
+    const int first = input >= 0 ? 4 : 3;
+    if (input == 3)
+        ::fcntl(3, F_SETFD, 0);
+    if (::close_range(static_cast<unsigned>(first), ~0U, 0) != 0)
+        for (int fd = first; fd < 65536; ++fd)
+            ::close(fd);
+}
+
+int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,
+               std::string* output, int folder, int input)
 {
     int pipeFds[2] = {-1, -1};
     if (output && ::pipe2(pipeFds, O_CLOEXEC) != 0)
@@ -39,25 +57,53 @@ int runProgram(const std::vector<std::string>& args, const std::vector<std::stri
             envp.push_back(const_cast<char*>(e.c_str()));
         argv.push_back(nullptr);
         envp.push_back(nullptr);
-        const int devnull = ::open("/dev/null", O_RDWR);
-        ::dup2(devnull, 0);
-        ::dup2(output ? pipeFds[1] : devnull, 1);
         if (folder >= 0 && ::fchdir(folder) != 0)
             ::_exit(127);
+        isolateChild(pipeFds[1], input);
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    const auto left = [&] {
+        return static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    };
     if (output) {
         ::close(pipeFds[1]);
         char buffer[4096];
-        for (ssize_t got; child > 0 && (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-            output->append(buffer, static_cast<size_t>(got));
+        pollfd ready{pipeFds[0], POLLIN, 0};
+        while (child > 0 && left() > 0 && output->size() < (1 << 20)) {
+            const int polled = ::poll(&ready, 1, left());
+            const ssize_t got = polled > 0 ? ::read(pipeFds[0], buffer, sizeof buffer) : -1;
+            if (got > 0)
+                output->append(buffer, static_cast<size_t>(got));
+            else if (got == 0 || errno != EINTR)
+                break;
+        }
         ::close(pipeFds[0]);
     }
+    return child > 0 ? waitChild(child, left(), args[0].c_str()) : -1;
+}
+
+int waitChild(pid_t child, int milliseconds, const char* name)
+{
+    // Whatever the user does to the child (a FIFO to read, a stop), the queue goes on.
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    for (pid_t done = 0; done != child; milliseconds -= 20) {
+        done = ::waitpid(child, &status, WNOHANG);
+        if (done < 0 && errno != EINTR)
+            return -1;
+        if (done == 0 && milliseconds <= 0) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            log(LOG_WARNING, "%s did not finish in time and was stopped", name);
+            return -1;
+        }
+        if (done == 0)
+            ::usleep(20000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace zirn::print

@@ -53,11 +53,15 @@ bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
     const std::vector<std::string> env = {"PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
                                           "DBUS_SESSION_BUS_ADDRESS=unix:path=" + runtime + "/bus"};
     std::string environment;
-    if (runProgram({"/usr/bin/systemctl", "--user", "show-environment"}, env, -1, &environment) != 0 ||
+    if (runProgram({"/usr/bin/systemctl", "--user", "show-environment"}, env, 10, &environment) != 0 ||
         !hasDisplay(split(environment, '\n')))
         return false;
-    return runProgram({"/usr/bin/systemd-run", "--user", "--quiet", "--collect", "--", program, pdf}, env, -1,
-                      nullptr) == 0;
+    // The unit's arguments expand "$X" and "${X}": a file named after a title must stay itself.
+    std::string argument = pdf;
+    for (size_t at = 0; (at = argument.find('$', at)) != std::string::npos; at += 2)
+        argument.insert(at, 1, '$');
+    return runProgram({"/usr/bin/systemd-run", "--user", "--quiet", "--collect", "--", program, argument},
+                      env, 10) == 0;
 }
 
 // Else the environment of one of the user's processes that carries a display, and its umask.
@@ -94,11 +98,7 @@ bool startInSessionOf(const char* program, const std::string& pdf, const Account
         if (::fork() != 0)
             ::_exit(0);
         ::umask(mask);
-        const int devnull = ::open("/dev/null", O_RDWR);
-        ::dup2(devnull, 0);
-        ::dup2(devnull, 1);
-        ::dup2(devnull, 2);
-        ::close_range(3, ~0U, 0);
+        isolateChild(-1, -1);
         if (::chdir(account.home.c_str()) != 0 && ::chdir("/") != 0)
             ::_exit(127);
         std::vector<char*> envp;
@@ -109,9 +109,7 @@ bool startInSessionOf(const char* program, const std::string& pdf, const Account
         ::execve(program, argv, envp.data());
         ::_exit(127);
     }
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return child > 0 && waitChild(child, 10000, program) == 0;
 }
 
 } // namespace zirn::print

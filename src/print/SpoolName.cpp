@@ -61,12 +61,14 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-// Controls, and the direction overrides that make a name read differently from what it is
-// ("Invoice\u202Efdp.exe"). Joiners stay: several scripts and emoji need them.
+// Controls, the direction marks and overrides that make a name read differently from what it
+// is ("Invoice\u202Efdp.exe"), and invisible characters that make two names look alike.
+// Joiners stay: several scripts and emoji need them.
 bool dropped(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200B || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) ||
+           c == 0xFEFF;
 }
 
 // Extensions that applications put into job titles; a version number such as "v1.2" is not one.

@@ -11,16 +11,16 @@
 
 namespace zirn::print {
 
-uid_t firstUserUid(const char* loginDefs)
+uid_t loginDefsUid(const char* loginDefs, const char* key, uid_t fallback)
 {
     std::ifstream file(loginDefs);
     for (std::string line; std::getline(file, line);) {
         char name[16] = {};
         unsigned long value = 0;
-        if (std::sscanf(line.c_str(), " %15s %lu", name, &value) == 2 && std::strcmp(name, "UID_MIN") == 0)
+        if (std::sscanf(line.c_str(), " %15s %lu", name, &value) == 2 && std::strcmp(name, key) == 0)
             return static_cast<uid_t>(value);
     }
-    return 1000;
+    return fallback;
 }
 
 bool dropPrivileges(const Account& account)
@@ -51,7 +51,8 @@ bool writeAll(int fd, const char* data, size_t size)
 
 bool syncFile(int folder, const std::string& name)
 {
-    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Not blocking: a FIFO in its place must not stall the queue.
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     const bool ok = fd >= 0 && ::fsync(fd) == 0;
     if (fd >= 0)
         ::close(fd);

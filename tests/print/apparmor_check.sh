@@ -6,10 +6,8 @@ set -euo pipefail
 source=$1
 profile=/etc/apparmor.d/usr.sbin.cupsd
 parser=$(command -v apparmor_parser || echo /usr/sbin/apparmor_parser)
-if [[ ! -f "$profile" || ! -x "$parser" ]]; then
-    echo "SKIPPED: needs $profile (cups-daemon) and apparmor_parser (apparmor)"
-    exit 77
-fi
+[[ -f "$profile" && -x "$parser" ]] ||
+    { echo "SKIPPED: needs $profile (cups-daemon) and apparmor_parser (apparmor)"; exit 77; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -r /etc/apparmor.d "$scratch/"
