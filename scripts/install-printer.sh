@@ -81,9 +81,11 @@ restart_cupsd() {
     elif pid=$(pidof -s cupsd); then
         kill -HUP "$pid"
     else
+        rm -f "$cupsd_conf.zirn-backup"
         return 0 # not running: it reads the file when it starts
     fi
-    for _ in $(seq 50); do scheduler_running && return 0; sleep 0.2; done
+    # Back with the change: the copy has served its purpose and leaves no trace.
+    for _ in $(seq 50); do scheduler_running && rm -f "$cupsd_conf.zirn-backup" && return 0; sleep 0.2; done
     echo "CUPS did not come back after the change to $cupsd_conf (the previous version is" \
         "$cupsd_conf.zirn-backup); see journalctl -u cups" >&2
     exit 1
