@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/pdf/CreationWindow.h"
 #include "core/DesktopServices.h"
+#include "core/pdf/CreationWindow.h"
 
 #include <QList>
 #include <QString>
