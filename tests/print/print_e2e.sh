@@ -99,8 +99,11 @@ SystemGroup root
 Sandboxing Relaxed
 CONF
 # Newer cupsd takes the user from the local socket only with PeerCred on; older ones always
-# do, and refuse to start on a directive they do not know.
-if grep -qa PeerCred /usr/sbin/cupsd; then echo "PeerCred on" >>"$c/conf/cups-files.conf"; fi
+# do, and refuse to start on a directive they do not know: keep it only where cupsd accepts it.
+echo "PeerCred on" >>"$c/conf/cups-files.conf"
+if ! /usr/sbin/cupsd -t -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" >/dev/null 2>&1; then
+    sed -i '/^PeerCred on$/d' "$c/conf/cups-files.conf"
+fi
 /usr/sbin/cupsd -f -c "$c/conf/cupsd.conf" -s "$c/conf/cups-files.conf" &
 cupsd_pid=$!
 running() { lpstat -h "$socket" -r 2>/dev/null | grep -q "is running"; }
