@@ -140,9 +140,14 @@ TEST_F(AutoUpdateTest, DocumentTable)
 // A code that would change the query is never put into it.
 TEST_F(AutoUpdateTest, HostileLanguageCodes)
 {
-    for (const QVariantList& hostile : {QVariantList{"*]|//help|x["}, {"d*"}, {".."}, {}}) {
+    for (const QVariantList& hostile : {QVariantList{"*]|//help|x["}, {"d*"}, {".."}, {"@Z"}, {"a{"}, {}}) {
         store.setObject(hostile, "AppleLanguages");
         EXPECT_EQ(updater->languageCode(), QStringLiteral("en"));
+    }
+    // The ends of both letter ranges pass.
+    for (const char* code : {"az", "AZ", "zA-CH"}) {
+        store.setObject(QVariantList{code}, "AppleLanguages");
+        EXPECT_EQ(updater->languageCode(), QString::fromLatin1(code, 2));
     }
 }
 
