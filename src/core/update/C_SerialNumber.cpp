@@ -26,6 +26,17 @@ private:
     quint32 m_sum = 0;
 };
 
+// The low byte of one fact's sum; 0 when the fact is unknown.
+template <typename Text>
+std::uint8_t lowByteOf(const std::optional<Text>& fact)
+{
+    if (!fact)
+        return 0;
+    ByteSum sum;
+    sum.add(*fact);
+    return sum.lowByte();
+}
+
 MachineFacts& systemMachineFacts()
 {
     static LinuxMachineFacts facts;
@@ -36,22 +47,12 @@ MachineFacts& systemMachineFacts()
 
 std::uint8_t C_SerialNumber::getSerialNumberKey(MachineFacts& facts)
 {
-    const auto serial = facts.platformSerialNumber();
-    if (!serial)
-        return 0;
-    ByteSum sum;
-    sum.add(*serial);
-    return sum.lowByte();
+    return lowByteOf(facts.platformSerialNumber());
 }
 
 std::uint8_t C_SerialNumber::getVolumeUUID(MachineFacts& facts)
 {
-    const auto uuid = facts.rootVolumeUuid();
-    if (!uuid)
-        return 0;
-    ByteSum sum;
-    sum.add(*uuid);
-    return sum.lowByte();
+    return lowByteOf(facts.rootVolumeUuid());
 }
 
 std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
