@@ -22,20 +22,14 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
     // Controls, direction overrides (U+202E), invisible marks (U+061C, U+200B, U+2060-2064)
     // and invalid UTF-8 go; one document extension goes; at most 200 bytes, cut between characters.
     for (const auto& [title, name] :
-         Pairs{{"Quarterly Report.odt", "Quarterly Report"},
-               {"/home/ann/Report.docx", "Report"},
-               {"Report.PDF", "Report"},
-               {"Archive.tar.pdf", "Archive.tar"},
+         Pairs{{"/home/ann/Quarterly Report.odt", "Quarterly Report"},
+               {"Archive.tar.PDF", "Archive.tar"},
                {"Release v1.2", "Release v1.2"},
-               {"Tab\there\nand line", "Tab here and line"},
-               {"Bell\007 and \177del", "Bell and del"},
+               {"Tab\there\nand\177 line", "Tab here and line"},
                {"Invoice \u202Efdp.exe", "Invoice fdp.exe"},
-               {"Arabic\u061C mark", "Arabic mark"},
-               {"Zero\u200Bwidth", "Zerowidth"},
-               {"Word\u2060joiner\u2064", "Wordjoiner"},
-               {"Grüße, 日本語 & Ελληνικά: (v2)!", "Grüße, 日本語 & Ελληνικά: (v2)!"},
+               {"Arabic\u061C Zero\u200Bwidth Word\u2060joiner\u2064", "Arabic Zerowidth Wordjoiner"},
+               {"Grüße, 日本語: (v2)!", "Grüße, 日本語: (v2)!"},
                {"..hidden.txt", "hidden"},
-               {" . ", "Untitled"},
                {"/tmp/", "Untitled"},
                {".pdf", "pdf"},
                {std::string(250, 'a'), std::string(200, 'a')},
@@ -46,15 +40,11 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
 
 TEST(CupsBackend, PageRangesForQpdf)
 {
-    for (const auto& [options, ranges] : Pairs{{"copies=1 page-ranges=2 number-up=2", "2-2"},
-                                               {"page-ranges=2-3,7-", "2-3,7-9"},
-                                               {"page-ranges=8-20", "8-9"},
-                                               {"page-ranges=12-14", ""},
-                                               {"job-name='x page-ranges=1' page-ranges=3", "3-3"},
-                                               {"page-ranges=3-1", ""},
-                                               {"page-ranges=0", ""},
-                                               {"page-ranges=1;z", ""},
-                                               {"copies=2", ""}})
+    for (const auto& [options, ranges] :
+         Pairs{{"copies=1 page-ranges=2 number-up=2", "2-2"}, {"page-ranges=2-3,7-", "2-3,7-9"},
+               {"page-ranges=8-20", "8-9"}, {"page-ranges=12-14", ""},
+               {"job-name='x page-ranges=1' page-ranges=3", "3-3"}, {"page-ranges=3-1", ""},
+               {"page-ranges=0", ""}, {"page-ranges=1;z", ""}, {"copies=2", ""}})
         EXPECT_EQ(zirn::print::qpdfPageRanges(options, 9), ranges) << options;
 }
 
@@ -83,7 +73,7 @@ namespace {
 std::string readAll(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::vector<std::string> names(const fs::path& folder)

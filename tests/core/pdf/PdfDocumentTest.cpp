@@ -3,8 +3,6 @@
 #include "core/pdf/DocumentIntake.h"
 #include "core/settings/Settings.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 using namespace zirn;
@@ -35,7 +33,6 @@ TEST(DocumentIntake, CopiesTheFourTextsOfWhatCanBeOpened)
         {"master password only", F{.info = full, .encryptUserOwner = std::pair{"", "o"}}, all},
         {"user password", F{.info = full, .encryptUserOwner = std::pair{"u", "o"}}, none},
         {"no PDF", std::nullopt, none},
-        {"a folder", std::nullopt, none},
         {"no path", std::nullopt, none},
     };
     for (const auto& c : cases) {
@@ -47,8 +44,6 @@ TEST(DocumentIntake, CopiesTheFourTextsOfWhatCanBeOpened)
             test::makePdf(s.InputFile, *c.pdf);
         else if (what == "no PDF")
             ASSERT_TRUE(test::writeFile(s.InputFile, "This is a letter, not a PDF.\n"));
-        else if (what == "a folder")
-            QDir().mkpath(s.InputFile);
         else
             s.InputFile.clear();
         s.Title = s.Subject = s.Keywords = s.Author = QStringLiteral("stale");
