@@ -256,10 +256,6 @@ TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
     test::writeFile(config.settingsFile, "");
     launch();
     EXPECT_EQ(QFileInfo(config.settingsFile).size(), 0);
-    // A file where the settings folder should be: silently no settings file.
-    config.settingsFile = input + "/Zirn.ini";
-    launch();
-    EXPECT_TRUE(window->isVisible());
 }
 
 // Return and keypad Enter press Create from a field of each tab, and fields take more than
@@ -276,13 +272,11 @@ TEST_F(AppDelegateTest, EnterCreatesFromEveryTabWithLongFields)
     char letter = 'a';
     for (const auto& [field, key] : fields)
         w<QLineEdit>(field)->setText(QString(40000, QLatin1Char(letter++)));
-    const std::tuple<int, const char*, Qt::Key, Qt::KeyboardModifiers> presses[] = {
-        {0, "title", Qt::Key_Return, {}},
-        {1, "passwordAllowPrinting", Qt::Key_Enter, Qt::KeypadModifier},
-        {2, "autoUpdateEnable", Qt::Key_Return, {}}};
-    for (const auto& [tab, name, key, modifiers] : presses) {
+    for (const auto& [tab, name] :
+         {std::pair{0, "title"}, {1, "passwordAllowPrinting"}, {2, "autoUpdateEnable"}}) {
         tabs()->setCurrentIndex(tab);
-        QTest::keyClick(w(name), key, modifiers);
+        QTest::keyClick(w(name), tab == 1 ? Qt::Key_Enter : Qt::Key_Return,
+                        tab == 1 ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_EQ(saved("SelectedTab").toInt(), tab) << name;
     }
     ASSERT_EQ(desktop.alerts.size(), 3);
@@ -291,23 +285,12 @@ TEST_F(AppDelegateTest, EnterCreatesFromEveryTabWithLongFields)
         EXPECT_EQ(*key ? saved(key) : "", *key ? w<QLineEdit>(field)->text() : "") << field;
 }
 
-// Last: it leaves the German translation installed. Create's messages are translated too, and
-// the access keys still do not clash.
-TEST_F(AppDelegateTest, GermanWindowAndMessages)
+// Last: it leaves the German translation installed. Create's messages are translated too.
+TEST_F(AppDelegateTest, GermanMessages)
 {
     ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
     writeIni("AutoStart=1\n");
     launch();
     ASSERT_EQ(desktop.alerts.size(), 1);
     EXPECT_EQ(desktop.alerts[0].message, "Die PDF-Datei kann nicht erstellt werden.");
-    for (int tab = 0; tab < 3; ++tab) {
-        QList<QKeySequence> keys;
-        for (QLabel* label : tabs()->widget(tab)->findChildren<QLabel*>())
-            if (label->buddy())
-                keys.append(QKeySequence::mnemonic(label->text()));
-        for (QCheckBox* box : tabs()->widget(tab)->findChildren<QCheckBox*>())
-            keys.append(QKeySequence::mnemonic(box->text()));
-        EXPECT_FALSE(keys.contains(QKeySequence())) << "tab " << tab;
-        EXPECT_EQ(QSet<QKeySequence>(keys.begin(), keys.end()).size(), keys.size()) << "tab " << tab;
-    }
 }

@@ -1,16 +1,26 @@
 #include "core/update/C_AutoUpdate.h"
+#include "core/DefaultsStore.h"
+#include "core/update/C_NSURLConnectionWrapper.h"
+#include "core/update/C_SerialNumber.h"
+#include "core/update/MachineFacts.h"
 
 #include "HttpTestServer.h"
 #include "Recorders.h"
 #include "TestSupport.h"
-#include "core/DefaultsStore.h"
 
+#include <QDir>
+#include <QRegularExpression>
 #include <QTimeZone>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace zirn;
 using test::HttpTestServer;
+using Wrapper = C_NSURLConnectionWrapper;
+using Link = MachineFacts::LinkAddress;
 
 namespace {
 
@@ -173,4 +183,170 @@ TEST_F(AutoUpdateTest, Timestamps)
     // The window shows nothing for an unreadable stored moment.
     store.setObject("last tuesday", "LastAutoUpdateCheck");
     EXPECT_FALSE(updater->getLastUpdateCheck().has_value());
+}
+
+namespace {
+
+// Downloads url and checks that the result came exactly once.
+std::optional<QByteArray> download(Wrapper& wrapper, const QString& url,
+                                   const std::optional<QString>& userAgent = {},
+                                   const std::optional<QByteArray>& body = {})
+{
+    QList<std::optional<QByteArray>> results;
+    const auto connection = QObject::connect(&wrapper, &Wrapper::DownloadFinished,
+                                             [&](const std::optional<QByteArray>& b) { results.append(b); });
+    wrapper.Download(url, userAgent, body);
+    EXPECT_TRUE(test::waitFor([&] { return !results.isEmpty(); }));
+    QCoreApplication::processEvents();
+    QObject::disconnect(connection);
+    EXPECT_EQ(results.size(), 1);
+    return results.value(0);
+}
+
+HttpTestServer::Response redirect(int status, const QByteArray& to)
+{
+    return HttpTestServer::reply(status, "moved", "Location: " + to + "\r\n");
+}
+
+} // namespace
+
+// Each row: a path on the test server, its answer, and what the wrapper delivers (nullptr: nothing).
+TEST(UrlConnectionWrapper, ResultTable)
+{
+    const QString fifo = test::freshFolder("wrapper") + "/pipe";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QByteArray big(Wrapper::kMaxBodySize + 1, 'x');
+    const std::tuple<QByteArray, HttpTestServer::Response, const char*> cases[] = {
+        {"/ok", HttpTestServer::reply(200, "<update/>"), "<update/>"},
+        {"/empty", HttpTestServer::reply(200, {}), ""},
+        {"/missing", HttpTestServer::reply(404, "<h1>Not here</h1>"), "<h1>Not here</h1>"},
+        {"/first", redirect(307, "/ok"), "<update/>"}, // only the last response counts
+        {"/auth", HttpTestServer::reply(401, "who", "WWW-Authenticate: Basic realm=\"z\"\r\n"), nullptr},
+        {"/huge", HttpTestServer::reply(200, big), nullptr},
+        {"/huge-unannounced", {"HTTP/1.1 200 OK\r\n\r\n" + big, true}, nullptr},
+        {"/fat-headers",
+         HttpTestServer::reply(200, "ok", "X: " + QByteArray(Wrapper::kMaxHeaderSize, 'h') + "\r\n"),
+         nullptr},
+        {"/loop", redirect(302, "/loop"), nullptr},
+        {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort", true}, nullptr},
+        {"/hangup", {{}, true}, nullptr},
+        {"/endless-headers", {"HTTP/1.1 200 OK\r\nX-Slow: ", false}, nullptr},
+        {"/to-file", redirect(302, "file:///etc/passwd"), nullptr},
+        {"/to-fifo", redirect(302, QUrl::fromLocalFile(fifo).toEncoded()), nullptr},
+        {"/to-qrc", redirect(302, "qrc:/zirn/Zirn.ini"), nullptr},
+        {"/to-data", redirect(302, "data:text/xml,%3Cupdate/%3E"), nullptr},
+    };
+    HttpTestServer server([&](const HttpTestServer::Request& r) {
+        for (const auto& [path, response, _] : cases)
+            if (path == r.target)
+                return response;
+        return HttpTestServer::Response{};
+    });
+    Wrapper wrapper; // one wrapper, used again and again
+    wrapper.setTimeLimit(3000);
+    for (const auto& [path, response, expected] : cases)
+        EXPECT_EQ(download(wrapper, server.url(path)),
+                  expected ? std::optional(QByteArray(expected)) : std::nullopt)
+            << path.toStdString();
+    EXPECT_EQ(download(wrapper, "http://127.0.0.1:1/"), std::nullopt); // nobody listens
+    for (const auto& request : server.requests) {
+        EXPECT_EQ(request.method, "GET");
+        EXPECT_FALSE(request.headers.contains("authorization") || request.headers.contains("content-type"));
+    }
+}
+
+// A POST stays a POST with its body and headers through redirects; used again without a body, a GET.
+TEST(UrlConnectionWrapper, RedirectsKeepMethodHeadersAndBody)
+{
+    HttpTestServer server([](const HttpTestServer::Request& r) {
+        return r.target == "/a" ? redirect(301, "/c?x=1")
+                                : HttpTestServer::reply(200, r.method + " " + r.body);
+    });
+    Wrapper wrapper;
+    EXPECT_EQ(download(wrapper, server.url("/a"), "ZirnTest/1.0", "x=%20"), QByteArray("POST x=%20"));
+    EXPECT_EQ(download(wrapper, server.url("/a")), QByteArray("GET "));
+    ASSERT_EQ(server.requests.size(), 4);
+    EXPECT_EQ(server.requests[1].target, "/c?x=1");
+    for (const auto& r : server.requests)
+        EXPECT_EQ(r.headers.value("user-agent") + " " + r.headers.value("content-type") + " " +
+                      r.headers.value("content-length", "-") + " " + r.body,
+                  r.method == "POST" ? "ZirnTest/1.0 application/x-www-form-urlencoded 5 x=%20"
+                                     : "ZirnTest/1.0  - ");
+}
+
+namespace {
+
+struct Facts
+{
+    std::optional<QString> serial;
+    std::optional<QByteArray> uuid;
+    std::optional<QList<Link>> links;
+    std::optional<QStringList> models;
+    std::array<std::optional<int>, 3> version{};
+};
+
+class FakeFacts : public MachineFacts
+{
+public:
+    explicit FakeFacts(Facts facts) : f(std::move(facts)) {}
+    std::optional<QString> platformSerialNumber() override { return f.serial; }
+    std::optional<QByteArray> rootVolumeUuid() override { return f.uuid; }
+    std::optional<QList<Link>> linkAddresses() override { return f.links; }
+    std::optional<QStringList> ataDiskModels() override { return f.models; }
+    std::optional<int> systemVersionPart(int part) override
+    {
+        return f.version[static_cast<std::size_t>(part)];
+    }
+    Facts f;
+};
+
+} // namespace
+
+// Each row: the identifier, the kind byte, and what the machine tells. The check byte (third
+// from last) makes the XOR of all eight bytes 0xFF.
+TEST(MachineIdentifier, WorkedExamples)
+{
+    const auto hex = [](const char* digits) { return QByteArray::fromHex(digits); };
+    // clang-format off
+    const std::tuple<const char*, std::uint8_t, Facts> cases[] = {
+        {"0010-0041-0000-AA04", 4, {}},
+        // Code units adding up to 0x1C6, 10.15.7, en0 at 00:11:22:33:44:55.
+        {"C610-00F1-00FF-2304", 4, {.serial = "aaaa" + QString(QChar(0x1C6 - 0x184)),
+                                    .links = QList<Link>{{"en0", true, hex("001122334455")}},
+                                    .version = {10, 15, 7}}},
+        // One code unit 0x20AC; only Ethernet entries of exactly "en0" count, all of them.
+        {"AC10-8855-C607-5B04", 4, {.serial = "€", .uuid = hex("0102030405060708090a0b0c0d0e0f10"),
+                                    .links = QList<Link>{{"en0", false, hex("ff")}, {"en1", true, hex("01")},
+                                                         {"en0", true, hex("0102")}, {"lo", true, hex("ff")},
+                                                         {"en0", true, hex("04")}},
+                                    .models = QStringList{"AB", "C"}, .version = {14, 5, 0}}},
+        {"0010-00F7-0000-8199", 0x99, {.uuid = QByteArray(16, '\x20'), .version = {6, 1, 0}}},
+        {"0010-0041-0000-AA04", 4, {.version = {6, std::nullopt, 0}}},
+        {"0010-0041-0000-AA04", 4, {.version = {6, 1, std::nullopt}}},
+    };
+    // clang-format on
+    for (const auto& [identifier, kind, facts] : cases) {
+        FakeFacts f(facts);
+        EXPECT_EQ(C_SerialNumber::getSerialNumber(kind, f), QString::fromUtf8(identifier));
+    }
+    // The carry out of the top byte is lost; the minor part is not masked.
+    EXPECT_EQ(C_MacVersion::versionByte(0x1100), 0x02);
+    FakeFacts unmasked({.version = {6, 17, 20}});
+    EXPECT_EQ(C_MacVersion::Get(unmasked), (17 << 4) | (6 << 8) | 20);
+    EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("6.1.0-28-amd64"), (std::array<int, 3>{6, 1, 0}));
+    EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("5.15"), (std::array<int, 3>{5, 15, 0}));
+    EXPECT_FALSE(LinuxMachineFacts::parseKernelRelease("unknown").has_value());
+}
+
+TEST(MachineIdentifier, LinuxFacts)
+{
+    // The real machine's identifier has the same form.
+    const QString real = C_SerialNumber::getSerialNumber(4);
+    EXPECT_TRUE(
+        QRegularExpression("^[0-9A-F]{2}10-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{2}04$").match(real).hasMatch())
+        << real.toStdString();
+    EXPECT_EQ(LinuxMachineFacts::parseUuidText("3f2a-01"), QByteArray::fromHex("3f2a01"));
+    EXPECT_TRUE(LinuxMachineFacts::parseUuidText("nonsense").isEmpty());
+    LinuxMachineFacts empty(test::freshFolder("facts") + "/nothing");
+    EXPECT_FALSE(empty.platformSerialNumber().has_value() || empty.ataDiskModels().has_value());
 }

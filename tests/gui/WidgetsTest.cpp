@@ -1,0 +1,69 @@
+#include "gui/widgets/C_NSTextFieldWithLink.h"
+#include "gui/widgets/PathControl.h"
+
+#include "Recorders.h"
+#include "TestSupport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace zirn;
+
+TEST(LinkLabel, ClicksAndThePressActionOpenTheUrlOrSignalOnce)
+{
+    test::RecordingDesktop desktop;
+    QWidget window;
+    auto* label = new C_NSTextFieldWithLink(&window);
+    label->setDesktopServices(&desktop);
+    label->resize(200, 30);
+    QSignalSpy clicked(label, &C_NSTextFieldWithLink::linkClicked);
+    const auto click = [label] { QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5)); };
+    QAccessibleActionInterface* press = QAccessible::queryAccessibleInterface(label)->actionInterface();
+    click();
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicked.count(), 2);
+    // With a URL the browser opens and no signal comes; the right button adds nothing.
+    label->setUrl(QStringLiteral("http://www.zirn-pdf.org/"));
+    click();
+    QTest::mouseClick(label, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(QStringLiteral("http://www.zirn-pdf.org/"))});
+    EXPECT_EQ(clicked.count(), 2);
+    // Disabled with its window, it looks disabled; enabled again, it is a link again.
+    const QPalette theme = QApplication::palette();
+    window.setEnabled(false);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText),
+              theme.color(QPalette::Disabled, QPalette::WindowText));
+    window.setEnabled(true);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), theme.color(QPalette::Active, QPalette::Link));
+    // Text that is no URL leaves none, so clicks signal again.
+    label->setUrl(QStringLiteral("not a url"));
+    click();
+    EXPECT_EQ(clicked.count(), 3);
+    EXPECT_EQ(desktop.openedUrls.size(), 1);
+}
+
+TEST(PathControl, ComponentsTellWhichWasClickedAndGiveWayWhenNarrow)
+{
+    PathControl control;
+    control.setURL(QStringLiteral("/a/very/deeply/nested/folder/structure/for/the/output/files/"));
+    EXPECT_EQ(control.URL(), QStringLiteral("/a/very/deeply/nested/folder/structure/for/the/output/files"));
+    control.resize(160, 40);
+    control.show();
+    const auto component = [&control](int i) {
+        return control.findChild<QToolButton*>(QStringLiteral("pathComponent%1").arg(i));
+    };
+    ASSERT_TRUE(component(0) && component(10) && !component(11));
+    EXPECT_FALSE(component(0)->isVisible());
+    EXPECT_TRUE(component(10)->isVisible());
+    QSignalSpy clicked(&control, &PathControl::clicked);
+    QTest::mouseClick(component(10), Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+    control.resize(2000, 40);
+    QTest::mouseClick(component(2), Qt::LeftButton);
+    EXPECT_EQ(control.clickedPathItem(), QStringLiteral("/a/very"));
+}
