@@ -85,9 +85,7 @@ protected:
 
 TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 {
-    test::HttpTestServer server([](const auto&) {
-        return test::HttpTestServer::Response{"HTTP/1.1 404 x\r\n\r\n", true};
-    });
+    test::HttpTestServer server([](const auto&) { return test::HttpTestServer::reply(404, ""); });
     config.updateUrl = server.url("/update.php?p=zirn_mac");
     test::makePdf(root + "/spool/Second.pdf", {.info = QMap<QString, QString>{{"Title", "Second"}}});
     writeIni("AutoUpdate=5\nPostAction=OpenFile\nMasterPassword=m\nSelectedTab=7\nAuthor=Ini\n");
@@ -201,43 +199,36 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
 TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
 {
     const QString second = root + "/spool/Second.pdf", intoSpool = "Overwrite=1\nPath=" + root + "/spool\n";
-    const struct
-    {
-        const char* what;
-        QString ini;
-        QStringList documents;
-        bool respooled; // another job of the same title lands under the same name
-        bool inputSurvives;
-    } cases[] = {
-        {"Cancel", "", {input}, false, false},
-        {"Create", "AutoStart=1\n", {input}, false, false},
-        {"no document", "", {}, false, true},
-        {"two documents: the last is the input", "", {input, second}, false, true},
-        {"another job spooled under the same name", "", {input}, true, true},
-        {"the output replaced the input", "AutoStart=1\n" + intoSpool, {input}, false, true},
+    // Each row: the settings, the documents handed over, whether another job of the same title is
+    // spooled under the same name meanwhile, and whether the input survives.
+    const std::tuple<QString, QStringList, bool, bool> cases[] = {
+        {"", {input}, false, false},                          // Cancel
+        {"AutoStart=1\n", {input}, false, false},             // Create
+        {"", {}, false, true},                                // no document
+        {"", {input, second}, false, true},                   // the last one is the input
+        {"", {input}, true, true},                            // another job spooled meanwhile
+        {"AutoStart=1\n" + intoSpool, {input}, false, true}, // the output replaced the input
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [ini, documents, respooled, inputSurvives] : cases) {
+        SCOPED_TRACE(testing::Message() << ini.toStdString() << documents.size() << respooled);
         test::makePdf(input);
         test::makePdf(second);
         QFile::remove(root + "/config/defaults.json");
-        writeIni(c.ini);
+        writeIni(ini);
         const auto handedOver = FileIdentity::of(input);
-        launch(c.documents);
-        if (c.respooled) {
+        launch(documents);
+        if (respooled) {
             test::makePdf(input + ".new");
             ASSERT_EQ(::rename(QFile::encodeName(input + ".new"), QFile::encodeName(input)), 0);
         }
         w<QLineEdit>("title")->setText("Typed");
         QTest::keyClick(w("title"), Qt::Key_Escape); // what Cancel does: nothing saved
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(store->objectForKey("Title").isValid(), c.ini.contains("AutoStart"));
+        EXPECT_EQ(store->objectForKey("Title").isValid(), ini.contains("AutoStart"));
         delegate->applicationWillTerminate();
-        EXPECT_EQ(QFileInfo::exists(input), c.inputSurvives);
-        EXPECT_EQ(QFileInfo::exists(second), !c.documents.contains(second));
-        if (c.inputSurvives) {
-            EXPECT_EQ(FileIdentity::of(input) == handedOver, !c.respooled && !c.ini.contains("Overwrite"));
-        }
+        EXPECT_EQ(QFileInfo::exists(input), inputSurvives);
+        EXPECT_EQ(QFileInfo::exists(second), !documents.contains(second));
+        EXPECT_TRUE(!inputSurvives || (FileIdentity::of(input) == handedOver) == (!respooled && !ini.contains("Overwrite")));
     }
 }
 
@@ -247,8 +238,7 @@ TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
     EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(":/zirn/Zirn.ini"));
     // It may hold passwords: the file and its folder are the user's alone.
     for (const auto& [path, mode] : {std::pair{config.settingsFile, 0600u}, {root + "/config", 0700u}}) {
-        struct stat info
-        {};
+        struct stat info = {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode) << path.toStdString();
     }

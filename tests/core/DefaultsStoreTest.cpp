@@ -61,8 +61,7 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
     const QString dir = test::freshFolder("store") + "/private";
     DefaultsStore(dir + "/mode.json").setObject("secret", "MasterPassword");
     for (const auto& [path, mode] : {std::pair{dir + "/mode.json", 0600u}, {dir, 0700u}}) {
-        struct stat info
-        {};
+        struct stat info = {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
     }
@@ -81,8 +80,7 @@ TEST(DefaultsStore, TwoWritersKeepEachOthersKeys)
 {
     // Two objects on one file stand for two windows that loaded it at the same time ...
     const QString path = test::freshFolder("store") + "/shared.json";
-    DefaultsStore a(path);
-    DefaultsStore b(path);
+    DefaultsStore a(path), b(path);
     a.setObject("A", "Title");
     a.setObject("gone", "Subject");
     b.setInteger(1, "AllowPrint");

@@ -82,22 +82,10 @@ DefaultAuthType Basic
   </Limit>
 </Policy>
 CONF
-cat > "$c/conf/cups-files.conf" <<CONF
-ServerRoot $c/conf
-CacheDir $c/cache
-StateDir $c/state
-RequestRoot $c/spool
-TempDir $c/spool/tmp
-ErrorLog $c/log/error_log
-AccessLog $c/log/access_log
-PageLog $c/log/page_log
-ServerBin $c/bin
-DataDir /usr/share/cups
-User lp
-Group lp
-SystemGroup root
-Sandboxing Relaxed
-CONF
+printf '%s\n' "ServerRoot $c/conf" "CacheDir $c/cache" "StateDir $c/state" "RequestRoot $c/spool" \
+    "TempDir $c/spool/tmp" "ErrorLog $c/log/error_log" "AccessLog $c/log/access_log" \
+    "PageLog $c/log/page_log" "ServerBin $c/bin" "DataDir /usr/share/cups" "User lp" "Group lp" \
+    "SystemGroup root" "Sandboxing Relaxed" >"$c/conf/cups-files.conf"
 # Newer cupsd takes the user from the local socket only with PeerCred on; older ones always
 # do, and refuse to start on a directive they do not know: keep it only where cupsd accepts it.
 echo "PeerCred on" >>"$c/conf/cups-files.conf"

@@ -46,12 +46,6 @@ void makePdf(const QString& path, const FixtureOptions& options)
                                                  true, qpdf_r3p_full, true, true);
     }
     writer.write();
-    if (options.damaged) {
-        QFile file(path);
-        file.open(QIODevice::ReadWrite);
-        const qint64 end = file.readAll().lastIndexOf("startxref");
-        file.resize(end), file.seek(end), file.write("startxref\n12345\n%%EOF\n");
-    }
 }
 
 std::unique_ptr<QPDF> openWithQpdf(const QString& path, const char* password)

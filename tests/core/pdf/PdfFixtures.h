@@ -17,8 +17,7 @@ struct FixtureOptions
     std::string rawInfo;           // further entries in PDF syntax: "<< /Checksum <DEADBEEF> >>"
     std::optional<QByteArray> xmp; // stored as the catalog's /Metadata stream
     std::optional<std::pair<QString, QString>> encryptUserOwner; // R4 AES with these passwords
-    size_t padding = 0;   // spaces in the first page's contents, then stored uncompressed
-    bool damaged = false; // a wrong cross-reference offset, which readers have to repair
+    size_t padding = 0; // spaces in the first page's contents, then stored uncompressed
 };
 
 // Writes a small PDF made for the test at path.

@@ -78,18 +78,6 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("", {{"UseEncryption", 1LL}, {"AllowPrint", 1LL}}).AllowPrint, 1);
 }
 
-TEST(SettingsLoader, BuiltInFolderIsTheDesktopElseHome)
-{
-    const QString home = QDir::homePath();
-    DefaultsStore store(test::freshFolder("loader") + "/d.json");
-    for (const bool desktop : {false, true}) {
-        ASSERT_TRUE(desktop ? QDir().mkpath(home + "/Desktop") : QDir(home + "/Desktop").removeRecursively());
-        Settings s;
-        SettingsLoader(store).loadSettings(s, test::scratchHome() + "/missing.ini");
-        EXPECT_EQ(s.OutputPath, desktop ? home + "/Desktop" : home);
-    }
-}
-
 // Saved, loaded by another run and saved again, every saved key comes back with its kind, but the
 // encryption switch; the other keys are not saved, and keys of others stay.
 TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
