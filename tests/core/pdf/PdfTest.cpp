@@ -347,15 +347,13 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
 // Only our own temporary files, cut off over a day ago, are removed.
 TEST_F(PdfCreatorTest, StaleTemporaryFilesOfEarlierRunsGo)
 {
-    const std::tuple<QString, bool, bool> cases[] = {{".zirn-0123456789abcdef.part", true, false},
-                                                     {".zirn-fedcba9876543210.part", false, true},
-                                                     {".zirn-notours.part", true, true},
-                                                     {".Report.pdf.0123456789abcdef.part", true, true}};
+    const std::tuple<QString, bool, bool> cases[] = {
+        {".zirn-0123456789abcdef.part", true, false}, {".zirn-fedcba9876543210.part", false, true},
+        {".zirn-notours.part", true, true}, {".Report.pdf.0123456789abcdef.part", true, true}};
     for (const auto& [name, old, kept] : cases) {
         QFile file(at(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.setFileTime(QDateTime::currentDateTime().addDays(old ? -2 : 0),
-                         QFileDevice::FileModificationTime);
+        file.setFileTime(QDateTime::currentDateTime().addDays(old ? -2 : 0), QFileDevice::FileModificationTime);
     }
     ASSERT_EQ(create(base).outcome, PdfCreator::Outcome::Written);
     for (const auto& [name, old, kept] : cases)
@@ -369,35 +367,23 @@ TEST(DocumentIntake, CopiesTheFourTextsOfWhatCanBeOpened)
     const QString dir = test::freshFolder(QStringLiteral("intake"));
     const QMap<QString, QString> full = {
         {"Title", "Annual report"}, {"Subject", "Figures"}, {"Keywords", "Alpha, Beta"}, {"Author", "Jürgen"}};
-    const QStringList all = full.values(), none = {"", "", "", ""}; // fields in map order
+    const QStringList all = full.values(), none = {"", "", "", ""}; // author, keywords, subject, title
     using F = test::FixtureOptions;
-    const struct
-    {
-        const char* what;
-        std::optional<F> pdf; // nothing: made by its name below
-        QStringList fields;   // author, keywords, subject, title
-    } cases[] = {
-        {"all four; keywords taken whole", F{.info = full}, all},
-        {"no information", F{.info = std::nullopt}, none},
-        {"title no text", F{.info = full, .rawInfo = "<< /Title 7 /Subject /Name >>"}, {"Jürgen", "Alpha, Beta", "", ""}},
-        {"master password only", F{.info = full, .encryptUserOwner = std::pair{"", "o"}}, all},
-        {"user password", F{.info = full, .encryptUserOwner = std::pair{"u", "o"}}, none},
-        {"no PDF", std::nullopt, none},
-        {"no path", std::nullopt, none},
+    // Each row: the input's name (none: no path) and how it is made (nothing: a text file), then the fields.
+    const std::tuple<QString, std::optional<F>, QStringList> cases[] = {
+        {"all.pdf", F{.info = full}, all}, // keywords taken whole
+        {"none.pdf", F{.info = std::nullopt}, none},
+        {"no text.pdf", F{.info = full, .rawInfo = "<< /Title 7 /Subject /Name >>"}, {"Jürgen", "Alpha, Beta", "", ""}},
+        {"master.pdf", F{.info = full, .encryptUserOwner = std::pair{"", "o"}}, all},
+        {"user.pdf", F{.info = full, .encryptUserOwner = std::pair{"u", "o"}}, none},
+        {"letter.pdf", std::nullopt, none},
+        {"", std::nullopt, none},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Settings s;
-        s.InputFile = dir + u'/' + QString::fromLatin1(c.what) + QStringLiteral(".pdf");
-        const std::string_view what = c.what;
-        if (c.pdf)
-            test::makePdf(s.InputFile, *c.pdf);
-        else if (what == "no PDF")
-            ASSERT_TRUE(test::writeFile(s.InputFile, "This is a letter, not a PDF.\n"));
-        else
-            s.InputFile.clear();
+    for (const auto& [name, pdf, fields] : cases) {
+        Settings s{.InputFile = name.isEmpty() ? name : dir + u'/' + name};
+        pdf ? test::makePdf(s.InputFile, *pdf) : void(test::writeFile(s.InputFile, "A letter, not a PDF.\n"));
         s.Title = s.Subject = s.Keywords = s.Author = QStringLiteral("stale");
         readDocumentInfo(s);
-        EXPECT_EQ((QStringList{s.Author, s.Keywords, s.Subject, s.Title}), c.fields);
+        EXPECT_EQ((QStringList{s.Author, s.Keywords, s.Subject, s.Title}), fields) << name.toStdString();
     }
 }

@@ -9,7 +9,6 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTimeZone>
 #include <QUrl>
 
@@ -163,8 +162,7 @@ TEST_F(AutoUpdateTest, HostileLanguageCodes)
 TEST(AutoUpdate, VersionComparison)
 {
     const QString huge(22, u'9');
-    const QString versions[] = {"1.0",   "1.0a", "1.0b", "1.9", "1.10",    "2.0",
-                                "2.0.1", "9",    "10",   huge,  huge + "9"};
+    const QString versions[] = {"1.0", "1.0a", "1.0b", "1.9", "1.10", "2.0", "2.0.1", "9", "10", huge, huge + "9"};
     for (std::size_t i = 0; i < std::size(versions); ++i)
         for (std::size_t j = i + 1; j < std::size(versions); ++j)
             EXPECT_TRUE(C_AutoUpdate::compareVersions(versions[i], versions[j]) < 0 &&
@@ -324,11 +322,6 @@ TEST(MachineIdentifier, WorkedExamples)
 
 TEST(MachineIdentifier, LinuxFacts)
 {
-    // The real machine's identifier has the same form.
-    const QString real = C_SerialNumber::getSerialNumber(4);
-    EXPECT_TRUE(
-        QRegularExpression("^[0-9A-F]{2}10-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{2}04$").match(real).hasMatch())
-        << real.toStdString();
     EXPECT_EQ(LinuxMachineFacts::parseUuidText("3f2a-01"), QByteArray::fromHex("3f2a01"));
     EXPECT_TRUE(LinuxMachineFacts::parseUuidText("nonsense").isEmpty());
     LinuxMachineFacts empty(test::freshFolder("facts") + "/nothing");
