@@ -9,6 +9,7 @@
 #include "gui/MainWindow.h"
 #include "gui/widgets/PathControl.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
@@ -66,9 +67,10 @@ protected:
         return window->findChild<T*>(QLatin1String(name));
     }
     QTabWidget* tabs() const { return w<QTabWidget>("tabView"); }
-    QWidget* lastComponent() const
+    QWidget* component(qsizetype fromEnd) const // of the path; 1: the last
     {
-        return w("path")->findChildren<QToolButton*>(QRegularExpression("^pathComponent")).last();
+        const auto all = w("path")->findChildren<QToolButton*>(QRegularExpression("^pathComponent"));
+        return all.at(all.size() - fromEnd);
     }
     QString out(const QString& name = "Job 12.pdf") const { return root + "/out/" + name; }
     QString saved(const char* key) const { return store->objectForKey(QLatin1String(key)).toString(); }
@@ -100,6 +102,12 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 1); // only "openFile" exactly is the first entry
     EXPECT_EQ(tabs()->currentIndex(), 0);                     // no tab 7: the first one
     EXPECT_TRUE(w<QLabel>("autoUpdateInfo")->text().contains("2024"));
+    // The links: the settings file by a click, the home page by a screen reader's press action.
+    QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(3, 3));
+    QAccessible::queryAccessibleInterface(w("link"))->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+    EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(config.homeUrl)});
     // The update check starts only when switched on.
     EXPECT_TRUE(test::waitFor([&] { return server.requests.size() == 1; }));
     writeIni("SelectedTab=2\n");
@@ -111,18 +119,18 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
 {
     for (const auto& [typed, expected] :
-         {std::pair{"Report.ps", "Report.ps.pdf"}, {"R.pdf", "R.pdf"}, {"", "File.pdf"}})
+         {std::pair{"Report.ps", "Report.ps.pdf"}, {"R.pdf", "R.pdf"}, {".pdf", ".pdf.pdf"}, {"", "File.pdf"}})
         EXPECT_EQ(AppDelegate::normalizedFileName(typed), QString::fromUtf8(expected)) << typed;
 
     QDir().mkpath(root + "/out/sub");
     writeIni("Overwrite=1\n");
     launch({input});
     // The chooser starts in the clicked folder; cancelled it keeps the folder, else the choice replaces it.
-    QTest::keyClick(lastComponent(), Qt::Key_Return); // Enter too, as on a button
+    QTest::keyClick(component(1), Qt::Key_Return); // Enter too, as on a button
     desktop.pendingFolderChoice(root + "/out/sub");
-    QTest::mouseClick(lastComponent(), Qt::LeftButton);
+    QTest::mouseClick(component(2), Qt::LeftButton);
     desktop.pendingFolderChoice(std::nullopt);
-    EXPECT_EQ(desktop.folderStarts, (QStringList{root + "/out", root + "/out/sub"}));
+    EXPECT_EQ(desktop.folderStarts, (QStringList{root + "/out", root + "/out"}));
     w<QLineEdit>("fileName")->setText("Report");
     w<QLineEdit>("title")->setText("New title");
     w<QComboBox>("postAction")->setCurrentIndex(1);
@@ -165,10 +173,13 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
     QThread* writer = nullptr;
     bool enabledMeanwhile = true;
     QSemaphore timerRan;
-    // A timer due during the write runs in the window's thread while the write waits for it, and
-    // Return or Escape pressed meanwhile neither starts a second Create nor closes the window.
+    // A timer due during the write runs in the window's thread while the write waits for it, the
+    // controls and links look disabled, and Return or Escape pressed meanwhile neither starts a
+    // second Create nor closes the window.
     QTimer::singleShot(0, window.get(), [&] {
-        enabledMeanwhile = w("create")->isEnabled() || w("title")->isEnabled();
+        enabledMeanwhile = w("create")->isEnabled() || w("title")->isEnabled() ||
+                           w("link")->palette().color(QPalette::WindowText) !=
+                               QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
         QTest::keyClick(w("title"), Qt::Key_Return);
         QTest::keyClick(w("title"), Qt::Key_Escape);
         timerRan.release();
