@@ -271,70 +271,63 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
 
 TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
 {
-    struct Case
-    {
-        const char* what;
-        QByteArray root;
-        QList<QByteArray> written; // as it must be found in the packet
-        QList<QByteArray> gone;
-    };
     const QByteArray begin = "<?xpacket begin='\xEF\xBB\xBF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n<!-- c -->\n";
     const QByteArray end = "\n" + QByteArray(200, ' ') + "\n<?xpacket end='w'?>";
-    const QByteArray rdf = "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">";
+    const QByteArray rdf =
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'";
+    const QByteArray close = "</rdf:RDF></x:xmpmeta>", pdfNs = "xmlns:pdf='http://ns.adobe.com/pdf/1.3/'",
+                     dcNs = "xmlns:dc='http://purl.org/dc/elements/1.1/'";
     const QList<QByteArray> common = {
         "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Annual report</rdf:li></rdf:Alt></dc:title>",
         "<rdf:Alt><rdf:li xml:lang=\"x-default\">Figures 2026</rdf:li></rdf:Alt>",
         "<dc:creator><rdf:Seq><rdf:li>Jürgen Müller</rdf:li></rdf:Seq></dc:creator>"};
-    const Case cases[] = {
-        {"attribute form, one description per schema",
-         "<x:xmpmeta xmlns:x='adobe:ns:meta/'>" + rdf +
-             "<rdf:Description rdf:about='' xmlns:pdf='http://ns.adobe.com/pdf/1.3/' pdf:Producer='GS'"
-             " pdf:Keywords='old'/><rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/'"
-             " xmp:CreatorTool='Unknown'/><rdf:Description rdf:about='' "
-             "xmlns:dc='http://purl.org/dc/elements/1.1/'"
-             " dc:format='application/pdf'/></rdf:RDF></x:xmpmeta>",
+    // Each row: the packet's root, forms that must be found in the result (none: the packet stays as
+    // it was), and old values that must be gone.
+    const std::tuple<QByteArray, QList<QByteArray>, QList<QByteArray>> cases[] = {
+        // Attribute form, one description per schema.
+        {rdf + "><rdf:Description rdf:about='' " + pdfNs + " pdf:Producer='GS' pdf:Keywords='old'/>" +
+             "<rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'/>" +
+             "<rdf:Description rdf:about='' " + dcNs + " dc:format='application/pdf'/>" + close,
          {"pdf:Producer=\"GS\"", "dc:format=\"application/pdf\"", "pdf:Keywords=\"alpha, beta\"",
           "xmp:CreatorTool=\"" + stamp.toUtf8() + '"', "xmp:MetadataDate=\""},
          {"old", "Unknown"}},
-        {"element form, another prefix, several languages and authors",
-         "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">" + rdf +
-             "\n <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\""
-             " xmlns:xap=\"http://ns.adobe.com/xap/1.0/\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
-             "  <!-- kept --><pdf:Keywords>old</pdf:Keywords><xap:CreatorTool>Writer</xap:CreatorTool>\n"
-             "  <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Old</rdf:li><rdf:li "
-             "xml:lang=\"de\">Alt</rdf:li>"
-             "</rdf:Alt></dc:title><dc:creator><rdf:Seq><rdf:li>Ann</rdf:li><rdf:li>Bob</rdf:li></rdf:Seq>"
-             "</dc:creator>\n </rdf:Description>\n</rdf:RDF></x:xmpmeta>",
-         {"<!-- kept -->", "<pdf:Keywords>alpha, beta</pdf:Keywords>",
-          "<xap:CreatorTool>" + stamp.toUtf8() + '<', "<xap:MetadataDate>"},
+        // Element form, another prefix, a value form of its own, several languages and authors.
+        {rdf + ">\n <rdf:Description rdf:about='' " + pdfNs + " xmlns:xap='http://ns.adobe.com/xap/1.0/' " + dcNs +
+             ">\n  <!-- kept --><pdf:Keywords rdf:parseType='Literal'>old</pdf:Keywords><xap:CreatorTool>Writer" +
+             "</xap:CreatorTool>\n  <dc:title><rdf:Alt><rdf:li xml:lang='x-default'>Old</rdf:li><rdf:li " +
+             "xml:lang='de'>Alt</rdf:li></rdf:Alt></dc:title><dc:creator><rdf:Seq><rdf:li>Ann</rdf:li><rdf:li>" +
+             "Bob</rdf:li></rdf:Seq></dc:creator>\n </rdf:Description>\n" + close,
+         {"<!-- kept -->", "<pdf:Keywords>alpha, beta</pdf:Keywords>", "<xap:CreatorTool>" + stamp.toUtf8() + '<',
+          "<xap:MetadataDate>"},
          {"old", "Old", "Alt", "Ann", "Bob"}},
-        {"no well-formed XML", "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF>", {}, {}},
+        // Namespaces declared above the descriptions: a schema joins the one that uses it.
+        {rdf + " " + dcNs + "><rdf:Description rdf:about=''><pdf:Producer " + pdfNs + ">GS</pdf:Producer>" +
+             "</rdf:Description><rdf:Description rdf:about=''><dc:format>PDF</dc:format></rdf:Description>" + close,
+         {"</dc:format><dc:title>"}, {}},
+        // No description yet: a new one takes the simple values as attributes.
+        {rdf + ">" + close, {"pdf:Keywords=\"alpha, beta\""}, {}},
+        {rdf + "><rdf:Description>", {}, {}}, // no well-formed XML
     };
-    for (const Case& c : cases) {
-        const QByteArray original = begin + c.root + end;
+    for (const auto& [root, written, gone] : cases) {
+        const QByteArray original = begin + root + end;
         test::makePdf(input, {.xmp = original});
         for (const bool encrypt : {false, true}) {
-            SCOPED_TRACE(testing::Message() << c.what << (encrypt ? ", protected" : ", plain"));
+            SCOPED_TRACE(testing::Message() << root.mid(rdf.size(), 80).toStdString() << (encrypt ? ", protected" : ""));
             Settings s = base;
             s.UseEncryption = encrypt ? 1 : 0;
             ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
             const auto pdf = test::openWithQpdf(at("Report.pdf"));
             const auto data = pdf->getRoot().getKey("/Metadata").getStreamData();
-            const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
-                                    qsizetype(data->getSize()));
+            const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize()));
             // Readable without the password: stored neither encrypted nor compressed.
             EXPECT_TRUE(test::readFile(at("Report.pdf")).contains(packet));
-            if (c.written.isEmpty()) {
-                EXPECT_EQ(packet, original);
-                continue;
-            }
-            for (const QByteArray& form : c.written + common)
+            // The wrapper and its padding as they were.
+            EXPECT_TRUE(written.isEmpty() ? packet == original : packet.startsWith(begin) && packet.endsWith(end));
+            for (const QByteArray& form : written.isEmpty() ? written : written + common)
                 EXPECT_TRUE(packet.contains(form)) << form.toStdString();
-            for (const QByteArray& form : c.gone)
+            for (const QByteArray& form : gone)
                 EXPECT_FALSE(packet.contains(">" + form + "<") || packet.contains("\"" + form + "\""))
                     << form.toStdString();
-            // The wrapper and its padding as they were.
-            EXPECT_TRUE(packet.startsWith(begin) && packet.endsWith(end));
         }
     }
 }
