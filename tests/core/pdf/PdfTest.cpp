@@ -286,7 +286,8 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
     const std::tuple<QByteArray, QList<QByteArray>, QList<QByteArray>> cases[] = {
         // Attribute form, one description per schema.
         {rdf + "><rdf:Description rdf:about='' " + pdfNs + " pdf:Producer='GS' pdf:Keywords='old'/>" +
-             "<rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'/>" +
+             "<rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'>\n" +
+             "</rdf:Description>" +
              "<rdf:Description rdf:about='' " + dcNs + " dc:format='application/pdf'/>" + close,
          {"pdf:Producer=\"GS\"", "dc:format=\"application/pdf\"", "pdf:Keywords=\"alpha, beta\"",
           "xmp:CreatorTool=\"" + stamp.toUtf8() + '"', "xmp:MetadataDate=\""},

@@ -117,6 +117,7 @@ TEST_F(AutoUpdateTest, DocumentTable)
         {document("5", "https:///no-host", "A"), "en", {"A", ""}, nullptr},
         {document("5", "file:///etc/passwd", "A"), "en", {"A", ""}, nullptr},
         {"not xml at all", "en", {}, nullptr},
+        {document("9").chopped(30), "en", {}, nullptr}, // cut off
         {"<update><application>A</application><help>http://x/</help></update>", "en", {}, nullptr},
         {"<update><version>9</version><help>http://x/</help></update>", "en", {}, nullptr},
         {"<update><version>9</version><application>A</application></update>", "en", {}, nullptr},
