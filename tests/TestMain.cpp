@@ -47,8 +47,10 @@ int main(int argc, char** argv)
     zirn::test::g_scratch = &scratch;
     const QString home = scratch.path() + QStringLiteral("/home");
     QDir().mkpath(home + QStringLiteral("/.config"));
-    for (const auto& [name, path] : {std::pair{"HOME", home}, {"XDG_CONFIG_HOME", home + "/.config"},
-                                     {"XDG_DATA_HOME", home + "/.local/share"}, {"XDG_CACHE_HOME", home + "/.cache"},
+    for (const auto& [name, path] : {std::pair{"HOME", home},
+                                     {"XDG_CONFIG_HOME", home + "/.config"},
+                                     {"XDG_DATA_HOME", home + "/.local/share"},
+                                     {"XDG_CACHE_HOME", home + "/.cache"},
                                      {"XDG_RUNTIME_DIR", scratch.path()}})
         qputenv(name, path.toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -95,8 +95,8 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
                                                         "Subject": "Saved"})");
     launch({input, root + "/spool/Second.pdf"});
     const QStringList shown{w<QLineEdit>("fileName")->text(), w<QLineEdit>("title")->text(),
-                            w<QLineEdit>("subject")->text(), w<QLineEdit>("author")->text(),
-                            w<PathControl>("path")->URL(), w<QLineEdit>("passwordOwner")->text()};
+                            w<QLineEdit>("subject")->text(),  w<QLineEdit>("author")->text(),
+                            w<PathControl>("path")->URL(),    w<QLineEdit>("passwordOwner")->text()};
     EXPECT_EQ(shown, (QStringList{"Second.pdf", "Second", "Saved", "Ini", root + "/out", "m"}));
     EXPECT_TRUE(w<QCheckBox>("autoUpdateEnable")->isChecked());
     EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 1); // only "openFile" exactly is the first entry
@@ -118,8 +118,10 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 
 TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
 {
-    for (const auto& [typed, expected] :
-         {std::pair{"Report.ps", "Report.ps.pdf"}, {"R.pdf", "R.pdf"}, {".pdf", ".pdf.pdf"}, {"", "File.pdf"}})
+    for (const auto& [typed, expected] : {std::pair{"Report.ps", "Report.ps.pdf"},
+                                          {"R.pdf", "R.pdf"},
+                                          {".pdf", ".pdf.pdf"},
+                                          {"", "File.pdf"}})
         EXPECT_EQ(AppDelegate::normalizedFileName(typed), QString::fromUtf8(expected)) << typed;
 
     QDir().mkpath(root + "/out/sub");
@@ -205,11 +207,11 @@ TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
     // Each row: the settings, the documents handed over, whether another job of the same title is
     // spooled under the same name meanwhile, and whether the input survives.
     const std::tuple<QString, QStringList, bool, bool> cases[] = {
-        {"", {input}, false, false},                          // Cancel
-        {"AutoStart=1\n", {input}, false, false},             // Create
-        {"", {}, false, true},                                // no document
-        {"", {input, second}, false, true},                   // the last one is the input
-        {"", {input}, true, true},                            // another job spooled meanwhile
+        {"", {input}, false, false},                         // Cancel
+        {"AutoStart=1\n", {input}, false, false},            // Create
+        {"", {}, false, true},                               // no document
+        {"", {input, second}, false, true},                  // the last one is the input
+        {"", {input}, true, true},                           // another job spooled meanwhile
         {"AutoStart=1\n" + intoSpool, {input}, false, true}, // the output replaced the input
     };
     for (const auto& [ini, documents, respooled, inputSurvives] : cases) {
@@ -231,7 +233,8 @@ TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
         delegate->applicationWillTerminate();
         EXPECT_EQ(QFileInfo::exists(input), inputSurvives);
         EXPECT_EQ(QFileInfo::exists(second), !documents.contains(second));
-        EXPECT_TRUE(!inputSurvives || (FileIdentity::of(input) == handedOver) == (!respooled && !ini.contains("Overwrite")));
+        EXPECT_TRUE(!inputSurvives ||
+                    (FileIdentity::of(input) == handedOver) == (!respooled && !ini.contains("Overwrite")));
     }
 }
 
@@ -259,9 +262,13 @@ TEST_F(AppDelegateTest, EnterCreatesFromEveryTabWithLongFields)
     writeIni("UseEncryption=1\nMasterPassword=m\n");
     launch();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const std::pair<const char*, const char*> fields[] = {
-        {"fileName", ""}, {"title", "Title"}, {"subject", "Subject"}, {"keywords", "Keywords"},
-        {"author", "Author"}, {"passwordUser", "UserPassword"}, {"passwordOwner", "MasterPassword"}};
+    const std::pair<const char*, const char*> fields[] = {{"fileName", ""},
+                                                          {"title", "Title"},
+                                                          {"subject", "Subject"},
+                                                          {"keywords", "Keywords"},
+                                                          {"author", "Author"},
+                                                          {"passwordUser", "UserPassword"},
+                                                          {"passwordOwner", "MasterPassword"}};
     char letter = 'a';
     for (const auto& [field, key] : fields)
         w<QLineEdit>(field)->setText(QString(40000, QLatin1Char(letter++)));

@@ -27,12 +27,17 @@ TEST(DefaultsStore, ValueKindsAndCorruptFiles)
         {R"({"a": ""})", QString("")},
         {R"({"a": 9223372036854775807})", std::numeric_limits<qint64>::max()},
         {R"({"a": -9223372036854775808})", std::numeric_limits<qint64>::min()},
-        {R"({"a": 1.0})", 1.0}, {R"({"a": 18446744073709551615})", 18446744073709551615.0},
+        {R"({"a": 1.0})", 1.0},
+        {R"({"a": 18446744073709551615})", 18446744073709551615.0},
         {R"({"a": true})", true},
         {R"({"a": ["de-DE", 2, null]})", QVariantList{"de-DE", 2LL, null}},
         {R"({"a": {"n": [2.5]}})", QVariantMap{{"n", QVariantList{2.5}}}},
         {R"({"a": null})", null},
-        {"", {}}, {"{not json", {}}, {R"(["a"])", {}}, {deep, {}}, {deepList, {}},
+        {"", {}},
+        {"{not json", {}},
+        {R"(["a"])", {}},
+        {deep, {}},
+        {deepList, {}},
     };
     for (const auto& [content, value] : cases) {
         const QString path = test::freshFolder("store") + "/hand.json";

@@ -22,12 +22,16 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
     // Controls, direction overrides (U+202E), invisible marks (U+061C, U+200B, U+2060-2064)
     // and invalid UTF-8 go; one document extension goes; at most 200 bytes, cut between characters.
     for (const auto& [title, name] :
-         Pairs{{"/home/ann/Quarterly Report.odt", "Quarterly Report"}, {"Archive.tar.PDF", "Archive.tar"},
-               {"Release v1.2", "Release v1.2"}, {"Tab\there\nand\177 line", "Tab here and line"},
+         Pairs{{"/home/ann/Quarterly Report.odt", "Quarterly Report"},
+               {"Archive.tar.PDF", "Archive.tar"},
+               {"Release v1.2", "Release v1.2"},
+               {"Tab\there\nand\177 line", "Tab here and line"},
                {"Invoice \u202Efdp.exe", "Invoice fdp.exe"},
                {"Arabic\u061C Zero\u200Bwidth Word\u2060joiner\u2064", "Arabic Zerowidth Wordjoiner"},
                {"Grüße, 日本語: (v2)!", "Grüße, 日本語: (v2)!"},
-               {"..hidden.txt", "hidden"}, {"/tmp/", "Untitled"}, {".pdf", "pdf"},
+               {"..hidden.txt", "hidden"},
+               {"/tmp/", "Untitled"},
+               {".pdf", "pdf"},
                {std::string(250, 'a'), std::string(200, 'a')},
                {std::string(150, '\xC3') + "x", "x"},
                {std::string(199, 'b') + "\u00E9\u00E9", std::string(199, 'b')}})
@@ -36,11 +40,15 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
 
 TEST(CupsBackend, PageRangesForQpdf)
 {
-    for (const auto& [options, ranges] :
-         Pairs{{"copies=1 page-ranges=2 number-up=2", "2-2"}, {"page-ranges=2-3,7-", "2-3,7-9"},
-               {"page-ranges=8-20", "8-9"}, {"page-ranges=12-14", ""},
-               {"job-name='x page-ranges=1' page-ranges=3", "3-3"}, {"page-ranges=3-1", ""},
-               {"page-ranges=0", ""}, {"page-ranges=1;z", ""}, {"copies=2", ""}})
+    for (const auto& [options, ranges] : Pairs{{"copies=1 page-ranges=2 number-up=2", "2-2"},
+                                               {"page-ranges=2-3,7-", "2-3,7-9"},
+                                               {"page-ranges=8-20", "8-9"},
+                                               {"page-ranges=12-14", ""},
+                                               {"job-name='x page-ranges=1' page-ranges=3", "3-3"},
+                                               {"page-ranges=3-1", ""},
+                                               {"page-ranges=0", ""},
+                                               {"page-ranges=1;z", ""},
+                                               {"copies=2", ""}})
         EXPECT_EQ(zirn::print::qpdfPageRanges(options, 9), ranges) << options;
 }
 

@@ -1,5 +1,5 @@
-#include "core/pdf/PdfCreator.h"
 #include "core/pdf/DocumentIntake.h"
+#include "core/pdf/PdfCreator.h"
 #include "core/settings/Settings.h"
 
 #include "BuildConfig.h"
@@ -273,10 +273,11 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
 {
     const QByteArray begin = "<?xpacket begin='\xEF\xBB\xBF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n<!-- c -->\n";
     const QByteArray end = "\n" + QByteArray(200, ' ') + "\n<?xpacket end='w'?>";
-    const QByteArray rdf =
-        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'";
-    const QByteArray close = "</rdf:RDF></x:xmpmeta>", pdfNs = "xmlns:pdf='http://ns.adobe.com/pdf/1.3/'",
-                     dcNs = "xmlns:dc='http://purl.org/dc/elements/1.1/'";
+    const QByteArray rdf = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+                           "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'";
+    const QByteArray close = "</rdf:RDF></x:xmpmeta>", about = "<rdf:Description rdf:about='' ",
+                     pdfNs = "xmlns:pdf='http://ns.adobe.com/pdf/1.3/' ",
+                     dcNs = "xmlns:dc='http://purl.org/dc/elements/1.1/' ";
     const QList<QByteArray> common = {
         "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Annual report</rdf:li></rdf:Alt></dc:title>",
         "<rdf:Alt><rdf:li xml:lang=\"x-default\">Figures 2026</rdf:li></rdf:Alt>",
@@ -285,26 +286,28 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
     // it was), and old values that must be gone.
     const std::tuple<QByteArray, QList<QByteArray>, QList<QByteArray>> cases[] = {
         // Attribute form, one description per schema.
-        {rdf + "><rdf:Description rdf:about='' " + pdfNs + " pdf:Producer='GS' pdf:Keywords='old'/>" +
-             "<rdf:Description rdf:about='' xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'>\n" +
-             "</rdf:Description>" +
-             "<rdf:Description rdf:about='' " + dcNs + " dc:format='application/pdf'/>" + close,
+        {rdf + ">" + about + pdfNs + "pdf:Producer='GS' pdf:Keywords='old'/>" + about +
+             "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'>\n</rdf:Description>" +
+             about + dcNs + "dc:format='application/pdf'/>" + close,
          {"pdf:Producer=\"GS\"", "dc:format=\"application/pdf\"", "pdf:Keywords=\"alpha, beta\"",
           "xmp:CreatorTool=\"" + stamp.toUtf8() + '"', "xmp:MetadataDate=\""},
          {"old", "Unknown"}},
         // Element form, another prefix, a value form of its own, several languages and authors.
-        {rdf + ">\n <rdf:Description rdf:about='' " + pdfNs + " xmlns:xap='http://ns.adobe.com/xap/1.0/' " + dcNs +
-             ">\n  <!-- kept --><pdf:Keywords rdf:parseType='Literal'>old</pdf:Keywords><xap:CreatorTool>Writer" +
-             "</xap:CreatorTool>\n  <dc:title><rdf:Alt><rdf:li xml:lang='x-default'>Old</rdf:li><rdf:li " +
-             "xml:lang='de'>Alt</rdf:li></rdf:Alt></dc:title><dc:creator><rdf:Seq><rdf:li>Ann</rdf:li><rdf:li>" +
-             "Bob</rdf:li></rdf:Seq></dc:creator>\n </rdf:Description>\n" + close,
-         {"<!-- kept -->", "<pdf:Keywords>alpha, beta</pdf:Keywords>", "<xap:CreatorTool>" + stamp.toUtf8() + '<',
-          "<xap:MetadataDate>"},
+        {rdf + ">\n " + about + pdfNs + dcNs + "xmlns:xap='http://ns.adobe.com/xap/1.0/'>\n  <!-- kept -->" +
+             "<pdf:Keywords rdf:parseType='Literal'>old</pdf:Keywords>" +
+             "<xap:CreatorTool>Writer</xap:CreatorTool>\n  <dc:title><rdf:Alt><rdf:li xml:lang='x-default'>" +
+             "Old</rdf:li><rdf:li xml:lang='de'>Alt</rdf:li></rdf:Alt></dc:title>" +
+             "<dc:creator><rdf:Seq><rdf:li>Ann</rdf:li><rdf:li>Bob</rdf:li></rdf:Seq></dc:creator>\n" +
+             " </rdf:Description>\n" + close,
+         {"<!-- kept -->", "<pdf:Keywords>alpha, beta</pdf:Keywords>",
+          "<xap:CreatorTool>" + stamp.toUtf8() + '<', "<xap:MetadataDate>"},
          {"old", "Old", "Alt", "Ann", "Bob"}},
         // Namespaces declared above the descriptions: a schema joins the one that uses it.
         {rdf + " " + dcNs + "><rdf:Description rdf:about=''><pdf:Producer " + pdfNs + ">GS</pdf:Producer>" +
-             "</rdf:Description><rdf:Description rdf:about=''><dc:format>PDF</dc:format></rdf:Description>" + close,
-         {"</dc:format><dc:title>"}, {}},
+             "</rdf:Description><rdf:Description rdf:about=''><dc:format>PDF</dc:format>" +
+             "</rdf:Description>" + close,
+         {"</dc:format><dc:title>"},
+         {}},
         // No description yet: a new one takes the simple values as attributes.
         {rdf + ">" + close, {"pdf:Keywords=\"alpha, beta\""}, {}},
         {rdf + "><rdf:Description>", {}, {}}, // no well-formed XML
@@ -313,17 +316,20 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
         const QByteArray original = begin + root + end;
         test::makePdf(input, {.xmp = original});
         for (const bool encrypt : {false, true}) {
-            SCOPED_TRACE(testing::Message() << root.mid(rdf.size(), 80).toStdString() << (encrypt ? ", protected" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << root.mid(rdf.size(), 80).toStdString() << (encrypt ? ", protected" : ""));
             Settings s = base;
             s.UseEncryption = encrypt ? 1 : 0;
             ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
             const auto pdf = test::openWithQpdf(at("Report.pdf"));
             const auto data = pdf->getRoot().getKey("/Metadata").getStreamData();
-            const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize()));
+            const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
+                                    qsizetype(data->getSize()));
             // Readable without the password: stored neither encrypted nor compressed.
             EXPECT_TRUE(test::readFile(at("Report.pdf")).contains(packet));
             // The wrapper and its padding as they were.
-            EXPECT_TRUE(written.isEmpty() ? packet == original : packet.startsWith(begin) && packet.endsWith(end));
+            EXPECT_TRUE(written.isEmpty() ? packet == original
+                                          : packet.startsWith(begin) && packet.endsWith(end));
             for (const QByteArray& form : written.isEmpty() ? written : written + common)
                 EXPECT_TRUE(packet.contains(form)) << form.toStdString();
             for (const QByteArray& form : gone)
@@ -336,13 +342,15 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
 // Only our own temporary files, cut off over a day ago, are removed.
 TEST_F(PdfCreatorTest, StaleTemporaryFilesOfEarlierRunsGo)
 {
-    const std::tuple<QString, bool, bool> cases[] = {
-        {".zirn-0123456789abcdef.part", true, false}, {".zirn-fedcba9876543210.part", false, true},
-        {".zirn-notours.part", true, true}, {".Report.pdf.0123456789abcdef.part", true, true}};
+    const std::tuple<QString, bool, bool> cases[] = {{".zirn-0123456789abcdef.part", true, false},
+                                                     {".zirn-fedcba9876543210.part", false, true},
+                                                     {".zirn-notours.part", true, true},
+                                                     {".Report.pdf.0123456789abcdef.part", true, true}};
     for (const auto& [name, old, kept] : cases) {
         QFile file(at(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.setFileTime(QDateTime::currentDateTime().addDays(old ? -2 : 0), QFileDevice::FileModificationTime);
+        file.setFileTime(QDateTime::currentDateTime().addDays(old ? -2 : 0),
+                         QFileDevice::FileModificationTime);
     }
     ASSERT_EQ(create(base).outcome, PdfCreator::Outcome::Written);
     for (const auto& [name, old, kept] : cases)
@@ -354,15 +362,19 @@ TEST_F(PdfCreatorTest, StaleTemporaryFilesOfEarlierRunsGo)
 TEST(DocumentIntake, CopiesTheFourTextsOfWhatCanBeOpened)
 {
     const QString dir = test::freshFolder(QStringLiteral("intake"));
-    const QMap<QString, QString> full = {
-        {"Title", "Annual report"}, {"Subject", "Figures"}, {"Keywords", "Alpha, Beta"}, {"Author", "Jürgen"}};
+    const QMap<QString, QString> full = {{"Title", "Annual report"},
+                                         {"Subject", "Figures"},
+                                         {"Keywords", "Alpha, Beta"},
+                                         {"Author", "Jürgen"}};
     const QStringList all = full.values(), none = {"", "", "", ""}; // author, keywords, subject, title
     using F = test::FixtureOptions;
     // Each row: the input's name (none: no path) and how it is made (nothing: a text file), then the fields.
     const std::tuple<QString, std::optional<F>, QStringList> cases[] = {
         {"all.pdf", F{.info = full}, all}, // keywords taken whole
         {"none.pdf", F{.info = std::nullopt}, none},
-        {"no text.pdf", F{.info = full, .rawInfo = "<< /Title 7 /Subject /Name >>"}, {"Jürgen", "Alpha, Beta", "", ""}},
+        {"no text.pdf",
+         F{.info = full, .rawInfo = "<< /Title 7 /Subject /Name >>"},
+         {"Jürgen", "Alpha, Beta", "", ""}},
         {"master.pdf", F{.info = full, .encryptUserOwner = std::pair{"", "o"}}, all},
         {"user.pdf", F{.info = full, .encryptUserOwner = std::pair{"u", "o"}}, none},
         {"letter.pdf", std::nullopt, none},

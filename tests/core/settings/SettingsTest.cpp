@@ -1,6 +1,6 @@
-#include "core/settings/SettingsLoader.h"
 #include "core/DefaultsStore.h"
 #include "core/settings/Ini.h"
+#include "core/settings/SettingsLoader.h"
 
 #include "BuildConfig.h"
 #include "TestSupport.h"
@@ -38,8 +38,11 @@ Settings load(const char* ini, const QVariantMap& saved, bool document = false)
 
 TEST(SettingsLoader, DecimalIntegerRule)
 {
-    for (const auto& [text, value] : {std::pair{"+7", 7LL}, {"007", 7LL}, {"-12", -12LL},
-                                      {"9223372036854775807", kMax}, {"-9223372036854775808", -kMax - 1}})
+    for (const auto& [text, value] : {std::pair{"+7", 7LL},
+                                      {"007", 7LL},
+                                      {"-12", -12LL},
+                                      {"9223372036854775807", kMax},
+                                      {"-9223372036854775808", -kMax - 1}})
         EXPECT_EQ(SettingsLoader::parseDecimalInteger(text), value) << text;
     for (const char* bad : {"", "+", "-", "1.0", "0x10", "1 0", " 1", "1e3", "9223372036854775808",
                             "-9223372036854775809", "+-1", "{save}", "١"})
@@ -109,12 +112,15 @@ TEST(Ini, FormatTable)
         {"Title = Annual report", "main", "Title", "Annual report"},
         {"[Values]\n \tTitle\t=\t Annual report \t", "Values", "Title", "Annual report"},
         {"Path = /a/b=c", "main", "Path", "/a/b=c"},
-        {"Title =", "main", "Title", nullptr}, {"=a=b", "main", "a", "b"},
-        {"# Title = x", "main", "# Title", nullptr}, {"; Title=x", "main", "; Title", "x"},
+        {"Title =", "main", "Title", nullptr},
+        {"=a=b", "main", "a", "b"},
+        {"# Title = x", "main", "# Title", nullptr},
+        {"; Title=x", "main", "; Title", "x"},
         {"Title = x # more", "main", "Title", "x # more"},
         {"\fTitle = x\u00A0", "main", "\fTitle", "x\u00A0"}, // only space, tab, CR, LF are trimmed
         {"  [Values]  \nTitle = A", "Values", "Title", "A"},
-        {"[ Values ]\nTitle = A", " Values ", "Title", "A"}, {"[]\nE = e", "", "E", "e"},
+        {"[ Values ]\nTitle = A", " Values ", "Title", "A"},
+        {"[]\nE = e", "", "E", "e"},
         {"[a=b]]\nO = o", "a=b]", "O", "o"},
         {"[Values]\nA = 1\n[Values] note\nB = 2", "Values", "B", "2"},
         {"[Values]\nA = 1\n[Other]\n[Values]\nB = 2", "Values", "A", "1"},
