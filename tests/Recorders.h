@@ -18,7 +18,7 @@ class RecordingDesktop : public DesktopServices
 public:
     struct Notice
     {
-        QString title, message, defaultButton, alternateButton;
+        QString title, message;
     };
 
     void openFile(const QString& path) override { openedFiles.append(path); }
@@ -32,10 +32,9 @@ public:
         alertAnswers.pop_front();
         return answer;
     }
-    bool runNotice(const QString& title, const QString& message, const QString& defaultButton,
-                   const QString& alternateButton) override
+    bool runNotice(const QString& title, const QString& message, const QString&, const QString&) override
     {
-        notices.append({title, message, defaultButton, alternateButton});
+        notices.append({title, message});
         return noticeAnswer;
     }
     void chooseFolder(const QString& start, std::function<void(std::optional<QString>)> done) override

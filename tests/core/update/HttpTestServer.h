@@ -17,7 +17,7 @@ class HttpTestServer : public QObject
 public:
     struct Request
     {
-        QByteArray method, target;             // target: path and query as sent
+        QByteArray target;                     // path and query as sent
         QHash<QByteArray, QByteArray> headers; // names in lower case
     };
     using Response = std::pair<QByteArray, bool>; // raw bytes, and whether to close afterwards
@@ -55,7 +55,7 @@ private:
         for (qsizetype end = buffer.indexOf("\r\n\r\n"); end >= 0; end = buffer.indexOf("\r\n\r\n")) {
             const QList<QByteArray> lines = buffer.left(end).split('\n');
             const QList<QByteArray> first = lines[0].trimmed().split(' ');
-            Request request{first.value(0), first.value(1), {}};
+            Request request{first.value(1), {}};
             for (const QByteArray& line : lines.mid(1))
                 if (const qsizetype colon = line.indexOf(':'); colon > 0)
                     request.headers.insert(line.left(colon).trimmed().toLower(),
