@@ -143,6 +143,10 @@
         <translation>Der Datenträger ist voll.</translation>
     </message>
     <message>
+        <source>Every numbered name for this file is taken.</source>
+        <translation>Alle nummerierten Namen für diese Datei sind vergeben.</translation>
+    </message>
+    <message>
         <source>The file is too large.</source>
         <translation>Die Datei ist zu groß.</translation>
     </message>

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStringList>
 
 namespace zirn {
 
@@ -46,7 +47,10 @@ bool AppDelegate::application(const QString& openFile)
 {
     m_settings.InputFile = openFile;
     m_inputIdentity = FileIdentity::of(openFile);
-    m_settings.OutputFileName = QFileInfo(openFile).fileName();
+    // The last component that is not empty: a path handed over with a trailing "/" names
+    // what stands before it.
+    const QStringList components = openFile.split(u'/', Qt::SkipEmptyParts);
+    m_settings.OutputFileName = components.isEmpty() ? QString() : components.last();
     readDocumentInfo();
     return true;
 }

@@ -9,23 +9,10 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <QUrl>
 
 #include <csignal>
 
 namespace zirn {
-
-namespace {
-
-QString documentPath(const QString& argument)
-{
-    // A desktop may hand over file URLs rather than paths.
-    if (argument.startsWith(QLatin1String("file:")))
-        return QUrl(argument).toLocalFile();
-    return argument;
-}
-
-} // namespace
 
 void ApplicationLoop::installTranslations(const QLocale& locale)
 {
@@ -41,6 +28,17 @@ void ApplicationLoop::installTranslations(const QLocale& locale)
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
+}
+
+void ApplicationLoop::launch(AppDelegate& delegate, MainWindow& window, const QStringList& documents)
+{
+    delegate.applicationWillFinishLaunching();
+    // Paths, each exactly as handed over: the desktop entry passes paths, and "file:x.pdf" is
+    // the name of a file like any other.
+    for (const QString& document : documents)
+        delegate.application(document);
+    window.show();
+    delegate.applicationDidFinishLaunching();
 }
 
 int ApplicationLoop::run(int argc, char** argv)
@@ -69,13 +67,7 @@ int ApplicationLoop::run(int argc, char** argv)
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, terminate);
 
-    delegate.applicationWillFinishLaunching();
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        delegate.application(documentPath(arguments[i]));
-
-    window.show();
-    delegate.applicationDidFinishLaunching();
+    launch(delegate, window, QCoreApplication::arguments().mid(1));
     // A Create pressed by the launch itself may already have closed the window.
     if (!window.isVisible()) {
         terminate();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QStringList>
+
 class QLocale;
 
 namespace zirn {
+
+class AppDelegate;
+class MainWindow;
 
 // The program's main loop: creates the application object, loads the window, creates
 // AppDelegate and sends it, in order, applicationWillFinishLaunching, application:openFile
@@ -13,6 +18,11 @@ class ApplicationLoop
 {
 public:
     static int run(int argc, char** argv);
+
+    // The launch up to the user's turn: the fixed texts, the intake of each document in
+    // documents (the arguments after the program's name), the window shown, and the launch
+    // steps, which may end in a Create that closes the window.
+    static void launch(AppDelegate& delegate, MainWindow& window, const QStringList& documents);
 
     // Installs the program's and Qt's own translations for locale; English without them.
     static void installTranslations(const QLocale& locale);

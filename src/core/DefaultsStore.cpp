@@ -12,9 +12,11 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zirn {
@@ -102,13 +104,23 @@ Json toJson(const QVariant& value)
 // the conversion above recurses once per level.
 constexpr int kMaxDepth = 64;
 
-// A missing, corrupt or too deeply nested file reads as an empty store.
-QVariantMap readStore(const QString& path)
+// The store in the file at path; an empty one when there is no file or nothing but blanks in
+// it. Nothing when something is there that cannot be read as a store: corrupt, too deeply
+// nested, no JSON object, or not readable at all.
+std::optional<QVariantMap> readStore(const QString& path)
 {
+    struct stat info
+    {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return QVariantMap();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return std::nullopt;
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (bytes.trimmed().isEmpty())
+        return QVariantMap();
     bool tooDeep = false;
     const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t event, Json&) {
         if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) &&
@@ -118,8 +130,36 @@ QVariantMap readStore(const QString& path)
     };
     const Json doc = Json::parse(bytes.begin(), bytes.end(), limitDepth, /*allow_exceptions=*/false);
     if (tooDeep || !doc.is_object())
-        return {};
+        return std::nullopt;
     return fromJson(doc).toMap();
+}
+
+// Moves the unreadable store at path aside, to "<name>.damaged" or, when that is taken,
+// "<name>.damaged-2" and on, readable by its owner only: it may hold passwords. True when
+// path is free afterwards.
+bool keepDamagedStore(const QString& path)
+{
+    for (int n = 1; n <= 1000; ++n) {
+        QString aside = path + QStringLiteral(".damaged");
+        if (n > 1)
+            aside += QStringLiteral("-%1").arg(n);
+        const QByteArray target = QFile::encodeName(aside);
+        // Writers hold the lock, so the name cannot be taken between the test and the move.
+        struct stat info
+        {};
+        if (::lstat(target.constData(), &info) == 0)
+            continue;
+        if (::rename(QFile::encodeName(path).constData(), target.constData()) != 0)
+            return false;
+        const int fd = ::open(target.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0) {
+            if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+                ::fchmod(fd, 0600);
+            ::close(fd);
+        }
+        return true;
+    }
+    return false;
 }
 
 // An advisory lock on a file beside the store, held while the object lives. Every window of
@@ -158,7 +198,7 @@ private:
 } // namespace
 
 DefaultsStore::DefaultsStore(QString filePath)
-    : m_filePath(std::move(filePath)), m_values(readStore(m_filePath))
+    : m_filePath(std::move(filePath)), m_values(readStore(m_filePath).value_or(QVariantMap()))
 {}
 
 QString DefaultsStore::defaultLocation()
@@ -211,8 +251,12 @@ bool DefaultsStore::synchronize()
     const StoreLock lock(m_filePath);
     if (!lock.held())
         return false;
-    // What another window saved meanwhile stays; only the keys set here are changed.
-    QVariantMap merged = readStore(m_filePath);
+    // What another window saved meanwhile stays; only the keys set here are changed. A store
+    // that cannot be read is never written over: it is kept aside and a new one begins.
+    std::optional<QVariantMap> current = readStore(m_filePath);
+    if (!current && !keepDamagedStore(m_filePath))
+        return false;
+    QVariantMap merged = std::move(current).value_or(QVariantMap());
     for (const QString& key : std::as_const(m_changed)) {
         if (const auto it = m_values.constFind(key); it != m_values.constEnd())
             merged.insert(key, *it);

@@ -19,7 +19,10 @@ namespace zirn {
 //
 // Every change is written at once (or at the end of a Batch), atomically (a new file renamed
 // over the old one), and the file is readable by its owner only: it holds the passwords. A
-// missing, empty, corrupt or absurdly deeply nested file reads as an empty store.
+// missing or empty file reads as an empty store, and so does one that cannot be read as a
+// store (corrupt, absurdly deeply nested, no JSON object); such a file is never written over:
+// the first write moves it aside to "<name>.damaged" (or "<name>.damaged-2" and on) and
+// begins a new store.
 //
 // Several windows, each a process of its own, share the file: a write takes an advisory lock
 // (flock on defaults.json.lock), reads the file as it is now and changes only the keys that

@@ -55,11 +55,7 @@ protected:
         store = std::make_unique<DefaultsStore>(root + "/config/defaults.json");
         window = std::make_unique<MainWindow>();
         delegate = std::make_unique<AppDelegate>(*window, desktop, *store, config);
-        delegate->applicationWillFinishLaunching();
-        for (const QString& document : documents)
-            delegate->application(document);
-        window->show();
-        delegate->applicationDidFinishLaunching();
+        ApplicationLoop::launch(*delegate, *window, documents);
     }
     template <typename T = QWidget>
     T* w(const char* name) const
@@ -89,31 +85,57 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 {
     test::HttpTestServer server([](const auto&) { return test::HttpTestServer::reply(404, ""); });
     config.updateUrl = server.url("/update.php?p=zirn_mac");
-    test::makePdf(root + "/spool/Second.pdf", {.info = QMap<QString, QString>{{"Title", "Second"}}});
+    // A path as handed over, relative and like a URL, is a path all the same.
+    test::makePdf(root + "/spool/file:Second.pdf", {.info = QMap<QString, QString>{{"Title", "Second"}}});
     writeIni("AutoUpdate=5\nPostAction=OpenFile\nMasterPassword=m\nSelectedTab=7\nAuthor=Ini\n");
     test::writeFile(root + "/config/defaults.json", R"({"LastAutoUpdateCheck": "2024-03-01 10:00:00 +0000",
                                                         "Subject": "Saved"})");
-    launch({input, root + "/spool/Second.pdf"});
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(root + "/spool");
+    launch({input, "file:Second.pdf"});
+    QDir::setCurrent(cwd);
     const QStringList shown{w<QLineEdit>("fileName")->text(), w<QLineEdit>("title")->text(),
                             w<QLineEdit>("subject")->text(),  w<QLineEdit>("author")->text(),
                             w<PathControl>("path")->URL(),    w<QLineEdit>("passwordOwner")->text()};
-    EXPECT_EQ(shown, (QStringList{"Second.pdf", "Second", "Saved", "Ini", root + "/out", "m"}));
+    EXPECT_EQ(shown, (QStringList{"file:Second.pdf", "Second", "Saved", "Ini", root + "/out", "m"}));
     EXPECT_TRUE(w<QCheckBox>("autoUpdateEnable")->isChecked());
     EXPECT_EQ(w<QComboBox>("postAction")->currentIndex(), 1); // only "openFile" exactly is the first entry
     EXPECT_EQ(tabs()->currentIndex(), 0);                     // no tab 7: the first one
     EXPECT_TRUE(w<QLabel>("autoUpdateInfo")->text().contains("2024"));
-    // The links: the settings file by a click, the home page by a screen reader's press action.
-    QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(3, 3));
+    // The links: the settings file by a click on its text, once for a triple click and never beside
+    // the text, where the cursor is no hand; the home page by a screen reader's press action.
+    tabs()->setCurrentIndex(2);
+    auto* ini = w<QLabel>("zirnIniLink");
+    const int beside = ini->fontMetrics().horizontalAdvance(ini->text()) + 10;
+    ASSERT_LT(beside, ini->width());
+    QList<Qt::CursorShape> cursors;
+    for (const auto& [type, x, time] : {std::tuple{QEvent::MouseButtonPress, 3, 1000ul},
+                                        {QEvent::MouseButtonDblClick, 3, 1100ul},
+                                        {QEvent::MouseButtonPress, 3, 1200ul},
+                                        {QEvent::MouseMove, beside, 9000ul},
+                                        {QEvent::MouseButtonPress, beside, 9000ul},
+                                        {QEvent::MouseMove, 3, 9000ul}}) {
+        QMouseEvent event(type, QPointF(x, 3), ini->mapToGlobal(QPointF(x, 3)), Qt::LeftButton, {}, {});
+        event.setTimestamp(time);
+        QApplication::sendEvent(ini, &event);
+        if (type == QEvent::MouseMove)
+            cursors.append(ini->cursor().shape());
+    }
+    EXPECT_EQ(cursors, (QList<Qt::CursorShape>{Qt::ArrowCursor, Qt::PointingHandCursor}));
     QAccessible::queryAccessibleInterface(w("link"))->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
     EXPECT_EQ(desktop.openedUrls, QList<QUrl>{QUrl(config.homeUrl)});
     // The update check starts only when switched on.
     EXPECT_TRUE(test::waitFor([&] { return server.requests.size() == 1; }));
+    // A folder handed over with a trailing "/" gives its name, and stays.
     writeIni("SelectedTab=2\n");
-    launch();
+    launch({root + "/spool/"});
     EXPECT_EQ(tabs()->currentIndex(), 2);
+    EXPECT_EQ(w<QLineEdit>("fileName")->text(), "spool");
     EXPECT_FALSE(test::waitFor([&] { return server.requests.size() > 1; }, 500));
+    delegate->applicationWillTerminate();
+    EXPECT_TRUE(QFileInfo(root + "/spool").isDir());
 }
 
 TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
@@ -124,12 +146,12 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
                                           {"", "File.pdf"}})
         EXPECT_EQ(AppDelegate::normalizedFileName(typed), QString::fromUtf8(expected)) << typed;
 
-    QDir().mkpath(root + "/out/sub");
+    QDir().mkpath(root + "/out/R&D");
     writeIni("Overwrite=1\n");
     launch({input});
     // The chooser starts in the clicked folder; cancelled it keeps the folder, else the choice replaces it.
     QTest::keyClick(component(1), Qt::Key_Return); // Enter too, as on a button
-    desktop.pendingFolderChoice(root + "/out/sub");
+    desktop.pendingFolderChoice(root + "/out/R&D");
     QTest::mouseClick(component(2), Qt::LeftButton);
     desktop.pendingFolderChoice(std::nullopt);
     EXPECT_EQ(desktop.folderStarts, (QStringList{root + "/out", root + "/out"}));
@@ -138,14 +160,16 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
     w<QComboBox>("postAction")->setCurrentIndex(1);
     w<QCheckBox>("autoUpdateEnable")->setChecked(false);
     tabs()->setCurrentIndex(2);
+    // Shown as it is: a "&" makes no access key, and a screen reader reads it too.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(component(1))->text(QAccessible::Name), "R&D");
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    const auto pdf = test::openWithQpdf(out("sub/Report.pdf"));
+    const auto pdf = test::openWithQpdf(out("R&D/Report.pdf"));
     ASSERT_NE(pdf, nullptr);
     EXPECT_EQ(test::infoText(*pdf, "Title"), "New title");
     const QStringList stored{saved("Title"), saved("Path"), saved("SelectedTab"), saved("AutoUpdate"),
                              saved("PostAction")};
-    EXPECT_EQ(stored, (QStringList{"New title", root + "/out/sub", "2", "0", ""}));
+    EXPECT_EQ(stored, (QStringList{"New title", root + "/out/R&D", "2", "0", ""}));
 }
 
 // Create at launch, refused for the missing master password: its field is brought forward, and a

@@ -15,7 +15,8 @@
 using namespace zirn;
 
 // Each row: a file as found, and what the store reads under "a" (nothing when the file reads as
-// an empty store). Keys of others survive a write, and a value written back reads the same.
+// an empty store). Keys of others survive a write, a value written back reads the same, and a
+// file that does not read as a store is kept aside, untouched, by the first write.
 TEST(DefaultsStore, ValueKindsAndCorruptFiles)
 {
     const QByteArray deep = QByteArray("{\"a\":").repeated(100000) + "1" + QByteArray("}").repeated(100000);
@@ -34,7 +35,8 @@ TEST(DefaultsStore, ValueKindsAndCorruptFiles)
         {R"({"a": {"n": [2.5]}})", QVariantMap{{"n", QVariantList{2.5}}}},
         {R"({"a": null})", null},
         {"", {}},
-        {"{not json", {}},
+        {" \n", {}},
+        {R"({"Title": "kept", "a": 1,})", {}},
         {R"(["a"])", {}},
         {deep, {}},
         {deepList, {}},
@@ -43,6 +45,8 @@ TEST(DefaultsStore, ValueKindsAndCorruptFiles)
         const QString path = test::freshFolder("store") + "/hand.json";
         ASSERT_TRUE(test::writeFile(path, content));
         DefaultsStore(path).setObject("new", "Title");
+        EXPECT_EQ(test::readFile(path + ".damaged"),
+                  value.isValid() || content.trimmed().isEmpty() ? QByteArray() : content);
         for (int pass = 0; pass < 2; ++pass) {
             const DefaultsStore reopened(path);
             EXPECT_EQ(reopened.stringForKey("Title"), QStringLiteral("new"));
@@ -59,15 +63,23 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
     EXPECT_EQ(DefaultsStore::defaultLocation(),
               test::scratchHome() + "/.config/org.zirn.PDFWriter/defaults.json");
     const QString dir = test::freshFolder("store") + "/private";
-    DefaultsStore(dir + "/mode.json").setObject("secret", "MasterPassword");
-    for (const auto& [path, mode] : {std::pair{dir + "/mode.json", 0600u}, {dir, 0700u}}) {
+    // Found damaged twice (made anew, with the usual permissions): each is kept aside.
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(i == 0 ||
+                    (QFile::remove(dir + "/mode.json") && test::writeFile(dir + "/mode.json", "{")));
+        DefaultsStore(dir + "/mode.json").setObject("secret", "MasterPassword");
+    }
+    for (const auto& [path, mode] : {std::pair{dir + "/mode.json", 0600u},
+                                     {dir, 0700u},
+                                     {dir + "/mode.json.damaged", 0600u},
+                                     {dir + "/mode.json.damaged-2", 0600u}}) {
         struct stat info = {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
     }
     // Written atomically: no temporary file is left, only the lock that writers share.
     EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              (QStringList{"mode.json", "mode.json.lock"}));
+              (QStringList{"mode.json", "mode.json.damaged", "mode.json.damaged-2", "mode.json.lock"}));
     // A file where the folder should be: the write fails, even as root, and memory keeps the value.
     ASSERT_TRUE(test::writeFile(dir + "/blocker", "x"));
     DefaultsStore blocked(dir + "/blocker/defaults.json");

@@ -9,19 +9,26 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+
+#include <sys/stat.h>
 
 namespace zirn {
 
 namespace {
 
+// Every entry of the folder counts, a folder too, and a link also when it leads nowhere or in
+// a circle: the name is taken all the same, and the exclusive claim of the name sees it so.
 bool existsAt(const QString& path)
 {
-    // Anything counts, a folder too; a broken link leads nowhere and counts as free.
-    return QFileInfo::exists(path);
+    struct stat info
+    {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
 QString appendComponent(const QString& folder, const QString& name)
@@ -60,15 +67,28 @@ quint32 grantedPermissions(const Settings& settings)
     return bits;
 }
 
-// "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder.
-QString numberedLocation(const QString& folder, const QString& fileName)
+// The highest number the numbering tries: the search ends even in a folder that never has a
+// free name to offer.
+constexpr quint32 kLastNumber = 1'000'000;
+
+// "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder from number on,
+// which is left at the number used; nothing when every one up to kLastNumber is taken. The
+// base name is taken literally, "%1" in it included.
+std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, quint32& number)
 {
     const QString base = Paths::deletingPathExtension(fileName);
-    for (quint64 n = 1;; ++n) {
-        const QString candidate = appendComponent(folder, QStringLiteral("%1 %2.pdf").arg(base).arg(n));
+    for (; number <= kLastNumber; ++number) {
+        const QString candidate =
+            appendComponent(folder, base + u' ' + QString::number(number) + QStringLiteral(".pdf"));
         if (!existsAt(candidate))
             return candidate;
     }
+    return std::nullopt;
+}
+
+QString noFreeNumber()
+{
+    return QCoreApplication::translate("Zirn", "Every numbered name for this file is taken.");
 }
 
 // Our own words for the usual system errors, the system's text for the rest, the PDF
@@ -127,7 +147,7 @@ PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& loc
 }
 
 PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
-                                        bool replaceConfirmed, FileFailure& failure)
+                                        quint32& number, bool replaceConfirmed, FileFailure& failure)
 {
     const QString folder = outputFolder(settings);
     for (;;) {
@@ -147,9 +167,16 @@ PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& sett
         case OutputFile::Placed::Taken:
             break;
         }
-        // Taken since it was chosen (another Create at the same time): the policy again.
+        // Taken since it was chosen (another Create at the same time): the policy again, the
+        // numbering from the next number on, so that it ends.
         if (settings.Overwrite == 2) {
-            location = numberedLocation(folder, settings.OutputFileName);
+            ++number;
+            const std::optional<QString> next = numberedLocation(folder, settings.OutputFileName, number);
+            if (!next) {
+                failure = {0, noFreeNumber()};
+                return Placement::Failed;
+            }
+            location = *next;
         } else if (settings.Silent != 0 || !askOverwrite(location)) {
             return Placement::Declined;
         } else {
@@ -166,12 +193,16 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
 
     // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
     bool replaceConfirmed = false;
+    quint32 number = 1;
     if (settings.Overwrite == 0) {
         replaceConfirmed = existsAt(location);
         if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
             return {};
     } else if (settings.Overwrite == 2) {
-        location = numberedLocation(folder, settings.OutputFileName);
+        const std::optional<QString> numbered = numberedLocation(folder, settings.OutputFileName, number);
+        if (!numbered)
+            return fail(settings, location, noFreeNumber());
+        location = *numbered;
     }
 
     // 3. The input document; its absence is reported after the encryption checks.
@@ -237,7 +268,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     });
     m_window.writeFinished();
     if (written) {
-        const Placement placement = place(*output, settings, location, replaceConfirmed, failure);
+        const Placement placement = place(*output, settings, location, number, replaceConfirmed, failure);
         // Declined, or Silent, when asked again: stopped without a message.
         if (placement == Placement::Declined)
             return {};

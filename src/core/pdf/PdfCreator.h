@@ -34,10 +34,11 @@ public:
 private:
     bool askOverwrite(const QString& location);
     // Gives the written file its name by the policy for a taken name, asked again or
-    // numbered on when the name has been taken since it was chosen.
+    // numbered on (from number, the number of location) when the name has been taken since
+    // it was chosen.
     enum class Placement { Placed, Declined, Failed };
-    Placement place(OutputFile& output, const Settings& settings, QString& location, bool replaceConfirmed,
-                    FileFailure& failure);
+    Placement place(OutputFile& output, const Settings& settings, QString& location, quint32& number,
+                    bool replaceConfirmed, FileFailure& failure);
     Result fail(const Settings& settings, const QString& location, const QString& reason);
 
     DesktopServices& m_desktop;

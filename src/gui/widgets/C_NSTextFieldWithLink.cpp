@@ -5,9 +5,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QStyleOptionFocusRect>
 
 namespace zirn {
@@ -58,12 +61,14 @@ C_NSTextFieldWithLink::C_NSTextFieldWithLink(QWidget* parent) : QLabel(parent)
     setTextInteractionFlags(Qt::NoTextInteraction);
     // Reached by Tab, but a click opens the link without taking the focus from the field in use.
     setFocusPolicy(Qt::TabFocus);
+    // Moves without a button pressed, so that the cursor follows the text's edges.
+    setMouseTracking(true);
     // Underlined in both states, whatever text it is given; only the colour shows the state.
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
     recolour();
-    resetCursorRects();
+    resetCursorRects(mapFromGlobal(QCursor::pos()));
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(factoryInstalled)
 }
@@ -90,9 +95,15 @@ void C_NSTextFieldWithLink::recolour()
     setPalette(colours);
 }
 
-void C_NSTextFieldWithLink::resetCursorRects()
+QRect C_NSTextFieldWithLink::textArea() const
 {
-    if (isEnabled())
+    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text());
+    return QStyle::alignedRect(layoutDirection(), alignment(), textSize, contentsRect());
+}
+
+void C_NSTextFieldWithLink::resetCursorRects(QPointF at)
+{
+    if (isEnabled() && textArea().contains(at.toPoint()))
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
@@ -103,17 +114,31 @@ void C_NSTextFieldWithLink::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
     // EnabledChange comes also when the label follows its window or tab into the disabled state.
     if (event->type() == QEvent::EnabledChange)
-        resetCursorRects();
+        resetCursorRects(mapFromGlobal(QCursor::pos()));
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ApplicationPaletteChange ||
         event->type() == QEvent::StyleChange)
         recolour();
 }
 
+bool C_NSTextFieldWithLink::continuesClick(const QMouseEvent& press)
+{
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const ulong interval = static_cast<ulong>(hints->mouseDoubleClickInterval());
+    const bool continues =
+        m_pressed && press.timestamp() >= m_lastPressTime &&
+        press.timestamp() - m_lastPressTime <= interval &&
+        (press.position() - m_lastPressPosition).manhattanLength() <= hints->mouseDoubleClickDistance();
+    m_pressed = true;
+    m_lastPressTime = press.timestamp();
+    m_lastPressPosition = press.position();
+    return continues;
+}
+
 void C_NSTextFieldWithLink::mousePressEvent(QMouseEvent* event)
 {
-    // The second press of a double click arrives as mouseDoubleClickEvent and is ignored.
     event->accept();
-    if (event->button() == Qt::LeftButton)
+    if (!continuesClick(*event) && event->button() == Qt::LeftButton &&
+        textArea().contains(event->position().toPoint()))
         activate();
 }
 
@@ -153,10 +178,7 @@ void C_NSTextFieldWithLink::paintEvent(QPaintEvent* event)
     // A label draws no focus of its own; frame the text as the style frames a focused button's.
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text());
-    option.rect = QStyle::alignedRect(layoutDirection(), alignment(), textSize, contentsRect())
-                      .adjusted(-2, -1, 2, 1)
-                      .intersected(rect());
+    option.rect = textArea().adjusted(-2, -1, 2, 1).intersected(rect());
     option.backgroundColor = palette().color(backgroundRole());
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
@@ -165,6 +187,7 @@ void C_NSTextFieldWithLink::paintEvent(QPaintEvent* event)
 void C_NSTextFieldWithLink::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+    continuesClick(*event);
 }
 
 void C_NSTextFieldWithLink::mouseReleaseEvent(QMouseEvent* event)
@@ -175,6 +198,13 @@ void C_NSTextFieldWithLink::mouseReleaseEvent(QMouseEvent* event)
 void C_NSTextFieldWithLink::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
+    resetCursorRects(event->position());
+}
+
+void C_NSTextFieldWithLink::enterEvent(QEnterEvent* event)
+{
+    QLabel::enterEvent(event);
+    resetCursorRects(event->position());
 }
 
 } // namespace zirn

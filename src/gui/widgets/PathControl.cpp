@@ -115,7 +115,8 @@ void PathControl::rebuild()
         }
         auto* button = new ComponentButton(this);
         const QString name = QFileInfo(folder).fileName();
-        button->setText(name.isEmpty() ? folder : name);
+        // Shown as it is: a "&" in a folder's name is no access key.
+        button->setText(QString(name.isEmpty() ? folder : name).replace(u'&', QStringLiteral("&&")));
         button->setToolTip(QDir::toNativeSeparators(folder));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::TabFocus); // styles may leave tool buttons out of the Tab chain

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -54,7 +56,7 @@ protected:
 
     QStringList entries() const
     {
-        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QString folder, input;
@@ -72,7 +74,7 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         const char* what;
         qint64 overwrite, silent;
         int answer;             // to the overwrite question; -1: none asked
-        QStringList present;    // there before; "name/" is a folder
+        QStringList present;    // there before; "name/" is a folder, "name>target" a link
         QString written;        // below the folder, "~/" below home; empty: stopped
         bool meanwhile = false; // another job takes the name while this one writes
         QString name = QStringLiteral("Report.pdf"), dir = QString(), post = QStringLiteral("openFile");
@@ -85,8 +87,11 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"ask, Silent", 0, 1, -1, {"Report.pdf"}, ""},
         {"ask, a folder is taken", 0, 1, -1, {"Report.pdf/"}, ""},
         {"replace -1, no post action", -1, 0, -1, {"Report.pdf"}, "Report.pdf", false, "Report.pdf", {}, ""},
-        {"number, free, dots", 2, 0, -1, {}, "a.b 1.pdf", false, "a.b.pdf"},
+        {"number, free, dots, %1 as it is", 2, 0, -1, {}, "a.b%1 1.pdf", false, "a.b%1.pdf"},
         {"number, gap", 2, 0, -1, {"Report.pdf", "Report 1.pdf", "Report 2.pdf/", "Report 4.pdf"}, "Report 3.pdf"},
+        {"number, a link to nowhere", 2, 0, -1, {"Report 1.pdf>gone"}, "Report 2.pdf"},
+        {"number, a link loop", 2, 0, -1, {"Report 1.pdf>Report 1.pdf"}, "Report 2.pdf"},
+        {"ask, a link to nowhere, Overwrite", 0, 0, 0, {"Report.pdf>gone"}, "Report.pdf"},
         {"meanwhile, number", 2, 0, -1, {}, "Report 2.pdf", true},
         {"meanwhile, ask, Cancel", 0, 0, 1, {}, "", true},
         {"meanwhile, ask, Overwrite", 0, 0, 0, {}, "Report.pdf", true},
@@ -99,7 +104,10 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         for (const QString& name : entries())
             name == QStringLiteral("input") || QFile::remove(at(name)) || QDir(at(name)).removeRecursively();
         for (const QString& name : c.present)
-            name.endsWith(u'/') ? QDir().mkpath(at(name)) : test::writeFile(at(name), "old");
+            name.endsWith(u'/')   ? QDir().mkpath(at(name))
+            : name.contains(u'>') ? ::symlink(QFile::encodeName(name.section(u'>', 1)),
+                                              QFile::encodeName(at(name.section(u'>', 0, 0)))) == 0
+                                  : test::writeFile(at(name), "old");
         const QString other = at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name);
         window.duringWrite = [&] { c.meanwhile&& test::writeFile(other, "other"); };
         Settings s = base;
@@ -121,9 +129,12 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         EXPECT_TRUE(expected.isEmpty() ||
                     test::infoText(*test::openWithQpdf(expected), "Title") == base.Title);
         for (const QString& name : c.present)
-            EXPECT_TRUE(name.endsWith(u'/') || at(name) == expected || test::readFile(at(name)) == "old");
+            EXPECT_TRUE(name.endsWith(u'/') || at(name.section(u'>', 0, 0)) == expected ||
+                        test::readFile(at(name)) == "old" ||
+                        QFileInfo(at(name.section(u'>', 0, 0))).isSymLink());
         EXPECT_EQ(c.meanwhile && test::readFile(other) == "other", c.meanwhile && other != expected);
-        EXPECT_EQ(entries().filter(QStringLiteral(".part")), QStringList());
+        // No temporary file left, and a link is replaced, never followed.
+        EXPECT_EQ(entries().filter(QRegularExpression(QStringLiteral("\\.part|gone"))), QStringList());
     }
 }
 
