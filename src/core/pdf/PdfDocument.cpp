@@ -220,16 +220,19 @@ PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& pr
 {
     const bool aes256 = protection.method == PdfProtection::Method::Aes256;
     // The bytes that the method stores.
-    std::string user = protection.userPassword.toStdString();
-    std::string owner = protection.ownerPassword.toStdString();
-    if (!aes256 && (!QUtil::utf8_to_pdf_doc(protection.userPassword.toStdString(), user) ||
-                    !QUtil::utf8_to_pdf_doc(protection.ownerPassword.toStdString(), owner)))
+    std::string user, owner;
+    if (aes256) {
+        user = protection.userPassword.toStdString();
+        owner = protection.ownerPassword.toStdString();
+    } else if (!QUtil::utf8_to_pdf_doc(protection.userPassword.toStdString(), user) ||
+               !QUtil::utf8_to_pdf_doc(protection.ownerPassword.toStdString(), owner)) {
         return PasswordProblem::NotEncodable;
+    }
     if (!user.empty() && user == owner)
         return PasswordProblem::SameAsMaster;
-    const size_t holds = aes256 ? 127 : 32;
-    if (!aes256 && !user.empty() && user.compare(0, holds, owner, 0, holds) == 0)
+    if (!aes256 && !user.empty() && user.compare(0, 32, owner, 0, 32) == 0)
         return PasswordProblem::SameStart;
+    const size_t holds = aes256 ? 127 : 32;
     if (user.size() > holds || owner.size() > holds)
         return PasswordProblem::TooLong;
     return PasswordProblem::None;
