@@ -44,6 +44,10 @@
         <translation>128-Bit-&amp;Verschlüsselung verwenden</translation>
     </message>
     <message>
+        <source>Use 256-bit &amp;encryption</source>
+        <translation>256-Bit-&amp;Verschlüsselung verwenden</translation>
+    </message>
+    <message>
         <source>&amp;User password for limited access</source>
         <translation>&amp;Benutzerkennwort für eingeschränkten Zugriff</translation>
     </message>
@@ -171,8 +175,24 @@
         <translation>Bitte geben Sie zuerst ein Master-Kennwort ein.</translation>
     </message>
     <message>
-        <source>The passwords can only contain letters of Western European languages, digits and common punctuation.</source>
-        <translation>Die Kennwörter dürfen nur Buchstaben westeuropäischer Sprachen, Ziffern und gängige Satzzeichen enthalten.</translation>
+        <source>With 128-bit encryption the passwords can only contain letters of Western European languages, digits and common punctuation. 256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) accepts any characters.</source>
+        <translation>Bei 128-Bit-Verschlüsselung dürfen die Kennwörter nur Buchstaben westeuropäischer Sprachen, Ziffern und gängige Satzzeichen enthalten. 256-Bit-Verschlüsselung (EncryptionKeyLength = 256 in Zirn.ini) nimmt alle Zeichen an.</translation>
+    </message>
+    <message>
+        <source>The user password must differ from the master password: whoever has it would have full control, and the printing and copying restrictions would not apply.</source>
+        <translation>Das Benutzerkennwort muss sich vom Master-Kennwort unterscheiden: Wer es kennt, hätte vollen Zugriff, und die Einschränkungen für Drucken und Kopieren würden nicht gelten.</translation>
+    </message>
+    <message>
+        <source>128-bit encryption uses only the first 32 characters of a password, and the user password and the master password begin with the same 32: whoever has the user password would have full control, and the printing and copying restrictions would not apply.</source>
+        <translation>128-Bit-Verschlüsselung verwendet nur die ersten 32 Zeichen eines Kennworts, und Benutzerkennwort und Master-Kennwort beginnen mit denselben 32: Wer das Benutzerkennwort kennt, hätte vollen Zugriff, und die Einschränkungen für Drucken und Kopieren würden nicht gelten.</translation>
+    </message>
+    <message>
+        <source>A password can have at most 127 bytes in UTF-8: 127 letters A to Z, fewer with accents or of other scripts.</source>
+        <translation>Ein Kennwort darf in UTF-8 höchstens 127 Bytes lang sein: 127 Buchstaben von A bis Z, weniger mit Akzenten oder aus anderen Schriften.</translation>
+    </message>
+    <message>
+        <source>With 128-bit encryption a password can have at most 32 characters. 256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) accepts longer ones.</source>
+        <translation>Bei 128-Bit-Verschlüsselung darf ein Kennwort höchstens 32 Zeichen haben. 256-Bit-Verschlüsselung (EncryptionKeyLength = 256 in Zirn.ini) nimmt auch längere an.</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -118,6 +118,10 @@ void MainWindow::show(const Settings& s)
     m_ui->author->setText(s.Author);
     setChecked(m_ui->autoUpdateEnable, s.AutoUpdate);
     setChecked(m_ui->passwordEnable, s.UseEncryption);
+    // Only the settings file chooses the key length; the box names the one that applies.
+    m_ui->passwordEnable->setText(s.EncryptionKeyLength == 256
+                                      ? QCoreApplication::translate("MainWindow", "Use 256-bit &encryption")
+                                      : QCoreApplication::translate("MainWindow", "Use 128-bit &encryption"));
     setChecked(m_ui->passwordAllowPrinting, s.AllowPrint);
     setChecked(m_ui->passwordAllowCopyPaste, s.AllowCopyPaste);
     m_ui->passwordUser->setText(s.PasswordUser);

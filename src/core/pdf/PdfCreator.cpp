@@ -53,6 +53,45 @@ QString outputFolder(const Settings& settings)
     return Paths::expandTilde(settings.OutputPath);
 }
 
+// What the user reads when the passwords cannot protect the file as given; empty when they can.
+QString passwordRefusal(PdfDocument::PasswordProblem problem, PdfProtection::Method method)
+{
+    using Problem = PdfDocument::PasswordProblem;
+    const bool aes256 = method == PdfProtection::Method::Aes256;
+    switch (problem) {
+    case Problem::None:
+        break;
+    case Problem::NotEncodable:
+        return QCoreApplication::translate("Zirn",
+                                           "With 128-bit encryption the passwords can only contain letters "
+                                           "of Western European languages, digits and common punctuation. "
+                                           "256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) "
+                                           "accepts any characters.");
+    case Problem::SameAsMaster:
+        return QCoreApplication::translate("Zirn",
+                                           "The user password must differ from the master password: "
+                                           "whoever has it would have full control, and the printing and "
+                                           "copying restrictions would not apply.");
+    case Problem::SameStart:
+        return QCoreApplication::translate("Zirn",
+                                           "128-bit encryption uses only the first 32 characters of a "
+                                           "password, and the user password and the master password "
+                                           "begin with the same 32: whoever has the user password would "
+                                           "have full control, and the printing and copying restrictions "
+                                           "would not apply.");
+    case Problem::TooLong:
+        return aes256 ? QCoreApplication::translate("Zirn",
+                                                    "A password can have at most 127 bytes in UTF-8: 127 "
+                                                    "letters A to Z, fewer with accents or of other scripts.")
+                      : QCoreApplication::translate("Zirn",
+                                                    "With 128-bit encryption a password can have at most "
+                                                    "32 characters. 256-bit encryption "
+                                                    "(EncryptionKeyLength = 256 in Zirn.ini) accepts "
+                                                    "longer ones.");
+    }
+    return {};
+}
+
 // UserAccessPermissions (ignored when negative), with 2 added for AllowPrint and 16 for
 // AllowCopyPaste.
 quint32 grantedPermissions(const Settings& settings)
@@ -227,21 +266,18 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
             m_window.showMasterPassword();
             return {};
         }
-        // Revision 4 stores passwords in PDFDocEncoding: a letter it lacks would make a
-        // file that no password opens.
-        if (!PdfDocument::canEncodePassword(settings.PasswordOwner) ||
-            !PdfDocument::canEncodePassword(settings.PasswordUser)) {
-            m_desktop.runCriticalAlert(
-                {QCoreApplication::translate("Zirn",
-                                             "The passwords can only contain letters of Western European "
-                                             "languages, digits and common punctuation."),
-                 {},
-                 {}});
+        protection =
+            PdfProtection{settings.PasswordUser, settings.PasswordOwner, grantedPermissions(settings),
+                          settings.EncryptionKeyLength == 256 ? PdfProtection::Method::Aes256
+                                                              : PdfProtection::Method::Aes128};
+        // A password that no reader could type, one that would be cut, or a user password that
+        // gives full control would protect less than the window promises.
+        const QString refusal = passwordRefusal(PdfDocument::checkPasswords(*protection), protection->method);
+        if (!refusal.isEmpty()) {
+            m_desktop.runCriticalAlert({refusal, {}, {}});
             m_window.showMasterPassword();
             return {};
         }
-        protection =
-            PdfProtection{settings.PasswordUser, settings.PasswordOwner, grantedPermissions(settings)};
     }
     if (!document) {
         return fail(

@@ -78,16 +78,20 @@ void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
 {
     const quint32 bits = protection.permissions;
     const qpdf_r3_print_e print = (bits & 2u) ? qpdf_r3p_full : (bits & 1u) ? qpdf_r3p_low : qpdf_r3p_none;
+    const bool accessibility = (bits & 32u) != 0, extract = (bits & 16u) != 0, assemble = (bits & 8u) != 0,
+               annotate = (bits & 64u) != 0, fillForms = (bits & 128u) != 0, modify = (bits & 4u) != 0;
+    // Revision 6 takes the passwords as UTF-8, revision 4 in PDFDocEncoding.
+    if (protection.method == PdfProtection::Method::Aes256) {
+        const std::string user = protection.userPassword.toStdString();
+        const std::string owner = protection.ownerPassword.toStdString();
+        writer.setR6EncryptionParameters(user.c_str(), owner.c_str(), accessibility, extract, assemble,
+                                         annotate, fillForms, modify, print, /*encrypt_metadata_aes=*/true);
+        return;
+    }
     const std::string user = pdfDocPassword(protection.userPassword);
     const std::string owner = pdfDocPassword(protection.ownerPassword);
-    writer.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(),
-                                             /*allow_accessibility=*/(bits & 32u) != 0,
-                                             /*allow_extract=*/(bits & 16u) != 0,
-                                             /*allow_assemble=*/(bits & 8u) != 0,
-                                             /*allow_annotate_and_form=*/(bits & 64u) != 0,
-                                             /*allow_form_filling=*/(bits & 128u) != 0,
-                                             /*allow_modify_other=*/(bits & 4u) != 0, print,
-                                             /*encrypt_metadata=*/false,
+    writer.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(), accessibility, extract, assemble,
+                                             annotate, fillForms, modify, print, /*encrypt_metadata=*/true,
                                              /*use_aes=*/true);
 }
 
@@ -212,10 +216,26 @@ bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& 
     return false;
 }
 
-bool PdfDocument::canEncodePassword(const QString& password)
+PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& protection)
 {
-    std::string encoded;
-    return QUtil::utf8_to_pdf_doc(password.toStdString(), encoded);
+    const bool aes256 = protection.method == PdfProtection::Method::Aes256;
+    // The bytes that the method stores.
+    std::string user, owner;
+    if (aes256) {
+        user = protection.userPassword.toStdString();
+        owner = protection.ownerPassword.toStdString();
+    } else if (!QUtil::utf8_to_pdf_doc(protection.userPassword.toStdString(), user) ||
+               !QUtil::utf8_to_pdf_doc(protection.ownerPassword.toStdString(), owner)) {
+        return PasswordProblem::NotEncodable;
+    }
+    if (!user.empty() && user == owner)
+        return PasswordProblem::SameAsMaster;
+    if (!aes256 && !user.empty() && user.compare(0, 32, owner, 0, 32) == 0)
+        return PasswordProblem::SameStart;
+    const size_t holds = aes256 ? 127 : 32;
+    if (user.size() > holds || owner.size() > holds)
+        return PasswordProblem::TooLong;
+    return PasswordProblem::None;
 }
 
 } // namespace zirn

@@ -28,15 +28,19 @@ struct DocumentFields
     QDateTime metadataDate;
 };
 
-// Protection of a written file: AES with a 128-bit key (security handler revision 4).
-// permissions uses the bits 1 low-quality print, 2 full-quality print, 4 modify,
-// 8 assemble, 16 copy, 32 accessibility, 64 annotate, 128 fill in forms; other bits are
-// ignored. The metadata stream stays unencrypted so that indexers can read it.
+// Protection of a written file: AES with a 128-bit key (security handler revision 4), which
+// readers from before about 2010 open too, or with a 256-bit key (revision 6). permissions
+// uses the bits 1 low-quality print, 2 full-quality print, 4 modify, 8 assemble, 16 copy,
+// 32 accessibility, 64 annotate, 128 fill in forms; other bits are ignored. The metadata
+// stream is encrypted with the rest of the file: readers that can open the file decrypt it.
 struct PdfProtection
 {
+    enum class Method { Aes128, Aes256 };
+
     QString userPassword;
     QString ownerPassword;
     quint32 permissions = 0;
+    Method method = Method::Aes128;
 };
 
 // One PDF file opened for rewriting, a small layer over qpdf. Pages, fonts, links,
@@ -76,9 +80,15 @@ public:
     bool write(OutputFile& output, const std::optional<PdfProtection>& protection, const Progress& progress,
                FileFailure& failure);
 
-    // Whether text can be a password of a revision 4 file, which stores passwords in
-    // PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example).
-    static bool canEncodePassword(const QString& password);
+    // Why the passwords of protection would not protect the file as they promise, checked
+    // before a write. Revision 4 stores a password in PDFDocEncoding (no Cyrillic, Greek or CJK
+    // letters, for example) and uses only its first 32 bytes; revision 6 stores UTF-8 and
+    // holds 127 bytes. A password is never cut: a longer one is TooLong. A non-empty user
+    // password that the method cannot tell from the master password would open the file with
+    // full control, so the permissions would not apply: SameAsMaster when the two are equal,
+    // SameStart when they differ only after the first 32 bytes (revision 4).
+    enum class PasswordProblem { None, NotEncodable, SameAsMaster, SameStart, TooLong };
+    static PasswordProblem checkPasswords(const PdfProtection& protection);
 
 private:
     PdfDocument();

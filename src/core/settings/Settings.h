@@ -33,6 +33,9 @@ public:
     qint64 Silent = 0;
     qint64 UserAccessPermissions = 0;
     qint64 AutoUpdate = 1;
+    // Key length of the protection: 256, or 128 for any other value. Set by the settings file
+    // only; the window does not save it.
+    qint64 EncryptionKeyLength = 128;
 };
 
 } // namespace zirn

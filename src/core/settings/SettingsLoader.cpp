@@ -47,6 +47,7 @@ const SettingKey kKeys[] = {
     {&Settings::AllowPrint, QLatin1String("AllowPrint"), true},
     {&Settings::Silent, QLatin1String("Silent"), false},
     {&Settings::UserAccessPermissions, QLatin1String("UserAccessPermissions"), false},
+    {&Settings::EncryptionKeyLength, QLatin1String("EncryptionKeyLength"), false},
     {&Settings::AutoUpdate, QLatin1String("AutoUpdate"), true},
 };
 

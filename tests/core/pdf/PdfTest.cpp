@@ -173,9 +173,30 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          [](Settings& s) { s.UseEncryption = 1, s.PasswordOwner.clear(), s.Silent = 1, s.InputFile.clear(); },
          "Please enter a master password first."},
         {"unencodable master password", [](Settings& s) { s.UseEncryption = 1, s.PasswordOwner = "пароль"; },
-         "The passwords can only"},
+         "With 128-bit encryption the passwords can only"},
         {"unencodable user password", [](Settings& s) { s.UseEncryption = 1, s.PasswordUser = "密码"; },
-         "The passwords can only"},
+         "With 128-bit encryption the passwords can only"},
+        // A user password that opens with full control: the restrictions would not apply.
+        {"user password is the master password",
+         [](Settings& s) { s.UseEncryption = 1, s.PasswordUser = "Master-ß"; },
+         "The user password must differ"},
+        {"the same, 256-bit",
+         [](Settings& s) { s.UseEncryption = 1, s.EncryptionKeyLength = 256, s.PasswordUser = "Master-ß"; },
+         "The user password must differ"},
+        {"the same first 32 characters",
+         [](Settings& s) {
+             s.UseEncryption = 1, s.PasswordUser = QString(32, u'p') + "u",
+             s.PasswordOwner = QString(32, u'p') + "m";
+         },
+         "128-bit encryption uses only the first 32"},
+        // Never cut.
+        {"33 characters", [](Settings& s) { s.UseEncryption = 1, s.PasswordUser = QString(33, u'u'); },
+         "With 128-bit encryption a password can have at most 32"},
+        {"128 bytes, 256-bit",
+         [](Settings& s) {
+             s.UseEncryption = 1, s.EncryptionKeyLength = 256, s.PasswordOwner = QString(64, u'ж');
+         },
+         "A password can have at most 127 bytes"},
     };
     const QStringList before = entries();
     std::signal(SIGXFSZ, SIG_IGN);
@@ -227,6 +248,7 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         qint64 print = 0, copy = 0, extra = 0;
         quint32 granted = 0; // the permission bits the file must carry
         QString user = QString();
+        QList<qint64> keyLengths = {128, 256}; // EncryptionKeyLength, each tried
     };
     const Case cases[] = {
         {"plain", producer, "Grüße aus Köln", false},
@@ -239,45 +261,56 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"low print, assemble, annotate, forms", {}, "T", true, 0, 0, 1 | 8 | 64 | 128, 1 | 8 | 64 | 128},
         {"negative: ignored", {}, "T", true, 0, 1, -5, 16},
         {"nothing, user password", {}, "T", true, 0, 0, 0, 0, "reader"},
+        {"32 characters, other lengths are 128", {}, "T", true, 1, 0, 0, 2, QString(32, u'u'), {192, -1}},
+        {"Cyrillic, 127 bytes", {}, "T", true, 1, 0, 0, 2, QString(63, u'ж') + "u", {256}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        test::makePdf(input, c.input);
-        Settings s = base;
-        s.Title = c.title, s.UseEncryption = c.encrypt ? 1 : 0, s.PasswordUser = c.user;
-        s.AllowPrint = c.print, s.AllowCopyPaste = c.copy, s.UserAccessPermissions = c.extra;
-        ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
-        const auto pdf = test::openWithQpdf(at("Report.pdf"), c.encrypt ? c.user.toUtf8().constData() : "");
-        ASSERT_NE(pdf, nullptr);
-        QStringList info;
-        for (const char* entry : {"Title", "Subject", "Keywords", "Author", "Creator"})
-            info << test::infoText(*pdf, entry).value_or(QStringLiteral("<none>"));
-        EXPECT_EQ(info, (QStringList{c.title, base.Subject, base.Keywords, base.Author, stamp}));
-        EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
-        if (!c.input.rawInfo.empty()) {
-            QPDFObjectHandle before = QPDFObjectHandle::parse(rawInfo),
-                             after = pdf->getTrailer().getKey("/Info");
-            for (const std::string& key : before.getKeys())
-                EXPECT_EQ(after.getKey(key).unparseResolved(), before.getKey(key).unparseResolved()) << key;
-            EXPECT_EQ(after.getKeys().size(), before.getKeys().size() + 5);
+    for (const Case& c : cases)
+        for (const qint64 keyLength : c.keyLengths) {
+            SCOPED_TRACE(testing::Message() << c.what << ", " << keyLength);
+            test::makePdf(input, c.input);
+            Settings s = base;
+            s.Title = c.title, s.UseEncryption = c.encrypt ? 1 : 0, s.PasswordUser = c.user;
+            s.AllowPrint = c.print, s.AllowCopyPaste = c.copy, s.UserAccessPermissions = c.extra;
+            s.EncryptionKeyLength = keyLength;
+            ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
+            const auto pdf =
+                test::openWithQpdf(at("Report.pdf"), c.encrypt ? c.user.toUtf8().constData() : "");
+            ASSERT_NE(pdf, nullptr);
+            QStringList info;
+            for (const char* entry : {"Title", "Subject", "Keywords", "Author", "Creator"})
+                info << test::infoText(*pdf, entry).value_or(QStringLiteral("<none>"));
+            EXPECT_EQ(info, (QStringList{c.title, base.Subject, base.Keywords, base.Author, stamp}));
+            EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
+            if (!c.input.rawInfo.empty()) {
+                QPDFObjectHandle before = QPDFObjectHandle::parse(rawInfo),
+                                 after = pdf->getTrailer().getKey("/Info");
+                for (const std::string& key : before.getKeys())
+                    EXPECT_EQ(after.getKey(key).unparseResolved(), before.getKey(key).unparseResolved())
+                        << key;
+                EXPECT_EQ(after.getKeys().size(), before.getKeys().size() + 5);
+            }
+            int R = 0, P = 0, V = 0;
+            QPDF::encryption_method_e stream{}, string{}, file{};
+            ASSERT_EQ(pdf->isEncrypted(R, P, V, stream, string, file), c.encrypt);
+            if (!c.encrypt)
+                continue;
+            const bool aes256 = keyLength == 256;
+            const QList<int> expected = aes256 ? QList<int>{6, 5, QPDF::e_aesv3, QPDF::e_aesv3}
+                                               : QList<int>{4, 4, QPDF::e_aes, QPDF::e_aes};
+            EXPECT_EQ((QList<int>{R, V, stream, string}), expected);
+            // The user password opens with limited access, and is needed; the master password (in
+            // UTF-8, or in PDFDocEncoding under 128-bit) with full access.
+            EXPECT_FALSE(pdf->ownerPasswordMatched());
+            EXPECT_EQ(test::openWithQpdf(at("Report.pdf")) == nullptr, !c.user.isEmpty());
+            EXPECT_TRUE(test::openWithQpdf(at("Report.pdf"), aes256 ? "Master-ß" : "Master-\xDF")
+                            ->ownerPasswordMatched());
+            // The standard security handler's flags by bit number; qpdf always sets 10.
+            const auto flag = [P](unsigned bit) { return (static_cast<unsigned>(P) >> (bit - 1)) & 1u; };
+            const quint32 g = c.granted;
+            EXPECT_EQ((QList<unsigned>{flag(3), flag(12), flag(4), flag(11), flag(5), flag(6), flag(9)}),
+                      (QList<unsigned>{(g & 3) != 0, (g & 2) != 0, (g & 4) != 0, (g & 8) != 0, (g & 16) != 0,
+                                       (g & 64) != 0, (g & 128) != 0}));
         }
-        int R = 0, P = 0, V = 0;
-        QPDF::encryption_method_e stream{}, string{}, file{};
-        ASSERT_EQ(pdf->isEncrypted(R, P, V, stream, string, file), c.encrypt);
-        if (!c.encrypt)
-            continue;
-        EXPECT_TRUE(R == 4 && V == 4 && stream == QPDF::e_aes && string == QPDF::e_aes);
-        // Metadata stays readable; the user password is needed; the master password in PDFDocEncoding.
-        EXPECT_FALSE(pdf->getTrailer().getKey("/Encrypt").getKey("/EncryptMetadata").getBoolValue());
-        EXPECT_EQ(test::openWithQpdf(at("Report.pdf")) == nullptr, !c.user.isEmpty());
-        EXPECT_TRUE(test::openWithQpdf(at("Report.pdf"), "Master-\xDF")->ownerPasswordMatched());
-        // The standard security handler's flags by bit number; qpdf always sets 10.
-        const auto flag = [P](unsigned bit) { return (static_cast<unsigned>(P) >> (bit - 1)) & 1u; };
-        const quint32 g = c.granted;
-        EXPECT_EQ((QList<unsigned>{flag(3), flag(12), flag(4), flag(11), flag(5), flag(6), flag(9)}),
-                  (QList<unsigned>{(g & 3) != 0, (g & 2) != 0, (g & 4) != 0, (g & 8) != 0, (g & 16) != 0,
-                                   (g & 64) != 0, (g & 128) != 0}));
-    }
 }
 
 TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
@@ -326,18 +359,17 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
     for (const auto& [root, written, gone] : cases) {
         const QByteArray original = begin + root + end;
         test::makePdf(input, {.xmp = original});
-        for (const bool encrypt : {false, true}) {
-            SCOPED_TRACE(testing::Message()
-                         << root.mid(rdf.size(), 80).toStdString() << (encrypt ? ", protected" : ""));
+        for (const qint64 keyLength : {0, 128, 256}) { // 0: plain
+            SCOPED_TRACE(testing::Message() << root.mid(rdf.size(), 80).toStdString() << ", " << keyLength);
             Settings s = base;
-            s.UseEncryption = encrypt ? 1 : 0;
+            s.UseEncryption = keyLength != 0 ? 1 : 0, s.EncryptionKeyLength = keyLength;
             ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
             const auto pdf = test::openWithQpdf(at("Report.pdf"));
             const auto data = pdf->getRoot().getKey("/Metadata").getStreamData();
             const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
                                     qsizetype(data->getSize()));
-            // Readable without the password: stored neither encrypted nor compressed.
-            EXPECT_TRUE(test::readFile(at("Report.pdf")).contains(packet));
+            // Not compressed; in a protected file encrypted with the rest, as readers expect.
+            EXPECT_EQ(test::readFile(at("Report.pdf")).contains(packet), keyLength == 0);
             // The wrapper and its padding as they were.
             EXPECT_TRUE(written.isEmpty() ? packet == original
                                           : packet.startsWith(begin) && packet.endsWith(end));

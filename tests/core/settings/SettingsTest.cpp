@@ -71,6 +71,12 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("", {{"Path", "~/Saved"}}).OutputPath, home + "/Saved");
     EXPECT_EQ(load("[Values]\nSelectedTab = {save}", {{"SelectedTab", 2LL}}).SelectedTab, 2);
     EXPECT_EQ(load("", {{"Overwrite", "7"}}).Overwrite, 0);
+    const auto keyLength = [](const char* ini, qint64 saved) {
+        return load(ini, {{"EncryptionKeyLength", saved}}).EncryptionKeyLength;
+    };
+    EXPECT_EQ(load("", {}).EncryptionKeyLength, 128);
+    EXPECT_EQ(keyLength("[Values]\nEncryptionKeyLength = 256", 128), 256);
+    EXPECT_EQ(keyLength("[Values]\nEncryptionKeyLength = 128 bit", 256), 256);
     EXPECT_EQ(load("", {}, true).Silent, 9);
     EXPECT_EQ(load("", {{"Silent", kMax}}, true).Silent, kMax);
     EXPECT_EQ(load("", {{"UseEncryption", 1LL}}).UseEncryption, 0);
