@@ -8,7 +8,7 @@ ZIRN_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     qt6-qpa-plugins
     libqpdf-dev qpdf libpugixml-dev nlohmann-json3-dev libicu-dev libgtest-dev
-    poppler-utils mupdf-tools xvfb xauth fonts-dejavu-core time desktop-file-utils
+    poppler-utils xvfb xauth fonts-dejavu-core time desktop-file-utils
 )
 
 # What the printing end-to-end test needs besides: a print system, apparmor_parser for the profile check,
