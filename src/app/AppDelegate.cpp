@@ -144,7 +144,14 @@ void AppDelegate::create()
     m_window.read(m_settings);
     m_settings.OutputFileName = normalizedFileName(m_settings.OutputFileName);
     saveSettings();
+    // The write lets the event loop run: an update answer that comes meanwhile waits for the
+    // end of Create, and is never shown when Create has closed the window and so ends the run.
+    m_autoUpdate->holdResult();
     createPdf();
+    if (m_window.isVisible())
+        m_autoUpdate->releaseResult();
+    else
+        m_autoUpdate->dropResult();
 }
 
 void AppDelegate::saveSettings()

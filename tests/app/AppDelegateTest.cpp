@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "app/ApplicationLoop.h"
 #include "core/DefaultsStore.h"
+#include "core/update/C_NSURLConnectionWrapper.h"
 #include "gui/MainWindow.h"
 #include "gui/widgets/PathControl.h"
 
@@ -193,38 +194,64 @@ TEST_F(AppDelegateTest, CreateAtLaunchAndAfterARefusal)
     EXPECT_TRUE(pdf->isEncrypted());
 }
 
+// The write runs on a worker while the window's thread waits. A timer due meanwhile runs there with
+// the controls and links disabled, and Return or Escape pressed meanwhile neither starts a second
+// Create nor closes the window. An update answer that comes meanwhile waits for the end of Create:
+// dropped when Create ends the run, shown when the window stays (the name was taken meanwhile and
+// the question that follows is declined).
 TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
 {
-    writeIni("");
-    launch();
-    QSignalSpy creates(window.get(), &MainWindow::createClicked);
-    QThread* writer = nullptr;
-    bool enabledMeanwhile = true;
-    QSemaphore timerRan;
-    // A timer due during the write runs in the window's thread while the write waits for it, the
-    // controls and links look disabled, and Return or Escape pressed meanwhile neither starts a
-    // second Create nor closes the window.
-    QTimer::singleShot(0, window.get(), [&] {
-        enabledMeanwhile = w("create")->isEnabled() || w("title")->isEnabled() ||
-                           w("link")->palette().color(QPalette::WindowText) !=
-                               QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
-        QTest::keyClick(w("title"), Qt::Key_Return);
-        QTest::keyClick(w("title"), Qt::Key_Escape);
-        timerRan.release();
+    test::HttpTestServer server([](const auto&) {
+        return test::HttpTestServer::reply(
+            200,
+            "<update><version>99</version><application>New</application><help>http://x/</help></update>");
     });
+    config.updateUrl = server.url("/u");
+    for (const bool taken : {false, true}) {
+        SCOPED_TRACE(taken);
+        writeIni("AutoUpdate=1\n");
+        QFile::remove(out());
+        launch({input});
+        desktop.alertAnswers = {1};
+        QSignalSpy creates(window.get(), &MainWindow::createClicked);
+        QSemaphore answered, timerRan;
+        QObject::connect(delegate->findChild<C_NSURLConnectionWrapper*>(),
+                         &C_NSURLConnectionWrapper::DownloadFinished, [&] { answered.release(); });
+        QThread* writer = nullptr;
+        QObject::connect(
+            window.get(), &MainWindow::writeProgressed, window.get(),
+            [&](int) {
+                if (std::exchange(writer, QThread::currentThread()))
+                    return;
+                EXPECT_TRUE(timerRan.tryAcquire(1, 10000));
+                EXPECT_TRUE(answered.tryAcquire(1, 10000));
+                if (taken)
+                    test::writeFile(out(), "taken");
+            },
+            Qt::DirectConnection);
+        bool enabledMeanwhile = true;
+        QTimer::singleShot(0, window.get(), [&] {
+            enabledMeanwhile = w("create")->isEnabled() || w("title")->isEnabled() ||
+                               w("link")->palette().color(QPalette::WindowText) !=
+                                   QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+            QTest::keyClick(w("title"), Qt::Key_Return);
+            QTest::keyClick(w("title"), Qt::Key_Escape);
+            timerRan.release();
+        });
+        window->pressCreate();
+        EXPECT_NE(writer, QThread::currentThread());
+        EXPECT_FALSE(enabledMeanwhile);
+        EXPECT_EQ(creates.count(), 1);
+        EXPECT_EQ(window->isVisible(), taken);
+        EXPECT_EQ(desktop.alerts.size(), taken ? 1 : 0);
+        EXPECT_EQ(desktop.notices.size(), taken ? 1 : 0);
+        EXPECT_EQ(store->stringForKey("LastAutoUpdateCheck").has_value(), taken);
+    }
+    EXPECT_TRUE(w("create")->isEnabled());
     window->writeStarted();
-    window->runWrite([&] {
-        writer = QThread::currentThread();
-        EXPECT_TRUE(timerRan.tryAcquire(1, 10000));
-        window->writeProgress(40);
-    });
+    window->runWrite([&] { window->writeProgress(40); });
     EXPECT_EQ(window->findChild<QProgressDialog*>()->value(), 40);
     window->writeFinished();
-    EXPECT_NE(writer, QThread::currentThread());
-    EXPECT_FALSE(enabledMeanwhile);
-    EXPECT_EQ(creates.count(), 0);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(w("create")->isEnabled());
 }
 
 TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)

@@ -17,12 +17,22 @@ QString decode(const QByteArray& bytes)
     QByteArrayView data(bytes);
     if (data.startsWith("\xEF\xBB\xBF"))
         data = data.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (!utf8.hasError())
-        return text;
-    // A file saved in a legacy 8-bit encoding: Latin-1 maps every byte to a character.
-    return QString::fromLatin1(data);
+    // Line by line: a UTF-8 file with one stray byte (a comment typed in another editor) keeps
+    // its other lines, and a file saved in a legacy 8-bit encoding still reads as Latin-1, which
+    // maps every byte to a character. A line feed byte never occurs inside a UTF-8 sequence.
+    QString text;
+    text.reserve(data.size());
+    while (true) {
+        const qsizetype end = data.indexOf('\n');
+        const QByteArrayView line = end < 0 ? data : data.first(end);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? QString::fromLatin1(line) : decoded;
+        if (end < 0)
+            return text;
+        text += u'\n';
+        data = data.sliced(end + 1);
+    }
 }
 
 } // namespace

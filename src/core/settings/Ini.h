@@ -22,7 +22,7 @@ class Ini
 {
 public:
     // Reads the whole file. A missing or unreadable file gives an empty result. A leading
-    // UTF-8 byte-order mark is dropped; text that is not valid UTF-8 is read as Latin-1.
+    // UTF-8 byte-order mark is dropped; a line that is not valid UTF-8 is read as Latin-1.
     static IniSections readFile(const QString& path);
 
     // Parses text as the contents of a settings file (same rules as readFile).

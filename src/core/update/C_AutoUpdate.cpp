@@ -17,6 +17,7 @@
 #include <unicode/unistr.h>
 
 #include <memory>
+#include <utility>
 
 namespace zirn {
 
@@ -202,8 +203,25 @@ int C_AutoUpdate::compareVersions(const QString& a, const QString& b)
     return 0;
 }
 
+void C_AutoUpdate::releaseResult()
+{
+    m_held = false;
+    if (auto kept = std::exchange(m_kept, std::nullopt))
+        DownloadFinished(*kept);
+}
+
+void C_AutoUpdate::dropResult()
+{
+    m_held = false;
+    m_kept.reset();
+}
+
 void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
 {
+    if (m_held) {
+        m_kept = body;
+        return;
+    }
     if (!body)
         return;
     // Any completed response counts as a check, also an error page or an empty body.

@@ -44,6 +44,14 @@ public:
     // The wrapper's result: the body of a completed response, or nothing on failure.
     void DownloadFinished(const std::optional<QByteArray>& body);
 
+    // A Create lets the event loop run while it writes; nothing of the check may run inside
+    // it. While held, a result that arrives is kept: releaseResult handles it then, and
+    // dropResult forgets it, as if it had never arrived (the program ends without a notice,
+    // and the next launch checks again).
+    void holdResult() { m_held = true; }
+    void releaseResult();
+    void dropResult();
+
     // The string value of pattern with "%1" replaced by language, else by "en"; empty when
     // neither matches.
     static QString getStringFromXml(const UpdateDocument& document, const QString& pattern,
@@ -93,6 +101,8 @@ private:
     Clock m_clock;
     IdentifierSource m_identifier;
     QString m_displayLocale;
+    bool m_held = false;
+    std::optional<std::optional<QByteArray>> m_kept; // a result that arrived while held
 };
 
 } // namespace zirn

@@ -15,13 +15,43 @@ bool isRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// Errors below the HTTP layer: no complete response reached us.
-bool isTransportError(QNetworkReply::NetworkError error)
+// What Qt's HTTP client reports as the reply's error for a complete answer with this status.
+// That report is the answer itself, not a failure: statuses are no concern of the download.
+// Every other error is one, whatever the status: a broken connection, a body that cannot be
+// decompressed, one that Qt's guard against decompression bombs stopped.
+QNetworkReply::NetworkError errorForStatus(int status)
 {
-    const int code = error;
-    return (code >= 1 && code < 200) || (code >= 301 && code < 400) ||
-           error == QNetworkReply::AuthenticationRequiredError ||
-           error == QNetworkReply::ProxyAuthenticationRequiredError;
+    switch (status) {
+    case 400:
+    case 418:
+        return QNetworkReply::ProtocolInvalidOperationError;
+    case 401:
+        return QNetworkReply::AuthenticationRequiredError;
+    case 403:
+        return QNetworkReply::ContentAccessDenied;
+    case 404:
+        return QNetworkReply::ContentNotFoundError;
+    case 405:
+        return QNetworkReply::ContentOperationNotPermittedError;
+    case 407:
+        return QNetworkReply::ProxyAuthenticationRequiredError;
+    case 409:
+        return QNetworkReply::ContentConflictError;
+    case 410:
+        return QNetworkReply::ContentGoneError;
+    case 500:
+        return QNetworkReply::InternalServerError;
+    case 501:
+        return QNetworkReply::OperationNotImplementedError;
+    case 503:
+        return QNetworkReply::ServiceUnavailableError;
+    default:
+        if (status > 500)
+            return QNetworkReply::UnknownServerError;
+        if (status >= 400)
+            return QNetworkReply::UnknownContentError;
+        return QNetworkReply::NoError;
+    }
 }
 
 } // namespace
@@ -140,7 +170,9 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
         return;
     const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const int status = statusAttribute.toInt();
-    if (isTransportError(reply->error()) || !statusAttribute.isValid()) {
+    // A server that asks for credentials has ended the download already; a 401 without a
+    // challenge is an answer like any other.
+    if (!statusAttribute.isValid() || reply->error() != errorForStatus(status)) {
         finish(std::nullopt);
         return;
     }

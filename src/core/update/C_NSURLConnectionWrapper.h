@@ -57,8 +57,9 @@ public:
 
 signals:
     // Sent once per download: the whole body of a completed response, whatever its status
-    // (an empty body gives empty bytes), or nothing when the download failed, was refused for
-    // its size, or the server asked for credentials.
+    // (an empty body gives empty bytes), or nothing when the download failed (a body that
+    // cannot be decompressed included), was refused for its size, or the server asked for
+    // credentials.
     void DownloadFinished(const std::optional<QByteArray>& body);
 
 private:

@@ -1,5 +1,7 @@
 #include "core/update/UpdateDocument.h"
 
+#include <QXmlStreamReader>
+
 #include <pugixml.hpp>
 
 namespace zirn {
@@ -15,12 +17,32 @@ UpdateDocument::~UpdateDocument() = default;
 
 std::unique_ptr<UpdateDocument> UpdateDocument::parse(const QByteArray& bytes)
 {
+    // Qt's reader decides what is XML: it refuses what is not well-formed (a second top-level
+    // element, an undeclared entity, bytes that are not in the document's encoding), decodes
+    // every encoding the document may declare, never loads external entities and bounds the
+    // expansion of internal ones. Its elements and text, white space included, make the tree
+    // that the queries run on.
+    QXmlStreamReader reader(bytes);
+    reader.setNamespaceProcessing(false);
     std::unique_ptr<UpdateDocument> result(new UpdateDocument);
-    // pugixml neither loads external entities nor expands custom ones: a hostile document
-    // cannot reach files or blow up in memory.
-    const pugi::xml_parse_result parsed = result->m->document.load_buffer(
-        bytes.constData(), static_cast<size_t>(bytes.size()), pugi::parse_default);
-    if (!parsed || !result->m->document.document_element())
+    pugi::xml_node current = result->m->document;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            current = current.append_child(reader.qualifiedName().toUtf8().constData());
+            break;
+        case QXmlStreamReader::EndElement:
+            current = current.parent();
+            break;
+        case QXmlStreamReader::Characters:
+            if (current != result->m->document)
+                current.append_child(pugi::node_pcdata).set_value(reader.text().toUtf8().constData());
+            break;
+        default:
+            break;
+        }
+    }
+    if (reader.hasError() || !result->m->document.document_element())
         return nullptr;
     return result;
 }

@@ -8,7 +8,8 @@
 
 namespace zirn {
 
-// A parsed XML document queried with XPath (pugixml behind a small interface).
+// A parsed XML document queried with XPath (Qt's XML reader and pugixml's XPath behind a small
+// interface).
 class UpdateDocument
 {
 public:

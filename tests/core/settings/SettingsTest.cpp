@@ -148,7 +148,8 @@ TEST(Ini, ReadFile)
     const QString dir = zirn::test::freshFolder(QStringLiteral("ini"));
     const std::pair<QByteArray, const char*> cases[] = {
         {"\xEF\xBB\xBF[Values]\nTitle = Gr\xC3\xBC\xC3\x9F\x65\n", "Grüße"},
-        {"[Values]\nTitle = J\xFCrgen\n", "Jürgen"}, // not UTF-8: Latin-1
+        {"[Values]\nTitle = J\xFCrgen\n", "Jürgen"},                        // not UTF-8: Latin-1
+        {"# caf\xE9\n[Values]\nTitle = Gr\xC3\xB6\xC3\x9F\x65\n", "Größe"}, // only that line
     };
     for (const auto& [bytes, title] : cases) {
         ASSERT_TRUE(zirn::test::writeFile(dir + "/f.ini", bytes));

@@ -139,7 +139,11 @@ TEST_F(AutoUpdateTest, DocumentTable)
         {"<update><application>A</application><help>http://x/</help></update>", "en", {}, nullptr},
         {"<update><version>9</version><help>http://x/</help></update>", "en", {}, nullptr},
         {"<update><version>9</version><application>A</application></update>", "en", {}, nullptr},
-        {entity, "en", {"&e;", ""}, "http://x/"},
+        {entity, "en", {"", ""}, "http://x/"},                        // never loaded
+        {document("9") + "<update/>", "en", {}, nullptr},             // two top-level elements
+        {document("9", "http://x/", "A &bogus;"), "en", {}, nullptr}, // undeclared entity
+        {document("9", "http://x/", "caf\xE9"), "en", {}, nullptr},   // not UTF-8
+        {document("9", "http://x/", "Zirn<b/> <b/>PDF Writer"), "en", {"Zirn PDF Writer", ""}, "http://x/"},
         {withTexts("t" + t, fits), "en", {"t" + t, fits}, "https://x/"},
         {withTexts("tt" + t, i + i), "en", {t + e, i + e}, "https://x/"},
         {withTexts(t.left(198) + face + "tail", ""), "en", {t.left(198) + e, ""}, "https://x/"},
@@ -210,12 +214,17 @@ HttpTestServer::Response redirect(int status, const QByteArray& to)
 TEST(UrlConnectionWrapper, ResultTable)
 {
     const QByteArray big(Wrapper::kMaxBodySize + 1, 'x');
+    // "hello" in gzip, with a checksum that does not match.
+    const QByteArray badGzip("\x1f\x8b\x08\0\0\0\0\0\0\x03\x01\x05\0\xfa\xffhello\0\0\0\0\x05\0\0\0", 28);
     const std::tuple<QByteArray, HttpTestServer::Response, const char*> cases[] = {
         {"/ok", HttpTestServer::reply(200, "<update/>"), "<update/>"},
         {"/empty", HttpTestServer::reply(200, {}), ""},
         {"/missing", HttpTestServer::reply(404, "<h1>Not here</h1>"), "<h1>Not here</h1>"},
         {"/first", redirect(307, "/ok"), "<update/>"}, // only the last response counts
         {"/auth", HttpTestServer::reply(401, "who", "WWW-Authenticate: Basic realm=\"z\"\r\n"), nullptr},
+        {"/no-challenge", HttpTestServer::reply(401, "who"), "who"},
+        {"/gzip", HttpTestServer::reply(200, badGzip, "Content-Encoding: gzip\r\n"), nullptr},
+        {"/gzip-missing", HttpTestServer::reply(404, badGzip, "Content-Encoding: gzip\r\n"), nullptr},
         {"/huge", HttpTestServer::reply(200, big), nullptr},
         {"/huge-unannounced", {"HTTP/1.1 200 OK\r\n\r\n" + big, true}, nullptr},
         {"/fat-headers",
