@@ -104,7 +104,10 @@ std::string readAt(int folder, const char* name)
 // beside the controllers' own hierarchies. Only cgroup file systems are written.
 bool joinCgroups(const std::string& cgroups)
 {
+    const std::string own = "\n" + readSmallFile("/proc/self/cgroup");
     for (const std::string& line : split(cgroups, '\n')) {
+        if (own.find("\n" + line + "\n") != std::string::npos)
+            continue; // there already (a hierarchy may be mounted read-only in a container)
         const size_t first = line.find(':'), second = line.find(':', first + 1);
         if (first == std::string::npos || second == std::string::npos)
             return false;
@@ -150,13 +153,24 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
     const std::string cgroups = readAt(proc, "cgroup");
     if (cgroups.empty() || !joinCgroups(cgroups))
         return false;
+    // Its limits: after a heading, one line for each resource in the order of their numbers,
+    // with the soft and the hard limit at fixed columns.
+    const std::vector<std::string> limits = split(readAt(proc, "limits"), '\n');
     for (int resource = 0; resource < RLIM_NLIMITS; ++resource) {
-        rlimit limit{};
-        if (::prlimit(display, static_cast<__rlimit_resource>(resource), nullptr, &limit) != 0 ||
-            ::setrlimit(static_cast<__rlimit_resource>(resource), &limit) != 0)
+        const size_t index = static_cast<size_t>(resource) + 1;
+        const std::string line = index < limits.size() ? limits[index] : "";
+        const auto value = [&](size_t column) {
+            return line.compare(column, 9, "unlimited") == 0
+                       ? RLIM_INFINITY
+                       : std::strtoull(line.c_str() + column, nullptr, 10);
+        };
+        if (line.size() < 48)
+            return false;
+        const rlimit limit{value(26), value(47)};
+        if (::setrlimit(static_cast<__rlimit_resource>(resource), &limit) != 0)
             return false;
     }
-    // Still the same process, so the limits were its own; and this one is where it is.
+    // It is still where it was, and this process is there too.
     if (readAt(proc, "cgroup") != cgroups || readSmallFile("/proc/self/cgroup") != cgroups ||
         !dropPrivileges(account))
         return false;
