@@ -29,7 +29,7 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
                {"Archive.tar.PDF", "Archive.tar"},
                {"Release v1.2", "Release v1.2"},
                {"Tab\there\nand\177 line", "Tab here and line"},
-               {"Invoice \u202Efdp.exe", "Invoice fdp.exe"},
+               {"Invoice \u202A\u202Efdp.exe", "Invoice fdp.exe"},
                {"Arabic\u061C Zero\u200Bwidth Word\u2060joiner\u2064", "Arabic Zerowidth Wordjoiner"},
                {"Grüße, 日本語: (v2)!", "Grüße, 日本語: (v2)!"},
                {"..hidden.txt", "hidden"},
@@ -137,16 +137,19 @@ protected:
         // What every user reads in the printer's status names no title, user or path, and a
         // line break in the title starts no status line of its own.
         std::ifstream lines(messages);
+        shown.clear();
         for (std::string line; std::getline(lines, line);)
-            EXPECT_TRUE(line.rfind("DEBUG: ", 0) == 0 ||
-                        (line.find(job.title) == line.npos && line.find(job.user) == line.npos &&
-                         line.find('/') == line.npos && line.find("injected") == line.npos))
-                << line;
+            if (line.rfind("DEBUG: ", 0) != 0) {
+                EXPECT_TRUE(line.find(job.title) == line.npos && line.find(job.user) == line.npos &&
+                            line.find('/') == line.npos && line.find("injected") == line.npos)
+                    << line;
+                shown += line + "\n";
+            }
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     fs::path root, home;
-    std::string user, pdf;
+    std::string user, pdf, shown; // shown: the status lines of the last print()
     uid_t uid = 0;
 };
 
@@ -161,6 +164,7 @@ TEST_F(BackendAsRoot, RefusesWhatIsNotAnOrdinaryUsersAuthenticatedPdf)
           Job{.user = user, .data = ""}, Job{.user = user, .data = pdf, .auth = ""}, // through a class
           Job{.user = user, .data = pdf, .auth = "0"}}) {                            // lp -U
         EXPECT_EQ(print(job), zirn::print::BackendCancel) << job.user << " AUTH_UID=" << job.auth;
+        EXPECT_EQ(shown.rfind("ERROR: Refused a job that ", 0), 0u) << shown;
         EXPECT_FALSE(fs::exists(home / "PDF")) << job.user << " AUTH_UID=" << job.auth;
     }
 }
@@ -213,6 +217,7 @@ TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRo
     const pid_t backend = ::fork();
     if (backend == 0) {
         ::dup2(data[0], 0);
+        ::dup2(::open((root / "messages").c_str(), O_WRONLY | O_CREAT, 0600), 2);
         const char* argv[] = {"zirn:/", "42", user.c_str(), "Report", "1", "", nullptr};
         const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), "ZIRN_TEST_JOB_SECONDS=2", nullptr};
         ::execve(ZIRN_BACKEND_PATH, const_cast<char**>(argv), const_cast<char**>(env));
@@ -230,6 +235,8 @@ TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRo
         EXPECT_NE(ids.find("\nUid:\t0\t0\t0\t"), std::string::npos); // real, effective, saved
     }
     EXPECT_EQ(WEXITSTATUS(status), zirn::print::BackendCancel);
+    EXPECT_NE(readAll(root / "messages").find("\nERROR: Cancelled a job that was not done in time\n"),
+              std::string::npos);
     EXPECT_NE(::kill(std::stoi(worker), 0), 0);
     ::close(data[0]);
     ::close(data[1]);
