@@ -132,7 +132,11 @@ if [[ ! -x "$program_source" || ! -x "$backend_source" ]]; then
     exit 1
 fi
 for path in "$build" "$ppd"; do
-    trusted "$path" || { echo "Refused: users other than root and you can change $path." >&2; exit 1; }
+    trusted "$path" || {
+        echo "Refused: users other than root and you can change $path (a file or folder in it or above it" \
+            "is writable by its group or by all, or belongs to someone else)." >&2
+        exit 1
+    }
 done
 if ! tr '\0' '\n' <"$backend_source" | grep -xF -- "$program" >/dev/null; then
     echo "Refused: $backend_source does not start $program (configure with -DZIRN_PRINT_PROGRAM=$program)." >&2
