@@ -11,10 +11,10 @@ ZIRN_PACKAGES=(
     poppler-utils xvfb xauth fonts-dejavu-core time desktop-file-utils
 )
 
-# What the printing end-to-end test needs besides: a print system, apparmor_parser for the profile check,
-# python3 for its fixture, and the tools to run it for a test user. Installed by test.sh when it runs as root.
+# What the printing end-to-end test needs besides: a print system, python3 for its fixture, and
+# the tools to run it for a test user. Installed by test.sh when it runs as root.
 ZIRN_TEST_PACKAGES=(
-    cups cups-client cups-filters ghostscript qpdf apparmor procps passwd util-linux python3
+    cups cups-client cups-filters ghostscript qpdf procps passwd util-linux python3
 )
 
 zirn_missing_packages() {

@@ -40,6 +40,9 @@ cups() { # program args...: a CUPS tool against our server
 # Its status is not this function's: callers ask CUPS afterwards whether the queue is as asked.
 lpadmin_quiet() { cups lpadmin "$@" 2>&1 | grep -v "Printer drivers are deprecated" >&2 || true; }
 device() { cups lpstat -v "$queue" 2>/dev/null | sed -n 's/^device for [^:]*: //p'; }
+no_policy() {
+    echo "cupsd.conf has no \"$policy\" policy: $queue keeps the default one, and its backend refuses jobs that CUPS did not authenticate." >&2
+}
 
 cups lpstat -r 2>/dev/null | grep -q "is running" || exit 3
 
@@ -51,8 +54,10 @@ case "${1:-}" in
             zirn:*)
                 # Ours already: the administrator's settings stay; the PPD follows this version,
                 # and so does the policy (an earlier version used one of its own in cupsd.conf).
-                cups lpadmin -p "$queue" -P "$ppd" -o printer-op-policy="$policy" 2>/dev/null ||
+                if ! cups lpadmin -p "$queue" -P "$ppd" -o printer-op-policy="$policy" 2>/dev/null; then
+                    no_policy
                     lpadmin_quiet -p "$queue" -P "$ppd"
+                fi
                 ;;
             "") ;;
             *)
@@ -66,7 +71,7 @@ case "${1:-}" in
             set -- -p "$queue" -D "$description" -v zirn:/ -P "$ppd" -o printer-is-shared=false \
                 -o printer-error-policy=abort-job
             if ! cups lpadmin "$@" -o printer-op-policy="$policy" 2>/dev/null; then
-                echo "cupsd.conf has no \"$policy\" policy: $queue keeps the default one, and its backend refuses jobs that CUPS did not authenticate." >&2
+                no_policy
                 lpadmin_quiet "$@"
             fi
         fi

@@ -4,13 +4,41 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
 namespace zirn::print {
 
-// CUPS records stderr lines that start with a level; syslog keeps them past the job.
+// The printer's status, which every user reads (lpstat -l -p): fixed texts only, never a
+// path, a title or a user name.
+enum class Status : char {
+    NotOrdinaryUser = 'a',
+    NotAuthenticated,
+    NotPdf,
+    Failed,
+    NotSaved,
+    NotNamed,
+    Saved,
+    Started,
+    NotStarted,
+    TooLong,
+};
+void status(Status status);
+
+// The details (paths, titles, user names): syslog (journalctl -t zirn-cups-backend) and
+// DEBUG lines, which only CUPS's own log keeps.
 void log(int priority, const char* format, ...);
+
+// In the worker, both go to the supervisor through fd instead, one message per NUL-terminated
+// record led by its kind: a syslog priority '0'-'7', 'S' for a status, 'P' for a start in a
+// session ("<pid> <pdf>"). Only the supervisor writes to CUPS.
+void sendMessagesTo(int fd);
+void sendMessage(char kind, std::string_view text);
+// The supervisor's side: writes a detail or a status from a message, which it does not trust.
+void publish(char kind, std::string_view text);
+// Names the job in the supervisor's syslog lines.
+void setJobLabel(const std::string& label);
 
 // The printing user's account, taken from the passwd entry while still root.
 struct Account
@@ -21,8 +49,19 @@ struct Account
     std::string home;
 };
 
+// What CUPS says about the job: its id, title and options.
+struct Job
+{
+    std::string id, title, options;
+};
+
 // Becomes the account for good (groups, gid, uid) and verifies that there is no way back.
 bool dropPrivileges(const Account& account);
+
+// The user's side of a job, in the worker after the drop: checks that the data read through
+// input is a PDF, stores it in ~/PDF under its name and starts program on it (or asks the
+// supervisor to, with a 'P' message). Gives the backend's exit status.
+int saveJob(const Account& account, int input, const Job& job, const char* program);
 
 // In a freshly forked child: standard input and error on /dev/null, standard output on output
 // (else /dev/null), input (when >= 0) as descriptor 3, every other descriptor closed.
@@ -34,8 +73,9 @@ void isolateChild(int output, int input);
 int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,
                std::string* output = nullptr, int folder = -1, int input = -1);
 
-// Waits for child at most milliseconds, then kills it; its exit status, or -1.
-int waitChild(pid_t child, int milliseconds, const char* name);
+// Waits for child at most milliseconds, then kills it (with its process group when group);
+// its exit status, or -1. Never waits long for a killed child either.
+int waitChild(pid_t child, int milliseconds, const char* name, bool group = false);
 
 bool writeAll(int fd, const char* data, size_t size);
 bool syncFile(int folder, const std::string& name);
@@ -52,11 +92,15 @@ uid_t loginDefsUid(const char* loginDefs, const char* key, uid_t fallback);
 std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);
 
 // Starts program on pdf as a transient unit of the user's systemd manager, when that runs
-// and knows a graphical session.
+// and knows a graphical session. As the user.
 bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid);
 
-// Else starts it detached in the environment and umask of one of the user's processes that
-// carries a display.
-bool startInSessionOf(const char* program, const std::string& pdf, const Account& account);
+// One of the user's processes that carries a display, or 0. As the user.
+pid_t findDisplayProcess(uid_t uid);
+
+// In a child of the supervisor, still root: joins the cgroups of display (a process of the
+// account) and takes its resource limits, then drops to the account and starts program on pdf
+// detached, in that process's environment and umask. False when any step fails.
+bool startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account);
 
 } // namespace zirn::print

@@ -2,25 +2,92 @@
 
 #include "print/BackendParts.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <syslog.h>
 #include <unistd.h>
-#include <vector>
 
 namespace zirn::print {
 
-int run(int argc, char** argv, const char* program)
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+volatile std::sig_atomic_t cancelled = 0;
+
+int millisecondsUntil(Clock::time_point deadline)
+{
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::max<long long>(0, left.count()));
+}
+
+// A start in the user's session that the worker asks for; the supervisor does the root part.
+struct SessionStart
+{
+    pid_t display = 0;
+    std::string pdf;
+};
+
+void take(std::string_view message, SessionStart& start)
+{
+    if (message.size() > 1 && message[0] == 'P') {
+        const std::string text(message.substr(1));
+        char* end = nullptr;
+        const long pid = std::strtol(text.c_str(), &end, 10);
+        if (pid > 0 && *end == ' ' && end[1] == '/')
+            start = {static_cast<pid_t>(pid), end + 1};
+    } else if (!message.empty()) {
+        publish(message[0], message.substr(1));
+    }
+}
+
+// Waits for the worker until the deadline (or until CUPS cancels the job), passing on its
+// messages. Gives its exit status; -1 when it failed or was killed, -2 when it was stopped.
+int supervise(pid_t worker, int messages, Clock::time_point deadline, SessionStart& start)
+{
+    std::string pending;
+    const auto readMessages = [&] {
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(messages, buffer, sizeof buffer)) > 0;)
+            if (pending.size() < (1 << 16))
+                pending.append(buffer, static_cast<size_t>(got));
+        for (size_t end; (end = pending.find('\0')) != std::string::npos; pending.erase(0, end + 1))
+            take(std::string_view(pending).substr(0, end), start);
+    };
+    for (;;) {
+        pollfd ready{messages, POLLIN, 0};
+        ::poll(&ready, 1, std::min(20, millisecondsUntil(deadline)));
+        readMessages();
+        int status = 0;
+        if (::waitpid(worker, &status, WNOHANG) == worker) {
+            readMessages();
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (cancelled || millisecondsUntil(deadline) == 0) {
+            waitChild(worker, 0, "the job's worker", true);
+            return -2;
+        }
+    }
+}
+
+} // namespace
+
+int run(int argc, char** argv, const char* program, int seconds)
 {
     if (argc == 1) {
         std::puts("direct zirn:/ \"Zirn PDF Writer\" \"Zirn PDF Writer\"");
         return BackendOk;
     }
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
     // CUPS's back and side channels: unused here, and nothing started later may inherit them.
     ::close(3);
     ::close(4);
@@ -28,23 +95,25 @@ int run(int argc, char** argv, const char* program)
     // Whatever is created here, also by qpdf, is the user's alone until the program takes it.
     ::umask(077);
     if (argc < 6 || argc > 7) {
-        std::fprintf(stderr, "Usage: %s job-id user title copies options [file]\n", argv[0]);
+        std::fputs("ERROR: usage: zirn job-id user title copies options [file]\n", stderr);
         return BackendCancel;
     }
-    const std::string job = argv[1];
-    const std::string title = argv[3];
-    const std::string options = argv[5];
+    const Job job{argv[1], argv[3], argv[5]};
+    setJobLabel(job.id);
+    log(LOG_DEBUG, "printed by \"%s\" with the title \"%s\"", argv[2], job.title.c_str());
 
     // Only an ordinary account prints into its own folder.
     const passwd* entry = ::getpwnam(argv[2]);
     if (!entry) {
-        log(LOG_ERR, "job %s refused: no user \"%s\" on this system", job.c_str(), argv[2]);
+        status(Status::NotOrdinaryUser);
+        log(LOG_ERR, "refused: no user \"%s\" on this system", argv[2]);
         return BackendCancel;
     }
     const Account account{entry->pw_name, entry->pw_uid, entry->pw_gid, entry->pw_dir};
     if (account.uid == 0 || account.uid < loginDefsUid("/etc/login.defs", "UID_MIN", 1000) ||
         account.uid > loginDefsUid("/etc/login.defs", "UID_MAX", 60000)) {
-        log(LOG_ERR, "job %s refused: \"%s\" is not an ordinary user", job.c_str(), account.name.c_str());
+        status(Status::NotOrdinaryUser);
+        log(LOG_ERR, "refused: \"%s\" is not an ordinary user", account.name.c_str());
         return BackendCancel;
     }
     // The user name is what the client claimed; CUPS names the uid it authenticated by the
@@ -52,88 +121,77 @@ int run(int argc, char** argv, const char* program)
     // could be in anybody's name.
     const char* authenticated = std::getenv("AUTH_UID");
     if (!authenticated || std::to_string(account.uid) != authenticated) {
-        log(LOG_ERR, "job %s refused: the print system did not authenticate it as %s's", job.c_str(),
-            account.name.c_str());
+        status(Status::NotAuthenticated);
+        log(LOG_ERR, "refused: the print system did not authenticate it as %s's", account.name.c_str());
         return BackendCancel;
     }
 
-    // The job's data is the print system's: opened as root, read after the drop.
-    const int input = argc == 7 ? ::open(argv[6], O_RDONLY | O_CLOEXEC) : ::dup(0);
-    if (input < 0) {
-        log(LOG_ERR, "job %s: cannot open its data: %s", job.c_str(), std::strerror(errno));
+    // The job's data is the print system's: opened as root, read by the worker after the drop.
+    const int input = argc == 7 ? ::open(argv[6], O_RDONLY | O_NOFOLLOW | O_CLOEXEC) : ::dup(0);
+    int messages[2] = {-1, -1};
+    if (input < 0 || ::pipe2(messages, O_CLOEXEC) != 0) {
+        status(Status::Failed);
+        log(LOG_ERR, "cannot open its data: %m");
         return BackendCancel;
     }
-    if (!dropPrivileges(account)) {
-        log(LOG_ERR, "job %s: cannot switch to the user %s", job.c_str(), account.name.c_str());
-        return BackendCancel;
-    }
-
-    std::vector<char> buffer(1 << 16);
-    size_t filled = 0;
-    for (ssize_t got;
-         filled < 5 && (got = ::read(input, buffer.data() + filled, buffer.size() - filled)) > 0;)
-        filled += static_cast<size_t>(got);
-    if (filled < 5 || std::memcmp(buffer.data(), "%PDF-", 5) != 0) {
-        log(LOG_ERR, "job %s refused: its data is not a PDF document", job.c_str());
-        return BackendCancel;
-    }
-
-    // ~/PDF, created owner-only; a link to a folder of the user's elsewhere is fine.
-    const std::string spool = account.home + "/PDF";
-    if (::mkdir(spool.c_str(), 0700) != 0 && errno != EEXIST) {
-        log(LOG_ERR, "job %s: cannot create %s: %s", job.c_str(), spool.c_str(), std::strerror(errno));
-        return BackendCancel;
-    }
-    const int folder = ::open(spool.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat info
+    // CUPS cancels a job with SIGTERM: the worker goes with it.
+    struct sigaction onTerm
     {};
-    if (folder < 0 || ::fstat(folder, &info) != 0 || info.st_uid != account.uid) {
-        log(LOG_ERR, "job %s: %s is not a folder of %s", job.c_str(), spool.c_str(), account.name.c_str());
-        return BackendCancel;
-    }
+    onTerm.sa_handler = [](int) { cancelled = 1; };
+    ::sigaction(SIGTERM, &onTerm, nullptr);
 
-    std::string temp = ".zirn-job-" + job + "-" + std::to_string(::getpid()) + ".part";
-    const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    bool written = out >= 0 && writeAll(out, buffer.data(), filled);
-    for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
-        written = got > 0 ? writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
-    written = written && ::fsync(out) == 0;
-    ::close(input);
-    if (!written) {
-        log(LOG_ERR, "job %s: cannot write into %s: %s", job.c_str(), spool.c_str(), std::strerror(errno));
-        if (out >= 0) {
-            ::close(out);
-            ::unlinkat(folder, temp.c_str(), 0);
+    // The worker, in a process group of its own that the deadline ends as a whole. It holds
+    // nothing of CUPS's: its messages reach CUPS only through the supervisor.
+    const pid_t worker = ::fork();
+    if (worker == 0) {
+        ::setpgid(0, 0);
+        ::signal(SIGTERM, SIG_DFL);
+        const int devnull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (devnull < 0 || ::dup2(devnull, 0) < 0 || ::dup2(devnull, 1) < 0 || ::dup2(devnull, 2) < 0)
+            ::_exit(BackendCancel);
+        sendMessagesTo(messages[1]);
+        if (!dropPrivileges(account)) {
+            status(Status::Failed);
+            log(LOG_ERR, "cannot switch to the user %s", account.name.c_str());
+            ::_exit(BackendCancel);
         }
+        ::_exit(saveJob(account, input, job, program));
+    }
+    ::close(input);
+    ::close(messages[1]);
+    if (worker < 0) {
+        status(Status::Failed);
+        log(LOG_ERR, "cannot start its worker: %m");
         return BackendCancel;
     }
-
-    if (options.find("page-ranges=") != std::string::npos)
-        temp = applyPageRanges(folder, out, temp, options);
-    ::close(out);
-    // A name the folder's file system refuses (too long for it, say) becomes "Untitled"; should
-    // even that fail, the document stays under its temporary name.
-    auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(title));
-    if (!name && errno != EEXIST)
-        name = moveIntoPlace(folder, temp, "Untitled");
-    if (!name) {
-        log(LOG_ERR, "job %s: cannot name the file in %s (%s): the printed document stays at %s/%s",
-            job.c_str(), spool.c_str(), std::strerror(errno), spool.c_str(), temp.c_str());
-        return BackendCancel;
+    ::setpgid(worker, worker);
+    ::fcntl(messages[0], F_SETFL, O_NONBLOCK);
+    SessionStart start;
+    const int result = supervise(worker, messages[0], deadline, start);
+    ::close(messages[0]);
+    if (result < 0) {
+        status(result == -2 ? Status::TooLong : Status::Failed);
+        log(LOG_ERR, "%s; the job is cancelled", result == -2 ? "not done in time" : "its worker failed");
     }
-    ::fsync(folder);
-    ::close(folder);
+    if (result != BackendOk)
+        return BackendCancel;
+    if (start.display == 0)
+        return BackendOk;
 
-    const std::string pdf = spool + "/" + *name;
-    if (::access(program, X_OK) != 0)
-        log(LOG_ERR, "%s is missing: the printed document stays at %s", program, pdf.c_str());
-    else if (startThroughSystemd(program, pdf, account.uid))
-        log(LOG_INFO, "started %s on %s through the user's systemd manager", program, pdf.c_str());
-    else if (startInSessionOf(program, pdf, account))
-        log(LOG_INFO, "started %s on %s in the user's session", program, pdf.c_str());
-    else
-        log(LOG_NOTICE, "no graphical session of %s: the printed document stays at %s", account.name.c_str(),
-            pdf.c_str());
+    // The program joins the user's display process where the system counts it (cgroups,
+    // resource limits): placing it there takes root, so the supervisor's child does it.
+    const pid_t launcher = ::fork();
+    if (launcher == 0)
+        ::_exit(startInSessionOf(program, start.pdf, start.display, account) ? 0 : 1);
+    if (launcher > 0 && waitChild(launcher, millisecondsUntil(deadline), "the start in the session") == 0) {
+        status(Status::Started);
+        log(LOG_INFO, "started %s on %s in the session of process %d", program, start.pdf.c_str(),
+            static_cast<int>(start.display));
+    } else {
+        status(Status::NotStarted);
+        log(LOG_NOTICE, "could not start %s in the session of process %d: the printed document stays at %s",
+            program, static_cast<int>(start.display), start.pdf.c_str());
+    }
     return BackendOk;
 }
 

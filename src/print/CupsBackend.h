@@ -1,9 +1,11 @@
 #pragma once
 
 // The backend of the "Zirn PDF Writer" print queue. CUPS runs it as root (its file is
-// root:root 0700) with the job arguments; it drops to the printing user before it touches
-// anything of theirs, stores the job's PDF unchanged in ~/PDF and starts the program on it
-// in that user's desktop session. Plain C++ and POSIX on purpose: it runs as root.
+// root:root 0700) with the job arguments. That process stays root and never touches the
+// user's files: it checks the job, opens its data and hands it to a worker that drops to the
+// printing user, stores the job's PDF unchanged in ~/PDF and starts the program on it in that
+// user's desktop session; it waits for the worker under one deadline for the whole job, so no
+// user can hold up the queue. Plain C++ and POSIX on purpose: it runs as root.
 
 #include <string>
 #include <string_view>
@@ -16,6 +18,9 @@ namespace zirn::print {
 constexpr int BackendOk = 0;
 constexpr int BackendCancel = 5;
 
+// The whole job's deadline: a worker still running then is killed and the job cancelled.
+constexpr int JobSeconds = 120;
+
 // The spool file's name (without ".pdf") from the job title as the user sees it: a leading
 // path, control characters, bidirectional overrides, invalid UTF-8 and one trailing document
 // extension go; blanks, letters of every script, digits and punctuation stay; no leading dot;
@@ -27,7 +32,8 @@ std::string spoolNameFromTitle(std::string_view title);
 // clipped or dropped. Empty when the option is absent, malformed or selects no page.
 std::string qpdfPageRanges(std::string_view options, int pageCount);
 
-// The whole backend: argv as CUPS passes it; program is the desktop program to start.
-int run(int argc, char** argv, const char* program);
+// The whole backend: argv as CUPS passes it; program is the desktop program to start;
+// seconds the job's deadline.
+int run(int argc, char** argv, const char* program, int seconds = JobSeconds);
 
 } // namespace zirn::print

@@ -6,7 +6,10 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <linux/magic.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,41 +67,125 @@ bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
                       env, 10) == 0;
 }
 
-// Else the environment of one of the user's processes that carries a display, and its umask.
-bool startInSessionOf(const char* program, const std::string& pdf, const Account& account)
+pid_t findDisplayProcess(uid_t uid)
 {
     DIR* proc = ::opendir("/proc");
-    if (!proc)
-        return false;
-    std::vector<std::string> environment;
-    mode_t mask = 022;
-    while (const dirent* entry = ::readdir(proc)) {
+    pid_t found = 0;
+    while (const dirent* entry = proc && !found ? ::readdir(proc) : nullptr) {
         const std::string pid = entry->d_name;
         struct stat info
         {};
-        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == std::to_string(::getpid()) ||
-            ::stat(("/proc/" + pid).c_str(), &info) != 0 || info.st_uid != account.uid)
-            continue;
-        environment = split(readSmallFile("/proc/" + pid + "/environ"), '\0');
-        if (!hasDisplay(environment))
-            continue;
-        for (const std::string& line : split(readSmallFile("/proc/" + pid + "/status"), '\n'))
-            if (line.rfind("Umask:", 0) == 0)
-                mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
-        break;
+        if (pid.find_first_not_of("0123456789") == std::string::npos && pid != std::to_string(::getpid()) &&
+            ::stat(("/proc/" + pid).c_str(), &info) == 0 && info.st_uid == uid &&
+            hasDisplay(split(readSmallFile("/proc/" + pid + "/environ"), '\0')))
+            found = static_cast<pid_t>(std::stol(pid));
     }
-    ::closedir(proc);
-    if (!hasDisplay(environment))
-        return false;
+    if (proc)
+        ::closedir(proc);
+    return found;
+}
 
+namespace {
+
+std::string readAt(int folder, const char* name)
+{
+    const int fd = ::openat(folder, name, O_RDONLY | O_CLOEXEC);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; fd >= 0 && text.size() < (1 << 20) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    if (fd >= 0)
+        ::close(fd);
+    return text;
+}
+
+// Joins every cgroup that a /proc/PID/cgroup text names ("id:controllers:path" lines), where
+// the system mounts them: the unified hierarchy at /sys/fs/cgroup, or at /sys/fs/cgroup/unified
+// beside the controllers' own hierarchies. Only cgroup file systems are written.
+bool joinCgroups(const std::string& cgroups)
+{
+    const std::string own = "\n" + readSmallFile("/proc/self/cgroup");
+    for (const std::string& line : split(cgroups, '\n')) {
+        if (own.find("\n" + line + "\n") != std::string::npos)
+            continue; // there already (a hierarchy may be mounted read-only in a container)
+        const size_t first = line.find(':'), second = line.find(':', first + 1);
+        if (first == std::string::npos || second == std::string::npos)
+            return false;
+        const std::string controllers = line.substr(first + 1, second - first - 1);
+        const std::string path = line.substr(second + 1);
+        if (path.empty() || path[0] != '/' || (path + "/").find("/../") != std::string::npos ||
+            controllers.find('/') != std::string::npos || controllers.find("..") != std::string::npos)
+            return false;
+        const std::string hierarchy =
+            controllers.rfind("name=", 0) == 0 ? controllers.substr(5) : controllers;
+        std::vector<std::string> folders = {"/sys/fs/cgroup/" + hierarchy + path};
+        if (controllers.empty())
+            folders = {"/sys/fs/cgroup" + path, "/sys/fs/cgroup/unified" + path};
+        bool joined = false;
+        for (size_t i = 0; i < folders.size() && !joined; ++i) {
+            const int fd = ::open((folders[i] + "/cgroup.procs").c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+            struct statfs system
+            {};
+            joined = fd >= 0 && ::fstatfs(fd, &system) == 0 &&
+                     system.f_type == (controllers.empty() ? CGROUP2_SUPER_MAGIC : CGROUP_SUPER_MAGIC) &&
+                     ::write(fd, "0", 1) == 1;
+            if (fd >= 0)
+                ::close(fd);
+        }
+        if (!joined)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account)
+{
+    isolateChild(-1, -1);
+    // The process's folder in /proc stays that process's: once it has ended, nothing answers
+    // through it, not even a new process with the same number.
+    const int proc = ::open(("/proc/" + std::to_string(display)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info
+    {};
+    if (proc < 0 || ::fstat(proc, &info) != 0 || info.st_uid != account.uid)
+        return false;
+    const std::string cgroups = readAt(proc, "cgroup");
+    if (cgroups.empty() || !joinCgroups(cgroups))
+        return false;
+    // Its limits: after a heading, one line for each resource in the order of their numbers,
+    // with the soft and the hard limit at fixed columns.
+    const std::vector<std::string> limits = split(readAt(proc, "limits"), '\n');
+    for (int resource = 0; resource < RLIM_NLIMITS; ++resource) {
+        const size_t index = static_cast<size_t>(resource) + 1;
+        const std::string line = index < limits.size() ? limits[index] : "";
+        const auto value = [&](size_t column) {
+            return line.compare(column, 9, "unlimited") == 0
+                       ? RLIM_INFINITY
+                       : std::strtoull(line.c_str() + column, nullptr, 10);
+        };
+        if (line.size() < 48)
+            return false;
+        const rlimit limit{value(26), value(47)};
+        if (::setrlimit(static_cast<__rlimit_resource>(resource), &limit) != 0)
+            return false;
+    }
+    // It is still where it was, and this process is there too.
+    if (readAt(proc, "cgroup") != cgroups || readSmallFile("/proc/self/cgroup") != cgroups ||
+        !dropPrivileges(account))
+        return false;
+    // Read as the user: what a process of theirs could read.
+    std::vector<std::string> environment = split(readAt(proc, "environ"), '\0');
+    mode_t mask = 022;
+    for (const std::string& line : split(readAt(proc, "status"), '\n'))
+        if (line.rfind("Umask:", 0) == 0)
+            mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+    if (!hasDisplay(environment) || ::setsid() < 0)
+        return false;
+    // The program belongs to no job of the print system and outlives the backend.
     const pid_t child = ::fork();
     if (child == 0) {
-        // The grandchild belongs to no job of the print system and outlives the backend.
-        ::setsid();
-        if (::fork() != 0)
-            ::_exit(0);
         ::umask(mask);
-        isolateChild(-1, -1);
         if (::chdir(account.home.c_str()) != 0 && ::chdir("/") != 0)
             ::_exit(127);
         std::vector<char*> envp;
@@ -109,7 +196,7 @@ bool startInSessionOf(const char* program, const std::string& pdf, const Account
         ::execve(program, argv, envp.data());
         ::_exit(127);
     }
-    return child > 0 && waitChild(child, 10000, program) == 0;
+    return child > 0;
 }
 
 } // namespace zirn::print

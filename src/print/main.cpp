@@ -3,7 +3,15 @@
 
 #include "print/CupsBackend.h"
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
-    return zirn::print::run(argc, argv, ZIRN_PROGRAM_PATH);
+    int seconds = zirn::print::JobSeconds;
+#ifdef ZIRN_TEST_BACKEND
+    // The test build only, never installed: a test sets a short deadline.
+    if (const char* value = std::getenv("ZIRN_TEST_JOB_SECONDS"))
+        seconds = std::atoi(value);
+#endif
+    return zirn::print::run(argc, argv, ZIRN_PROGRAM_PATH, seconds);
 }

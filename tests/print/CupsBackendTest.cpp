@@ -3,18 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 TEST(CupsBackend, FileNameFromTheJobTitle)
@@ -26,7 +29,7 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
                {"Archive.tar.PDF", "Archive.tar"},
                {"Release v1.2", "Release v1.2"},
                {"Tab\there\nand\177 line", "Tab here and line"},
-               {"Invoice \u202Efdp.exe", "Invoice fdp.exe"},
+               {"Invoice \u202A\u202Efdp.exe", "Invoice fdp.exe"},
                {"Arabic\u061C Zero\u200Bwidth Word\u2060joiner\u2064", "Arabic Zerowidth Wordjoiner"},
                {"Grüße, 日本語: (v2)!", "Grüße, 日本語: (v2)!"},
                {"..hidden.txt", "hidden"},
@@ -93,7 +96,7 @@ std::vector<std::string> names(const fs::path& folder)
 // cupsd sets it for a job it authenticated by the connection; empty: not set.
 struct Job
 {
-    std::string user, data, title = "Report", options, auth = "*";
+    std::string user, data, title = "Report\nERROR: injected", options, auth = "*";
     bool onStandardInput = false;
 };
 
@@ -122,20 +125,31 @@ protected:
     // Runs the backend as cupsd does (names quoted for the test's own shell only).
     int print(const Job& job)
     {
-        const fs::path data = root / "job";
+        const fs::path data = root / "job", messages = root / "messages";
         std::ofstream(data, std::ios::binary) << job.data;
         const passwd* account = ::getpwnam(job.user.c_str());
         const std::string auth = job.auth != "*" ? job.auth : std::to_string(account ? account->pw_uid : 0);
         const int status = std::system(
             ("env -i PATH=/usr/bin:/bin " + (job.auth.empty() ? "" : "AUTH_UID=" + auth) +
              " " ZIRN_BACKEND_PATH " 42 '" + job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
-             (job.onStandardInput ? "" : data.string()) + " <" + data.string() + " 2>/dev/null")
+             (job.onStandardInput ? "" : data.string()) + " <" + data.string() + " 2>" + messages.string())
                 .c_str());
+        // What every user reads in the printer's status names no title, user or path, and a
+        // line break in the title starts no status line of its own.
+        std::ifstream lines(messages);
+        shown.clear();
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("DEBUG: ", 0) != 0) {
+                EXPECT_TRUE(line.find(job.title) == line.npos && line.find(job.user) == line.npos &&
+                            line.find('/') == line.npos && line.find("injected") == line.npos)
+                    << line;
+                shown += line + "\n";
+            }
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     fs::path root, home;
-    std::string user, pdf;
+    std::string user, pdf, shown; // shown: the status lines of the last print()
     uid_t uid = 0;
 };
 
@@ -150,6 +164,7 @@ TEST_F(BackendAsRoot, RefusesWhatIsNotAnOrdinaryUsersAuthenticatedPdf)
           Job{.user = user, .data = ""}, Job{.user = user, .data = pdf, .auth = ""}, // through a class
           Job{.user = user, .data = pdf, .auth = "0"}}) {                            // lp -U
         EXPECT_EQ(print(job), zirn::print::BackendCancel) << job.user << " AUTH_UID=" << job.auth;
+        EXPECT_EQ(shown.rfind("ERROR: Refused a job that ", 0), 0u) << shown;
         EXPECT_FALSE(fs::exists(home / "PDF")) << job.user << " AUTH_UID=" << job.auth;
     }
 }
@@ -191,4 +206,83 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
     fs::create_directory_symlink(rootOnly, home / "PDF");
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Linked"}), zirn::print::BackendCancel);
     EXPECT_TRUE(names(rootOnly).empty());
+}
+
+TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRoot)
+{
+    // The data never ends, so the worker waits for it; its user stops it as well.
+    int data[2];
+    ASSERT_EQ(::pipe(data), 0);
+    const std::string auth = "AUTH_UID=" + std::to_string(uid);
+    const pid_t backend = ::fork();
+    if (backend == 0) {
+        ::dup2(data[0], 0);
+        ::dup2(::open((root / "messages").c_str(), O_WRONLY | O_CREAT, 0600), 2);
+        const char* argv[] = {"zirn:/", "42", user.c_str(), "Report", "1", "", nullptr};
+        const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), "ZIRN_TEST_JOB_SECONDS=2", nullptr};
+        ::execve(ZIRN_BACKEND_PATH, const_cast<char**>(argv), const_cast<char**>(env));
+        ::_exit(127);
+    }
+    ASSERT_EQ(::write(data[1], "%PDF-", 5), 5);
+    std::string worker;
+    for (int i = 0; i < 1000 && worker.empty(); ++i, ::usleep(10000))
+        zirn::print::runProgram({"/usr/bin/pgrep", "-P", std::to_string(backend)}, {}, 10, &worker);
+    ASSERT_FALSE(worker.empty());
+    ::kill(std::stoi(worker), SIGSTOP);
+    int status = 0;
+    for (; ::waitpid(backend, &status, WNOHANG) == 0; ::usleep(50000)) {
+        const std::string ids = readAll("/proc/" + std::to_string(backend) + "/status");
+        EXPECT_NE(ids.find("\nUid:\t0\t0\t0\t"), std::string::npos); // real, effective, saved
+    }
+    EXPECT_EQ(WEXITSTATUS(status), zirn::print::BackendCancel);
+    EXPECT_NE(readAll(root / "messages").find("\nERROR: Cancelled a job that was not done in time\n"),
+              std::string::npos);
+    EXPECT_NE(::kill(std::stoi(worker), 0), 0);
+    ::close(data[0]);
+    ::close(data[1]);
+}
+
+TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimits)
+{
+    // The user's display process, in a cgroup of its own and with limits of its own.
+    std::string own = readAll("/proc/self/cgroup");
+    own = own.substr(own.find("0::/") + 4);
+    const fs::path session =
+        (fs::exists("/sys/fs/cgroup/unified/cgroup.procs") ? "/sys/fs/cgroup/unified/" : "/sys/fs/cgroup/") +
+        own.substr(0, own.find('\n')) + "/zirn-session-" + user;
+    std::error_code error;
+    if (!fs::create_directory(session, error))
+        GTEST_SKIP() << "needs a cgroup to make: " << error.message();
+    const std::string ids =
+        std::to_string(uid) + " --regid=" + std::to_string(::getpwnam(user.c_str())->pw_gid);
+    const pid_t display = ::fork();
+    if (display == 0) {
+        std::ofstream(session / "cgroup.procs") << "0";
+        const rlimit files{345, 678}, processes{777, 888};
+        ::setrlimit(RLIMIT_NOFILE, &files);
+        ::setrlimit(RLIMIT_NPROC, &processes);
+        ::execl("/bin/sh", "sh", "-c",
+                ("exec setpriv --reuid=" + ids + " --init-groups env -i DISPLAY=:77 sleep 60").c_str(),
+                nullptr);
+        ::_exit(127);
+    }
+    const std::string proc = "/proc/" + std::to_string(display);
+    for (int i = 0; i < 1000 && readAll(proc + "/environ") != "DISPLAY=:77"s + '\0'; ++i)
+        ::usleep(10000);
+    // The program says where it runs.
+    fs::create_directories("/tmp/zirn-print-test");
+    std::ofstream("/tmp/zirn-print-test/zirn-pdf-writer")
+        << "#!/bin/sh\ncat /proc/self/limits /proc/self/cgroup >\"$1.part\" && mv \"$1.part\" \"$1.seen\"\n";
+    fs::permissions("/tmp/zirn-print-test/zirn-pdf-writer", fs::perms(0755));
+    EXPECT_EQ(print({.user = user, .data = pdf, .title = "Session"}), 0);
+    const fs::path seen = home / "PDF/Session.pdf.seen";
+    for (int i = 0; i < 1000 && !fs::exists(seen); ++i)
+        ::usleep(10000);
+    EXPECT_NE(readAll(proc + "/cgroup").find("zirn-session"), std::string::npos);
+    EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup"));
+    ::kill(display, SIGKILL);
+    ::waitpid(display, nullptr, 0);
+    fs::remove_all("/tmp/zirn-print-test");
+    for (int i = 0; i < 100 && !fs::remove(session, error); ++i)
+        ::usleep(10000);
 }

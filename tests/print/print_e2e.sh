@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# End to end through the real print system: a private cupsd on its own local socket, the
-# queue added by scripts/install-printer.sh, jobs printed with lp by an ordinary user made
-# for the test, the backend storing them in ~/PDF and starting the program in that user's
-# (offscreen) session, and the program writing the final PDF.
+# End to end through the real print system: a private cupsd on its own local socket with the
+# stock "authenticated" policy, the queue added by scripts/install-printer.sh from a prebuilt
+# build, jobs printed with lp by an ordinary user made for the test, the backend storing them
+# in ~/PDF and starting the program in that user's (offscreen) session, and the program
+# writing the final PDF.
 #
 #   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <source folder>
 # Needs root (cupsd, test users); skipped otherwise with exit code 77.
@@ -22,8 +23,9 @@ home="$scratch/home" other_home="$scratch/other"
 c="$scratch/cups"
 socket="$c/cups.sock"
 cupsd_pid="" session_pid=""
-installer=(bash "$source/scripts/install-printer.sh" --queue "$queue" --server "$socket" --server-bin "$c/bin"
-    --cupsd-conf "$c/conf/cupsd.conf")
+prebuilt="$scratch/build"
+installer=(bash "$source/scripts/install-printer.sh" --build "$prebuilt" --program /tmp/zirn-print-test/zirn-pdf-writer
+    --queue "$queue" --server "$socket" --server-bin "$c/bin" --cupsd-conf "$c/conf/cupsd.conf")
 
 cleanup() {
     set +e
@@ -55,10 +57,11 @@ printf '[Values]\nAutoStart = 1\nSilent = 1\nAutoUpdate = 0\nPostAction = none\n
 chown -R "$user:" "$home"; chown -R "$other:" "$other_home"
 python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
 chmod 644 "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
-# Where the test build of the backend starts the program: a folder of root's, made afresh.
+# The build the installer takes, as its user made it: the program, and the test build of the
+# backend, which starts it where the installer is told to put it (a folder of root's, afresh).
 rm -rf /tmp/zirn-print-test
-install -d -m 755 /tmp/zirn-print-test
-install -m 755 "$program" /tmp/zirn-print-test/zirn-pdf-writer
+install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
+install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
 
 # A private cupsd: its own configuration, programs, spool and logs, and only a local socket,
 # where it knows the connecting user by the socket itself.
@@ -76,12 +79,10 @@ DefaultAuthType Basic
 <Location />
   Order deny,allow
 </Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
 CONF
+# The stock policies; and no newline at the end, which an earlier version's block was glued to.
+sed -n '/^<Policy /,/^<\/Policy>/p' /usr/share/cups/cupsd.conf.default >>"$c/conf/cupsd.conf"
+printf '# the last line' >>"$c/conf/cupsd.conf"
 printf '%s\n' "ServerRoot $c/conf" "CacheDir $c/cache" "StateDir $c/state" "RequestRoot $c/spool" \
     "TempDir $c/spool/tmp" "ErrorLog $c/log/error_log" "AccessLog $c/log/access_log" \
     "PageLog $c/log/page_log" "ServerBin $c/bin" "DataDir /usr/share/cups" "User lp" "Group lp" \
@@ -97,18 +98,26 @@ cupsd_pid=$!
 running() { lpstat -h "$socket" -r 2>/dev/null | grep -q "is running"; }
 wait_for 10 running || fail "the private cupsd did not start"
 
-# The queue, by the project's own install logic. The policy lands in cupsd.conf, which this
-# server reads again on SIGHUP; the second run adds the queue that uses it, a third changes nothing.
-"${installer[@]}" --backend "$backend" >/dev/null 2>&1 || true
-grep -q "<Policy zirn-pdf-writer>" "$c/conf/cupsd.conf" || fail "install-printer.sh added no policy"
-kill -HUP "$cupsd_pid"; sleep 1; wait_for 10 running || fail "cupsd did not come back"
-"${installer[@]}" --backend "$backend" || fail "install-printer.sh"
-state() { cat "$c/conf/cupsd.conf"; sha256sum "$c/bin/backend/zirn"; lpstat -h "$socket" -l -v -p "$queue"; }
+# The queue, by the project's own install logic: never from a build that others can change.
+# The blocks that earlier versions appended to cupsd.conf go (twice, the first one glued to the
+# last line); otherwise cupsd.conf stays byte for byte, and a second run changes nothing.
+chmod o+w "$prebuilt/src"
+! "${installer[@]}" >/dev/null 2>&1 || fail "install-printer.sh took a build that others can change"
+chmod o-w "$prebuilt/src"
+cp "$c/conf/cupsd.conf" "$scratch/cupsd.conf"
+for _ in 1 2; do
+    printf '%s\n' "# BEGIN zirn-pdf-writer (install-printer.sh --remove takes this out)" "<Policy zirn-pdf-writer>" \
+        "</Policy>" "# END zirn-pdf-writer" >>"$c/conf/cupsd.conf"
+done
+"${installer[@]}" || fail "install-printer.sh"
+cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "install-printer.sh changed cupsd.conf"
+state() { sha256sum "$c/bin/backend/zirn"; lpstat -h "$socket" -l -v -p "$queue"; }
 before=$(state)
-"${installer[@]}" --backend "$backend" >/dev/null
+"${installer[@]}" >/dev/null
 [[ "$before" == "$(state)" ]] || fail "a second install-printer.sh changed the configuration"
 [[ $(stat -c '%U:%G %a' "$c/bin/backend/zirn") == "root:root 700" ]] || fail "the backend is not root's alone"
-grep -qx "ErrorPolicy abort-job" "$c/conf/printers.conf" || fail "a failed job would stop the queue or come again"
+grep -qx "OpPolicy authenticated" "$c/conf/printers.conf" && grep -qx "ErrorPolicy abort-job" "$c/conf/printers.conf" ||
+    fail "the queue lacks the stock authenticated policy, or a failed job would stop it or come again"
 
 lp_as() { # user, lp arguments...
     local who=$1; shift
@@ -157,15 +166,14 @@ sleep 2
 [[ ! -e "$other_home/PDF" ]] || fail "something reached $other"
 [[ -z "$(find "$home" -name 'Intrusion*')" ]] || fail "the refused job was stored"
 
-# 5. --remove stops, changing nothing, when the end of its block is lost; then leaves no trace.
-sed -i '/^# END zirn-pdf-writer$/d' "$c/conf/cupsd.conf"
+# 5. --remove changes nothing in cupsd.conf when the end of a block is lost; else it leaves no trace.
+echo "# BEGIN zirn-pdf-writer" >>"$c/conf/cupsd.conf"
 cp "$c/conf/cupsd.conf" "$scratch/lost-end"
-! "${installer[@]}" --remove >/dev/null 2>&1 || fail "--remove went on without the end of its block"
+! "${installer[@]}" --remove >/dev/null 2>&1 || fail "--remove went on without the end of a block"
 cmp -s "$c/conf/cupsd.conf" "$scratch/lost-end" || fail "--remove edited a block without its end"
-echo "# END zirn-pdf-writer" >>"$c/conf/cupsd.conf"
+cp "$scratch/cupsd.conf" "$c/conf/cupsd.conf"
 "${installer[@]}" --remove >/dev/null
-kill -HUP "$cupsd_pid"; sleep 1; wait_for 10 running || fail "cupsd did not come back"
-! grep -q "zirn-pdf-writer" "$c/conf/cupsd.conf" || fail "--remove left the policy"
+cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "--remove changed cupsd.conf"
 [[ ! -e "$c/bin/backend/zirn" ]] || fail "--remove left the backend"
 ! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
 echo "1 passed, 0 failed"

@@ -1,0 +1,96 @@
+#include "print/BackendParts.h"
+#include "print/CupsBackend.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <syslog.h>
+#include <unistd.h>
+#include <vector>
+
+namespace zirn::print {
+
+int saveJob(const Account& account, int input, const Job& job, const char* program)
+{
+    std::vector<char> buffer(1 << 16);
+    size_t filled = 0;
+    for (ssize_t got;
+         filled < 5 && (got = ::read(input, buffer.data() + filled, buffer.size() - filled)) > 0;)
+        filled += static_cast<size_t>(got);
+    if (filled < 5 || std::memcmp(buffer.data(), "%PDF-", 5) != 0) {
+        status(Status::NotPdf);
+        log(LOG_ERR, "refused: its data is not a PDF document");
+        return BackendCancel;
+    }
+
+    // ~/PDF, created owner-only; a link to a folder of the user's elsewhere is fine.
+    const std::string spool = account.home + "/PDF";
+    if (::mkdir(spool.c_str(), 0700) != 0 && errno != EEXIST) {
+        status(Status::NotSaved);
+        log(LOG_ERR, "cannot create %s: %s", spool.c_str(), std::strerror(errno));
+        return BackendCancel;
+    }
+    const int folder = ::open(spool.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info
+    {};
+    if (folder < 0 || ::fstat(folder, &info) != 0 || info.st_uid != account.uid) {
+        status(Status::NotSaved);
+        log(LOG_ERR, "%s is not a folder of %s", spool.c_str(), account.name.c_str());
+        return BackendCancel;
+    }
+
+    std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(::getpid()) + ".part";
+    const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    bool written = out >= 0 && writeAll(out, buffer.data(), filled);
+    for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
+        written = got > 0 ? writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
+    written = written && ::fsync(out) == 0;
+    ::close(input);
+    if (!written) {
+        status(Status::NotSaved);
+        log(LOG_ERR, "cannot write into %s: %s", spool.c_str(), std::strerror(errno));
+        if (out >= 0) {
+            ::close(out);
+            ::unlinkat(folder, temp.c_str(), 0);
+        }
+        return BackendCancel;
+    }
+
+    if (job.options.find("page-ranges=") != std::string::npos)
+        temp = applyPageRanges(folder, out, temp, job.options);
+    ::close(out);
+    // A name the folder's file system refuses (too long for it, say) becomes "Untitled"; should
+    // even that fail, the document stays under its temporary name.
+    auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(job.title));
+    if (!name && errno != EEXIST)
+        name = moveIntoPlace(folder, temp, "Untitled");
+    if (!name) {
+        status(Status::NotNamed);
+        log(LOG_ERR, "cannot name the file in %s (%s): the printed document stays at %s/%s", spool.c_str(),
+            std::strerror(errno), spool.c_str(), temp.c_str());
+        return BackendCancel;
+    }
+    ::fsync(folder);
+    ::close(folder);
+
+    const std::string pdf = spool + "/" + *name;
+    status(Status::Saved);
+    pid_t display = 0;
+    if (::access(program, X_OK) != 0) {
+        status(Status::NotStarted);
+        log(LOG_ERR, "%s is missing: the printed document stays at %s", program, pdf.c_str());
+    } else if (startThroughSystemd(program, pdf, account.uid)) {
+        status(Status::Started);
+        log(LOG_INFO, "started %s on %s through the user's systemd manager", program, pdf.c_str());
+    } else if ((display = findDisplayProcess(account.uid)) != 0) {
+        sendMessage('P', std::to_string(display) + " " + pdf);
+    } else {
+        status(Status::NotStarted);
+        log(LOG_NOTICE, "no graphical session of %s: the printed document stays at %s", account.name.c_str(),
+            pdf.c_str());
+    }
+    return BackendOk;
+}
+
+} // namespace zirn::print
