@@ -1,5 +1,7 @@
 #include "core/OutputFile.h"
 
+#include "core/files/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -27,48 +29,30 @@ QString temporaryName()
            temporarySuffix;
 }
 
-QString inFolder(const QString& folder, const QString& name)
+std::string native(const QString& path)
 {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
-
-// The process's umask, read without changing it (umask() would change it for a moment for
-// every thread). The usual 022 where the kernel does not report it.
-mode_t currentUmask()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("Umask:")) {
-                bool ok = false;
-                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
-                if (ok)
-                    return static_cast<mode_t>(value & 0777u);
-            }
-        }
-    }
-    return 022;
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
 
-OutputFile::OutputFile(int descriptor, QString folder, QString temporaryPath)
+OutputFile::OutputFile(int descriptor, std::string folder, std::string temporaryPath)
     : m_descriptor(descriptor), m_folder(std::move(folder)), m_temporaryPath(std::move(temporaryPath))
 {}
 
 OutputFile::~OutputFile()
 {
     ::close(m_descriptor);
-    if (!m_placed && !m_temporaryPath.isEmpty())
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+    if (!m_placed && !m_temporaryPath.empty())
+        ::unlink(m_temporaryPath.c_str());
 }
 
 std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailure& failure)
 {
-    const QByteArray encodedFolder = QFile::encodeName(folder);
-    const int anonymous = ::open(encodedFolder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const std::string encodedFolder = native(folder);
+    const int anonymous = ::open(encodedFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (anonymous >= 0)
-        return std::unique_ptr<OutputFile>(new OutputFile(anonymous, folder, {}));
+        return std::unique_ptr<OutputFile>(new OutputFile(anonymous, encodedFolder, {}));
     // Kernels and file systems without unnamed files answer one of these; everything else
     // (no such folder, no permission, a full disk) is the folder's own trouble.
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
@@ -76,11 +60,10 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailur
         return nullptr;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = inFolder(folder, temporaryName());
-        const int named = ::open(QFile::encodeName(path).constData(),
-                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        std::string path = files::join(encodedFolder, native(temporaryName()));
+        const int named = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (named >= 0)
-            return std::unique_ptr<OutputFile>(new OutputFile(named, folder, path));
+            return std::unique_ptr<OutputFile>(new OutputFile(named, encodedFolder, std::move(path)));
         if (errno != EEXIST) {
             failure = {errno, {}};
             return nullptr;
@@ -98,19 +81,7 @@ bool OutputFile::fail(int error)
 
 bool OutputFile::write(const char* data, size_t size)
 {
-    while (size > 0) {
-        const ssize_t written = ::write(m_descriptor, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (written == 0)
-            return fail(ENOSPC);
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
+    return files::writeAll(m_descriptor, data, size) || fail(errno);
 }
 
 bool OutputFile::sync()
@@ -120,7 +91,7 @@ bool OutputFile::sync()
 
 bool OutputFile::syncFolder()
 {
-    const int folder = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return fail(errno);
     const bool synced = ::fsync(folder) == 0 || fail(errno);
@@ -129,42 +100,31 @@ bool OutputFile::syncFolder()
 }
 
 // Gives the anonymous file the name path; fails with EEXIST when path is taken.
-bool OutputFile::linkAs(const QString& path)
+bool OutputFile::linkAs(const std::string& path)
 {
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(m_descriptor);
-    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
+    const std::string self = "/proc/self/fd/" + std::to_string(m_descriptor);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return true;
     // Without /proc only the privileged form is left.
     if (errno == ENOENT && ::access("/proc/self/fd", F_OK) != 0 &&
-        ::linkat(m_descriptor, "", AT_FDCWD, target.constData(), AT_EMPTY_PATH) == 0)
+        ::linkat(m_descriptor, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
         return true;
     return fail(errno);
 }
 
 OutputFile::Placed OutputFile::claim(const QString& path)
 {
-    const QByteArray target = QFile::encodeName(path);
+    const std::string target = native(path);
     bool linked = false;
-    if (m_temporaryPath.isEmpty()) {
-        linked = linkAs(path);
+    if (m_temporaryPath.empty()) {
+        linked = linkAs(target);
     } else {
         // A named file was made for its owner alone; the output gets the usual permissions.
-        if (::fchmod(m_descriptor, 0666 & ~currentUmask()) != 0) {
+        if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) != 0) {
             fail(errno);
             return Placed::Failed;
         }
-        const QByteArray source = QFile::encodeName(m_temporaryPath);
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
-            linked = true;
-        } else if (errno == EINVAL || errno == ENOSYS) {
-            // No exclusive rename on this file system: a hard link is exclusive too.
-            linked = ::link(source.constData(), target.constData()) == 0 || fail(errno);
-            if (linked)
-                ::unlink(source.constData());
-        } else {
-            fail(errno);
-        }
+        linked = files::renameNoReplace(AT_FDCWD, m_temporaryPath, target) || fail(errno);
     }
     if (!linked)
         return m_failure.error == EEXIST ? Placed::Taken : Placed::Failed;
@@ -175,25 +135,24 @@ OutputFile::Placed OutputFile::claim(const QString& path)
 
 bool OutputFile::replace(const QString& path)
 {
-    QString source = m_temporaryPath;
-    if (source.isEmpty()) {
+    std::string source = m_temporaryPath;
+    if (source.empty()) {
         // An anonymous file cannot be renamed over another: give it a hidden name first.
-        for (int attempt = 0; attempt < 100 && source.isEmpty(); ++attempt) {
-            const QString candidate = inFolder(m_folder, temporaryName());
+        for (int attempt = 0; attempt < 100 && source.empty(); ++attempt) {
+            std::string candidate = files::join(m_folder, native(temporaryName()));
             if (linkAs(candidate))
-                source = candidate;
+                source = std::move(candidate);
             else if (m_failure.error != EEXIST)
                 return false;
         }
-        if (source.isEmpty())
+        if (source.empty())
             return false;
-    } else if (::fchmod(m_descriptor, 0666 & ~currentUmask()) != 0) {
+    } else if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) != 0) {
         return fail(errno);
     }
-    const QByteArray encodedSource = QFile::encodeName(source);
-    if (::rename(encodedSource.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(source.c_str(), native(path).c_str()) != 0) {
         const int error = errno;
-        ::unlink(encodedSource.constData());
+        ::unlink(source.c_str());
         m_temporaryPath.clear();
         return fail(error);
     }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace zirn {
 
@@ -59,14 +60,14 @@ public:
     static void removeStale(const QString& folder);
 
 private:
-    OutputFile(int descriptor, QString folder, QString temporaryPath);
+    OutputFile(int descriptor, std::string folder, std::string temporaryPath);
     bool fail(int error);
-    bool linkAs(const QString& path);
+    bool linkAs(const std::string& path);
     bool syncFolder();
 
     int m_descriptor = -1;
-    QString m_folder;
-    QString m_temporaryPath; // empty for an anonymous file, and once the file has a name
+    std::string m_folder;        // in the file system's encoding, as the paths below
+    std::string m_temporaryPath; // empty for an anonymous file, and once the file has a name
     bool m_placed = false;
     FileFailure m_failure;
 };

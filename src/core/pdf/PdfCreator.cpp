@@ -4,6 +4,7 @@
 #include "core/DesktopServices.h"
 #include "core/Names.h"
 #include "core/Paths.h"
+#include "core/files/Files.h"
 #include "core/pdf/CreationWindow.h"
 #include "core/settings/Settings.h"
 
@@ -16,26 +17,26 @@
 #include <cstring>
 #include <optional>
 
-#include <sys/stat.h>
+#include <fcntl.h>
 
 namespace zirn {
 
 namespace {
 
-// Every entry of the folder counts, a folder too, and a link also when it leads nowhere or in
-// a circle: the name is taken all the same, and the exclusive claim of the name sees it so.
+std::string native(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// Any entry counts as taken, a link to nowhere too: see files::isTaken.
 bool existsAt(const QString& path)
 {
-    struct stat info
-    {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return files::isTaken(AT_FDCWD, native(path));
 }
 
 QString appendComponent(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'/' + name;
+    return QFile::decodeName(files::join(native(folder), native(name)).c_str());
 }
 
 // "Zirn PDF Writer [<version>] [<home page>]"
@@ -106,23 +107,15 @@ quint32 grantedPermissions(const Settings& settings)
     return bits;
 }
 
-// The highest number the numbering tries: the search ends even in a folder that never has a
-// free name to offer.
-constexpr quint32 kLastNumber = 1'000'000;
-
 // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder from number on,
-// which is left at the number used; nothing when every one up to kLastNumber is taken. The
-// base name is taken literally, "%1" in it included.
-std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, quint32& number)
+// which is left at the number used; nothing when every one is taken.
+std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, unsigned long& number)
 {
-    const QString base = Paths::deletingPathExtension(fileName);
-    for (; number <= kLastNumber; ++number) {
-        const QString candidate =
-            appendComponent(folder, base + u' ' + QString::number(number) + QStringLiteral(".pdf"));
-        if (!existsAt(candidate))
-            return candidate;
-    }
-    return std::nullopt;
+    const std::optional<std::string> path = files::firstFreeNumberedName(
+        AT_FDCWD, native(appendComponent(folder, Paths::deletingPathExtension(fileName))), number);
+    if (!path)
+        return std::nullopt;
+    return QFile::decodeName(path->c_str());
 }
 
 QString noFreeNumber()
@@ -186,7 +179,7 @@ PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& loc
 }
 
 PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
-                                        quint32& number, bool replaceConfirmed, FileFailure& failure)
+                                        unsigned long& number, bool replaceConfirmed, FileFailure& failure)
 {
     const QString folder = outputFolder(settings);
     for (;;) {
@@ -232,7 +225,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
 
     // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
     bool replaceConfirmed = false;
-    quint32 number = 1;
+    unsigned long number = 1;
     if (settings.Overwrite == 0) {
         replaceConfirmed = existsAt(location);
         if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))

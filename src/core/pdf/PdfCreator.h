@@ -37,7 +37,7 @@ private:
     // numbered on (from number, the number of location) when the name has been taken since
     // it was chosen.
     enum class Placement { Placed, Declined, Failed };
-    Placement place(OutputFile& output, const Settings& settings, QString& location, quint32& number,
+    Placement place(OutputFile& output, const Settings& settings, QString& location, unsigned long& number,
                     bool replaceConfirmed, FileFailure& failure);
     Result fail(const Settings& settings, const QString& location, const QString& reason);
 
