@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "core/DefaultsStore.h"
 #include "core/DesktopServices.h"
+#include "core/Names.h"
 #include "core/Paths.h"
 #include "core/pdf/DocumentIntake.h"
 #include "core/pdf/PdfCreator.h"
@@ -161,7 +162,13 @@ void AppDelegate::saveSettings()
 
 void AppDelegate::createPdf()
 {
-    PdfCreator(m_desktop, m_window).createPdf(m_settings);
+    const PdfCreator::Result result = PdfCreator(m_desktop, m_window).createPdf(m_settings);
+    if (result.outcome != PdfCreator::Outcome::Written)
+        return;
+    // After the write: the post action, then the window closes, which ends the run.
+    if (m_settings.PostAction == kPostActionOpenFile)
+        m_desktop.openFile(result.outputPath);
+    m_window.close();
 }
 
 // --- The end -----------------------------------------------------------------------------------

@@ -34,6 +34,12 @@ std::string native(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// The reason in errno, as a failure.
+std::optional<FileFailure> systemFailure()
+{
+    return FileFailure{errno, {}};
+}
+
 } // namespace
 
 OutputFile::OutputFile(int descriptor, std::string folder, std::string temporaryPath)
@@ -73,88 +79,95 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailur
     return nullptr;
 }
 
-bool OutputFile::fail(int error)
+std::optional<FileFailure> OutputFile::write(const char* data, size_t size)
 {
-    m_failure = {error, {}};
-    return false;
+    if (files::writeAll(m_descriptor, data, size))
+        return std::nullopt;
+    return systemFailure();
 }
 
-bool OutputFile::write(const char* data, size_t size)
+std::optional<FileFailure> OutputFile::sync()
 {
-    return files::writeAll(m_descriptor, data, size) || fail(errno);
+    if (::fsync(m_descriptor) == 0)
+        return std::nullopt;
+    return systemFailure();
 }
 
-bool OutputFile::sync()
-{
-    return ::fsync(m_descriptor) == 0 || fail(errno);
-}
-
-bool OutputFile::syncFolder()
+std::optional<FileFailure> OutputFile::syncFolder()
 {
     const int folder = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
-        return fail(errno);
-    const bool synced = ::fsync(folder) == 0 || fail(errno);
+        return systemFailure();
+    std::optional<FileFailure> failure;
+    if (::fsync(folder) != 0)
+        failure = systemFailure();
     ::close(folder);
-    return synced;
+    return failure;
 }
 
 // Gives the anonymous file the name path; fails with EEXIST when path is taken.
-bool OutputFile::linkAs(const std::string& path)
+std::optional<FileFailure> OutputFile::linkAs(const std::string& path)
 {
     const std::string self = "/proc/self/fd/" + std::to_string(m_descriptor);
     if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
+        return std::nullopt;
     // Without /proc only the privileged form is left.
     if (errno == ENOENT && ::access("/proc/self/fd", F_OK) != 0 &&
         ::linkat(m_descriptor, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
-        return true;
-    return fail(errno);
+        return std::nullopt;
+    return systemFailure();
 }
 
-OutputFile::Placed OutputFile::claim(const QString& path)
+// A file made under a temporary name was made for its owner alone; the output gets the usual
+// permissions.
+std::optional<FileFailure> OutputFile::takeUsualPermissions()
+{
+    if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) == 0)
+        return std::nullopt;
+    return systemFailure();
+}
+
+std::optional<FileFailure> OutputFile::claim(const QString& path)
 {
     const std::string target = native(path);
-    bool linked = false;
     if (m_temporaryPath.empty()) {
-        linked = linkAs(target);
+        if (std::optional<FileFailure> failure = linkAs(target))
+            return failure;
     } else {
-        // A named file was made for its owner alone; the output gets the usual permissions.
-        if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) != 0) {
-            fail(errno);
-            return Placed::Failed;
-        }
-        linked = files::renameNoReplace(AT_FDCWD, m_temporaryPath, target) || fail(errno);
+        if (std::optional<FileFailure> failure = takeUsualPermissions())
+            return failure;
+        if (!files::renameNoReplace(AT_FDCWD, m_temporaryPath, target))
+            return systemFailure();
     }
-    if (!linked)
-        return m_failure.error == EEXIST ? Placed::Taken : Placed::Failed;
     m_placed = true;
     m_temporaryPath.clear();
-    return syncFolder() ? Placed::Done : Placed::Failed;
+    return syncFolder();
 }
 
-bool OutputFile::replace(const QString& path)
+std::optional<FileFailure> OutputFile::replace(const QString& path)
 {
     std::string source = m_temporaryPath;
     if (source.empty()) {
         // An anonymous file cannot be renamed over another: give it a hidden name first.
+        std::optional<FileFailure> failure;
         for (int attempt = 0; attempt < 100 && source.empty(); ++attempt) {
             std::string candidate = files::join(m_folder, native(temporaryName()));
-            if (linkAs(candidate))
+            failure = linkAs(candidate);
+            if (!failure)
                 source = std::move(candidate);
-            else if (m_failure.error != EEXIST)
-                return false;
+            else if (failure->error != EEXIST)
+                return failure;
         }
         if (source.empty())
-            return false;
-    } else if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) != 0) {
-        return fail(errno);
+            return failure;
+    } else if (std::optional<FileFailure> failure = takeUsualPermissions()) {
+        return failure;
     }
     if (::rename(source.c_str(), native(path).c_str()) != 0) {
-        const int error = errno;
+        const std::optional<FileFailure> failure = systemFailure();
         ::unlink(source.c_str());
         m_temporaryPath.clear();
-        return fail(error);
+        return failure;
     }
     m_placed = true;
     m_temporaryPath.clear();

@@ -189,11 +189,6 @@ void MainWindow::pressCreate()
     m_ui->create->click();
 }
 
-void MainWindow::closeWindow()
-{
-    close();
-}
-
 void MainWindow::showMasterPassword()
 {
     m_ui->tabView->setCurrentIndex(1);

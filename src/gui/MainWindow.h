@@ -50,7 +50,6 @@ public:
     void pressCreate();
 
     // CreationWindow
-    void closeWindow() override;
     void showMasterPassword() override;
     void writeStarted() override;
     void writeProgress(int percent) override;

@@ -167,6 +167,7 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(component(1))->text(QAccessible::Name), "R&D");
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(desktop.openedFiles.isEmpty()); // no post action
     const auto pdf = test::openWithQpdf(out("R&D/Report.pdf"));
     ASSERT_NE(pdf, nullptr);
     EXPECT_EQ(test::infoText(*pdf, "Title"), "New title");
@@ -189,6 +190,7 @@ TEST_F(AppDelegateTest, CreateAtLaunchAndAfterARefusal)
     QTest::keyClicks(w("passwordOwner"), "secret");
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(desktop.openedFiles, QStringList{out()}); // the post action "openFile"
     const auto pdf = test::openWithQpdf(out(), "");
     ASSERT_NE(pdf, nullptr);
     EXPECT_TRUE(pdf->isEncrypted());

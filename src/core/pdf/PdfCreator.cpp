@@ -178,39 +178,47 @@ PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& loc
     return {};
 }
 
-PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
-                                        unsigned long& number, bool replaceConfirmed, FileFailure& failure)
+PdfCreator::TakenName PdfCreator::takenName(const Settings& settings)
 {
-    const QString folder = outputFolder(settings);
+    switch (settings.Overwrite) {
+    case 0:
+        return TakenName::Ask;
+    case 2:
+        return TakenName::Number;
+    default:
+        return TakenName::Replace;
+    }
+}
+
+PdfCreator::Result PdfCreator::place(std::unique_ptr<OutputFile> output, const Settings& settings,
+                                     TakenName policy, QString location, unsigned long number,
+                                     bool replaceConfirmed)
+{
     for (;;) {
         // Only the replace policy, or the user's answer, puts the file over another.
-        if ((settings.Overwrite != 0 && settings.Overwrite != 2) || replaceConfirmed) {
-            if (output.replace(location))
-                return Placement::Placed;
-            failure = output.failure();
-            return Placement::Failed;
-        }
-        switch (output.claim(location)) {
-        case OutputFile::Placed::Done:
-            return Placement::Placed;
-        case OutputFile::Placed::Failed:
-            failure = output.failure();
-            return Placement::Failed;
-        case OutputFile::Placed::Taken:
-            break;
+        const bool replacing = policy == TakenName::Replace || replaceConfirmed;
+        const std::optional<FileFailure> failure =
+            replacing ? output->replace(location) : output->claim(location);
+        if (!failure)
+            return {Outcome::Written, location};
+        if (replacing || failure->error != EEXIST) {
+            output.reset();
+            return fail(settings, location, failureReason(*failure));
         }
         // Taken since it was chosen (another Create at the same time): the policy again, the
         // numbering from the next number on, so that it ends.
-        if (settings.Overwrite == 2) {
+        if (policy == TakenName::Number) {
             ++number;
-            const std::optional<QString> next = numberedLocation(folder, settings.OutputFileName, number);
+            const std::optional<QString> next =
+                numberedLocation(outputFolder(settings), settings.OutputFileName, number);
             if (!next) {
-                failure = {0, noFreeNumber()};
-                return Placement::Failed;
+                output.reset();
+                return fail(settings, location, noFreeNumber());
             }
             location = *next;
         } else if (settings.Silent != 0 || !askOverwrite(location)) {
-            return Placement::Declined;
+            // Declined, or Silent, when asked again: stopped without a message.
+            return {};
         } else {
             replaceConfirmed = true;
         }
@@ -224,13 +232,14 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     QString location = appendComponent(folder, settings.OutputFileName);
 
     // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
+    const TakenName policy = takenName(settings);
     bool replaceConfirmed = false;
     unsigned long number = 1;
-    if (settings.Overwrite == 0) {
+    if (policy == TakenName::Ask) {
         replaceConfirmed = existsAt(location);
         if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
             return {};
-    } else if (settings.Overwrite == 2) {
+    } else if (policy == TakenName::Number) {
         const std::optional<QString> numbered = numberedLocation(folder, settings.OutputFileName, number);
         if (!numbered)
             return fail(settings, location, noFreeNumber());
@@ -281,37 +290,28 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     }
     // Leftovers of writes that were cut off in earlier runs.
     OutputFile::removeStale(folder);
-    FileFailure failure;
-    m_window.writeStarted();
     std::unique_ptr<OutputFile> output;
-    bool written = false;
+    std::optional<FileFailure> failure;
+    m_window.writeStarted();
     m_window.runWrite([&] {
-        output = OutputFile::create(folder, failure);
-        written = output &&
-                  document->write(
-                      *output, protection, [this](int percent) { m_window.writeProgress(percent); }, failure);
-        if (written && !output->sync()) {
-            failure = output->failure();
-            written = false;
+        FileFailure notCreated;
+        output = OutputFile::create(folder, notCreated);
+        if (!output) {
+            failure = notCreated;
+            return;
         }
+        failure =
+            document->write(*output, protection, [this](int percent) { m_window.writeProgress(percent); });
+        if (!failure)
+            failure = output->sync();
     });
     m_window.writeFinished();
-    if (written) {
-        const Placement placement = place(*output, settings, location, number, replaceConfirmed, failure);
-        // Declined, or Silent, when asked again: stopped without a message.
-        if (placement == Placement::Declined)
-            return {};
-        written = placement == Placement::Placed;
+    if (failure) {
+        output.reset();
+        return fail(settings, location, failureReason(*failure));
     }
-    output.reset();
-    if (!written)
-        return fail(settings, location, failureReason(failure));
-
-    // 7. After the write.
-    if (settings.PostAction == kPostActionOpenFile)
-        m_desktop.openFile(location);
-    m_window.closeWindow();
-    return {Outcome::Written, location};
+    // 7. After the write, the caller runs the post action and closes the window (see Result).
+    return place(std::move(output), settings, policy, location, number, replaceConfirmed);
 }
 
 } // namespace zirn

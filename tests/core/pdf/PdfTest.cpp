@@ -41,14 +41,14 @@ protected:
         base.InputFile = input, base.OutputPath = folder, base.OutputFileName = QStringLiteral("Report.pdf");
         base.Title = QStringLiteral("Annual report"), base.Subject = QStringLiteral("Figures 2026");
         base.Keywords = QStringLiteral("alpha, beta"), base.Author = QStringLiteral("Jürgen Müller");
-        base.PasswordOwner = QStringLiteral("Master-ß"), base.Overwrite = 1, base.PostAction = "openFile";
+        base.PasswordOwner = QStringLiteral("Master-ß"), base.Overwrite = 1;
     }
 
     // One Create of settings, heard by fresh recorders.
     PdfCreator::Result create(const Settings& settings)
     {
-        desktop.alerts.clear(), desktop.openedFiles.clear(), window.progress.clear();
-        window.closed = window.masterPasswordShown = 0;
+        desktop.alerts.clear(), window.progress.clear();
+        window.masterPasswordShown = 0;
         return PdfCreator(desktop, window).createPdf(settings);
     }
 
@@ -77,7 +77,7 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         QStringList present;    // there before; "name/" is a folder, "name>target" a link
         QString written;        // below the folder, "~/" below home; empty: stopped
         bool meanwhile = false; // another job takes the name while this one writes
-        QString name = QStringLiteral("Report.pdf"), dir = QString(), post = QStringLiteral("openFile");
+        QString name = QStringLiteral("Report.pdf"), dir = QString();
     };
     // clang-format off
     const Case cases[] = {
@@ -86,7 +86,7 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"ask, Cancel", 0, 0, 1, {"Report.pdf"}, ""},
         {"ask, Silent", 0, 1, -1, {"Report.pdf"}, ""},
         {"ask, a folder is taken", 0, 1, -1, {"Report.pdf/"}, ""},
-        {"replace -1, no post action", -1, 0, -1, {"Report.pdf"}, "Report.pdf", false, "Report.pdf", {}, ""},
+        {"replace -1", -1, 0, -1, {"Report.pdf"}, "Report.pdf"},
         {"number, free, dots, %1 as it is", 2, 0, -1, {}, "a.b%1 1.pdf", false, "a.b%1.pdf"},
         {"number, gap", 2, 0, -1, {"Report.pdf", "Report 1.pdf", "Report 2.pdf/", "Report 4.pdf"}, "Report 3.pdf"},
         {"number, a link to nowhere", 2, 0, -1, {"Report 1.pdf>gone"}, "Report 2.pdf"},
@@ -111,7 +111,7 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         const QString other = at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name);
         window.duringWrite = [&] { c.meanwhile&& test::writeFile(other, "other"); };
         Settings s = base;
-        s.Overwrite = c.overwrite, s.Silent = c.silent, s.OutputFileName = c.name, s.PostAction = c.post;
+        s.Overwrite = c.overwrite, s.Silent = c.silent, s.OutputFileName = c.name;
         if (!c.dir.isNull())
             s.OutputPath = c.dir.startsWith(u'~') || c.dir.isEmpty() ? c.dir : at(c.dir);
         desktop.alertAnswers = {c.answer};
@@ -121,9 +121,6 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                                                             : at(c.written);
         EXPECT_EQ(result.outputPath, expected);
         EXPECT_EQ(result.outcome == PdfCreator::Outcome::Written, !expected.isEmpty());
-        EXPECT_EQ(window.closed, expected.isEmpty() ? 0 : 1);
-        EXPECT_EQ(desktop.openedFiles,
-                  QStringList(c.post.isEmpty() ? QString() : expected).filter(QStringLiteral("/")));
         ASSERT_EQ(desktop.alerts.size(), c.answer < 0 ? 0 : 1);
         EXPECT_TRUE(c.answer < 0 || desktop.alerts[0].message.contains(u'\'' + c.name + u'\''));
         EXPECT_TRUE(expected.isEmpty() ||
@@ -212,7 +209,6 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         const auto result = create(s);
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
-        EXPECT_EQ(window.closed + desktop.openedFiles.size(), 0);
         ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() ? 0 : 1);
         const auto& alert = desktop.alerts.isEmpty() ? Alert{} : desktop.alerts[0];
         EXPECT_EQ(alert.message.left(c.message.size()) + alert.detail,
