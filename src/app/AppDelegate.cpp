@@ -65,7 +65,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     prepareSettingsFile();
     loadSettings();
-    m_window.show(m_settings);
+    m_window.showSettings(m_settings);
     m_window.showLastCheck(m_autoUpdate->getLastUpdateCheck().value_or(QString()));
     if (m_settings.AutoUpdate != 0)
         m_autoUpdate->checkForUpdate(false);
@@ -142,7 +142,7 @@ QString AppDelegate::normalizedFileName(const QString& name)
 
 void AppDelegate::create()
 {
-    m_window.read(m_settings);
+    m_window.readSettings(m_settings);
     m_settings.OutputFileName = normalizedFileName(m_settings.OutputFileName);
     saveSettings();
     // The write lets the event loop run: an update answer that comes meanwhile waits for the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/OutputFile.h"
+#include "core/FileIdentity.h"
 #include "core/settings/Settings.h"
 
 #include <QObject>

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <sys/types.h>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,19 +63,5 @@ private:
     std::string m_temporaryPath; // empty for an anonymous file, and once the file has a name
     bool m_placed = false;
 };
-
-// Which file a path names (device and inode), to tell later whether the path still names it.
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-
-    // The identity of what path names now (following links), or nothing.
-    static std::optional<FileIdentity> of(const QString& path);
-    bool operator==(const FileIdentity&) const = default;
-};
-
-// Deletes path only while it still names the file identified; true when it was deleted.
-bool removeIfSame(const QString& path, const FileIdentity& identity);
 
 } // namespace zirn

@@ -98,7 +98,7 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     QDir::setCurrent(cwd);
     const QStringList shown{w<QLineEdit>("fileName")->text(), w<QLineEdit>("title")->text(),
                             w<QLineEdit>("subject")->text(),  w<QLineEdit>("author")->text(),
-                            w<PathControl>("path")->URL(),    w<QLineEdit>("passwordOwner")->text()};
+                            w<PathControl>("path")->folder(), w<QLineEdit>("passwordOwner")->text()};
     EXPECT_EQ(shown, (QStringList{"file:Second.pdf", "Second", "Saved", "Ini", root + "/out", "m"}));
     EXPECT_TRUE(w<QCheckBox>("autoUpdateEnable")->isChecked());
     EXPECT_EQ(w<QCheckBox>("passwordEnable")->text(), "Use 256-bit &encryption");
