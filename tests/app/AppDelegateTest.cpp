@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 
-#include "../core/update/HttpTestServer.h"
+#include "HttpTestServer.h"
 #include "PdfFixtures.h"
 #include "Recorders.h"
 #include "TestSupport.h"

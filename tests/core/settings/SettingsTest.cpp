@@ -2,7 +2,6 @@
 #include "core/settings/Ini.h"
 #include "core/settings/SettingsLoader.h"
 
-#include "BuildConfig.h"
 #include "TestSupport.h"
 
 #include <QDir>
