@@ -43,7 +43,6 @@ public:
     bool application(const QString& openFile);
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
-    // applicationSupportsSecureRestorableState: no desktop here restores windows; nothing to answer.
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
 
     // Actions of the window.

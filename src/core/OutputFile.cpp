@@ -1,5 +1,6 @@
 #include "core/OutputFile.h"
 
+#include "core/Paths.h"
 #include "core/files/Files.h"
 
 #include <QDir>
@@ -29,11 +30,6 @@ QString temporaryName()
            temporarySuffix;
 }
 
-std::string native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 // The reason in errno, as a failure.
 std::optional<FileFailure> systemFailure()
 {
@@ -55,7 +51,7 @@ OutputFile::~OutputFile()
 
 std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailure& failure)
 {
-    const std::string encodedFolder = native(folder);
+    const std::string encodedFolder = Paths::encoded(folder);
     const int anonymous = ::open(encodedFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (anonymous >= 0)
         return std::unique_ptr<OutputFile>(new OutputFile(anonymous, encodedFolder, {}));
@@ -66,7 +62,7 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailur
         return nullptr;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string path = files::join(encodedFolder, native(temporaryName()));
+        std::string path = files::join(encodedFolder, Paths::encoded(temporaryName()));
         const int named = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (named >= 0)
             return std::unique_ptr<OutputFile>(new OutputFile(named, encodedFolder, std::move(path)));
@@ -129,7 +125,7 @@ std::optional<FileFailure> OutputFile::takeUsualPermissions()
 
 std::optional<FileFailure> OutputFile::claim(const QString& path)
 {
-    const std::string target = native(path);
+    const std::string target = Paths::encoded(path);
     if (m_temporaryPath.empty()) {
         if (std::optional<FileFailure> failure = linkAs(target))
             return failure;
@@ -151,7 +147,7 @@ std::optional<FileFailure> OutputFile::replace(const QString& path)
         // An anonymous file cannot be renamed over another: give it a hidden name first.
         std::optional<FileFailure> failure;
         for (int attempt = 0; attempt < 100 && source.empty(); ++attempt) {
-            std::string candidate = files::join(m_folder, native(temporaryName()));
+            std::string candidate = files::join(m_folder, Paths::encoded(temporaryName()));
             failure = linkAs(candidate);
             if (!failure)
                 source = std::move(candidate);
@@ -163,7 +159,7 @@ std::optional<FileFailure> OutputFile::replace(const QString& path)
     } else if (std::optional<FileFailure> failure = takeUsualPermissions()) {
         return failure;
     }
-    if (::rename(source.c_str(), native(path).c_str()) != 0) {
+    if (::rename(source.c_str(), Paths::encoded(path).c_str()) != 0) {
         const std::optional<FileFailure> failure = systemFailure();
         ::unlink(source.c_str());
         m_temporaryPath.clear();

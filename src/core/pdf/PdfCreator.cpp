@@ -23,20 +23,9 @@ namespace zirn {
 
 namespace {
 
-std::string native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-// Any entry counts as taken, a link to nowhere too: see files::isTaken.
-bool existsAt(const QString& path)
-{
-    return files::isTaken(AT_FDCWD, native(path));
-}
-
 QString appendComponent(const QString& folder, const QString& name)
 {
-    return QFile::decodeName(files::join(native(folder), native(name)).c_str());
+    return QFile::decodeName(files::join(Paths::encoded(folder), Paths::encoded(name)).c_str());
 }
 
 // "Zirn PDF Writer [<version>] [<home page>]"
@@ -112,7 +101,7 @@ quint32 grantedPermissions(const Settings& settings)
 std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, unsigned long& number)
 {
     const std::optional<std::string> path = files::firstFreeNumberedName(
-        AT_FDCWD, native(appendComponent(folder, Paths::deletingPathExtension(fileName))), number);
+        AT_FDCWD, Paths::encoded(appendComponent(folder, Paths::deletingPathExtension(fileName))), number);
     if (!path)
         return std::nullopt;
     return QFile::decodeName(path->c_str());
@@ -236,7 +225,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     bool replaceConfirmed = false;
     unsigned long number = 1;
     if (policy == TakenName::Ask) {
-        replaceConfirmed = existsAt(location);
+        replaceConfirmed = files::isTaken(AT_FDCWD, Paths::encoded(location));
         if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
             return {};
     } else if (policy == TakenName::Number) {
