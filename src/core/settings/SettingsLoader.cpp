@@ -22,7 +22,8 @@ enum class Saved {
     No,
     Yes,
     // Saved, but the saved value is reset to 0 for good when the next load finds
-    // RememberEncryptionSettings off (loaded before it, so the row comes after it).
+    // RememberEncryptionSettings off (loaded before it, so the row comes after it). Integer
+    // fields only.
     UnlessRemembered,
 };
 
