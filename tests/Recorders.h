@@ -56,7 +56,6 @@ public:
 class RecordingWindow : public CreationWindow
 {
 public:
-    void closeWindow() override { ++closed; }
     void showMasterPassword() override { ++masterPasswordShown; }
     void writeStarted() override
     {
@@ -67,7 +66,6 @@ public:
     void writeProgress(int percent) override { progress.append(percent); }
     void writeFinished() override { progress.append(-2); }
 
-    int closed = 0;
     int masterPasswordShown = 0;
     QList<int> progress;               // -1 started, -2 finished, else percent
     std::function<void()> duringWrite; // runs between the choice of the name and its claim

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <ostream>
 
 // Readable values in test failure messages.
@@ -35,6 +38,16 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the event loop until done() is true or the time is up; true when done.
+inline bool waitFor(const std::function<bool()>& done, int milliseconds = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
 }
 
 } // namespace zirn::test

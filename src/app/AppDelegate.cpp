@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "core/DefaultsStore.h"
 #include "core/DesktopServices.h"
+#include "core/Names.h"
 #include "core/Paths.h"
 #include "core/pdf/DocumentIntake.h"
 #include "core/pdf/PdfCreator.h"
@@ -64,7 +65,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     prepareSettingsFile();
     loadSettings();
-    m_window.show(m_settings);
+    m_window.showSettings(m_settings);
     m_window.showLastCheck(m_autoUpdate->getLastUpdateCheck().value_or(QString()));
     if (m_settings.AutoUpdate != 0)
         m_autoUpdate->checkForUpdate(false);
@@ -141,7 +142,7 @@ QString AppDelegate::normalizedFileName(const QString& name)
 
 void AppDelegate::create()
 {
-    m_window.read(m_settings);
+    m_window.readSettings(m_settings);
     m_settings.OutputFileName = normalizedFileName(m_settings.OutputFileName);
     saveSettings();
     // The write lets the event loop run: an update answer that comes meanwhile waits for the
@@ -161,7 +162,13 @@ void AppDelegate::saveSettings()
 
 void AppDelegate::createPdf()
 {
-    PdfCreator(m_desktop, m_window).createPdf(m_settings);
+    const PdfCreator::Result result = PdfCreator(m_desktop, m_window).createPdf(m_settings);
+    if (result.outcome != PdfCreator::Outcome::Written)
+        return;
+    // After the write: the post action, then the window closes, which ends the run.
+    if (m_settings.PostAction == kPostActionOpenFile)
+        m_desktop.openFile(result.outputPath);
+    m_window.close();
 }
 
 // --- The end -----------------------------------------------------------------------------------

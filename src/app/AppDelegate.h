@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/OutputFile.h"
+#include "core/FileIdentity.h"
 #include "core/settings/Settings.h"
 
 #include <QObject>
@@ -43,7 +43,6 @@ public:
     bool application(const QString& openFile);
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
-    // applicationSupportsSecureRestorableState: no desktop here restores windows; nothing to answer.
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
 
     // Actions of the window.

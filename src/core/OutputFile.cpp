@@ -1,5 +1,8 @@
 #include "core/OutputFile.h"
 
+#include "core/Paths.h"
+#include "core/files/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -27,48 +30,31 @@ QString temporaryName()
            temporarySuffix;
 }
 
-QString inFolder(const QString& folder, const QString& name)
+// The reason in errno, as a failure.
+std::optional<FileFailure> systemFailure()
 {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
-
-// The process's umask, read without changing it (umask() would change it for a moment for
-// every thread). The usual 022 where the kernel does not report it.
-mode_t currentUmask()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("Umask:")) {
-                bool ok = false;
-                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
-                if (ok)
-                    return static_cast<mode_t>(value & 0777u);
-            }
-        }
-    }
-    return 022;
+    return FileFailure{errno, {}};
 }
 
 } // namespace
 
-OutputFile::OutputFile(int descriptor, QString folder, QString temporaryPath)
+OutputFile::OutputFile(int descriptor, std::string folder, std::string temporaryPath)
     : m_descriptor(descriptor), m_folder(std::move(folder)), m_temporaryPath(std::move(temporaryPath))
 {}
 
 OutputFile::~OutputFile()
 {
     ::close(m_descriptor);
-    if (!m_placed && !m_temporaryPath.isEmpty())
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+    if (!m_placed && !m_temporaryPath.empty())
+        ::unlink(m_temporaryPath.c_str());
 }
 
 std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailure& failure)
 {
-    const QByteArray encodedFolder = QFile::encodeName(folder);
-    const int anonymous = ::open(encodedFolder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const std::string encodedFolder = Paths::encoded(folder);
+    const int anonymous = ::open(encodedFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (anonymous >= 0)
-        return std::unique_ptr<OutputFile>(new OutputFile(anonymous, folder, {}));
+        return std::unique_ptr<OutputFile>(new OutputFile(anonymous, encodedFolder, {}));
     // Kernels and file systems without unnamed files answer one of these; everything else
     // (no such folder, no permission, a full disk) is the folder's own trouble.
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
@@ -76,11 +62,10 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailur
         return nullptr;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = inFolder(folder, temporaryName());
-        const int named = ::open(QFile::encodeName(path).constData(),
-                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        std::string path = files::join(encodedFolder, Paths::encoded(temporaryName()));
+        const int named = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (named >= 0)
-            return std::unique_ptr<OutputFile>(new OutputFile(named, folder, path));
+            return std::unique_ptr<OutputFile>(new OutputFile(named, encodedFolder, std::move(path)));
         if (errno != EEXIST) {
             failure = {errno, {}};
             return nullptr;
@@ -90,112 +75,95 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString& folder, FileFailur
     return nullptr;
 }
 
-bool OutputFile::fail(int error)
+std::optional<FileFailure> OutputFile::write(const char* data, size_t size)
 {
-    m_failure = {error, {}};
-    return false;
+    if (files::writeAll(m_descriptor, data, size))
+        return std::nullopt;
+    return systemFailure();
 }
 
-bool OutputFile::write(const char* data, size_t size)
+std::optional<FileFailure> OutputFile::sync()
 {
-    while (size > 0) {
-        const ssize_t written = ::write(m_descriptor, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (written == 0)
-            return fail(ENOSPC);
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
+    if (::fsync(m_descriptor) == 0)
+        return std::nullopt;
+    return systemFailure();
 }
 
-bool OutputFile::sync()
+std::optional<FileFailure> OutputFile::syncFolder()
 {
-    return ::fsync(m_descriptor) == 0 || fail(errno);
-}
-
-bool OutputFile::syncFolder()
-{
-    const int folder = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
-        return fail(errno);
-    const bool synced = ::fsync(folder) == 0 || fail(errno);
+        return systemFailure();
+    std::optional<FileFailure> failure;
+    if (::fsync(folder) != 0)
+        failure = systemFailure();
     ::close(folder);
-    return synced;
+    return failure;
 }
 
 // Gives the anonymous file the name path; fails with EEXIST when path is taken.
-bool OutputFile::linkAs(const QString& path)
+std::optional<FileFailure> OutputFile::linkAs(const std::string& path)
 {
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(m_descriptor);
-    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
+    const std::string self = "/proc/self/fd/" + std::to_string(m_descriptor);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return std::nullopt;
     // Without /proc only the privileged form is left.
     if (errno == ENOENT && ::access("/proc/self/fd", F_OK) != 0 &&
-        ::linkat(m_descriptor, "", AT_FDCWD, target.constData(), AT_EMPTY_PATH) == 0)
-        return true;
-    return fail(errno);
+        ::linkat(m_descriptor, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
+        return std::nullopt;
+    return systemFailure();
 }
 
-OutputFile::Placed OutputFile::claim(const QString& path)
+// A file made under a temporary name was made for its owner alone; the output gets the usual
+// permissions.
+std::optional<FileFailure> OutputFile::takeUsualPermissions()
 {
-    const QByteArray target = QFile::encodeName(path);
-    bool linked = false;
-    if (m_temporaryPath.isEmpty()) {
-        linked = linkAs(path);
+    if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) == 0)
+        return std::nullopt;
+    return systemFailure();
+}
+
+std::optional<FileFailure> OutputFile::claim(const QString& path)
+{
+    const std::string target = Paths::encoded(path);
+    if (m_temporaryPath.empty()) {
+        if (std::optional<FileFailure> failure = linkAs(target))
+            return failure;
     } else {
-        // A named file was made for its owner alone; the output gets the usual permissions.
-        if (::fchmod(m_descriptor, 0666 & ~currentUmask()) != 0) {
-            fail(errno);
-            return Placed::Failed;
-        }
-        const QByteArray source = QFile::encodeName(m_temporaryPath);
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
-            linked = true;
-        } else if (errno == EINVAL || errno == ENOSYS) {
-            // No exclusive rename on this file system: a hard link is exclusive too.
-            linked = ::link(source.constData(), target.constData()) == 0 || fail(errno);
-            if (linked)
-                ::unlink(source.constData());
-        } else {
-            fail(errno);
-        }
+        if (std::optional<FileFailure> failure = takeUsualPermissions())
+            return failure;
+        if (!files::renameNoReplace(AT_FDCWD, m_temporaryPath, target))
+            return systemFailure();
     }
-    if (!linked)
-        return m_failure.error == EEXIST ? Placed::Taken : Placed::Failed;
     m_placed = true;
     m_temporaryPath.clear();
-    return syncFolder() ? Placed::Done : Placed::Failed;
+    return syncFolder();
 }
 
-bool OutputFile::replace(const QString& path)
+std::optional<FileFailure> OutputFile::replace(const QString& path)
 {
-    QString source = m_temporaryPath;
-    if (source.isEmpty()) {
+    std::string source = m_temporaryPath;
+    if (source.empty()) {
         // An anonymous file cannot be renamed over another: give it a hidden name first.
-        for (int attempt = 0; attempt < 100 && source.isEmpty(); ++attempt) {
-            const QString candidate = inFolder(m_folder, temporaryName());
-            if (linkAs(candidate))
-                source = candidate;
-            else if (m_failure.error != EEXIST)
-                return false;
+        std::optional<FileFailure> failure;
+        for (int attempt = 0; attempt < 100 && source.empty(); ++attempt) {
+            std::string candidate = files::join(m_folder, Paths::encoded(temporaryName()));
+            failure = linkAs(candidate);
+            if (!failure)
+                source = std::move(candidate);
+            else if (failure->error != EEXIST)
+                return failure;
         }
-        if (source.isEmpty())
-            return false;
-    } else if (::fchmod(m_descriptor, 0666 & ~currentUmask()) != 0) {
-        return fail(errno);
+        if (source.empty())
+            return failure;
+    } else if (std::optional<FileFailure> failure = takeUsualPermissions()) {
+        return failure;
     }
-    const QByteArray encodedSource = QFile::encodeName(source);
-    if (::rename(encodedSource.constData(), QFile::encodeName(path).constData()) != 0) {
-        const int error = errno;
-        ::unlink(encodedSource.constData());
+    if (::rename(source.c_str(), Paths::encoded(path).c_str()) != 0) {
+        const std::optional<FileFailure> failure = systemFailure();
+        ::unlink(source.c_str());
         m_temporaryPath.clear();
-        return fail(error);
+        return failure;
     }
     m_placed = true;
     m_temporaryPath.clear();
@@ -219,22 +187,6 @@ void OutputFile::removeStale(const QString& folder)
             info.st_mtime < limit)
             ::unlink(path.constData());
     }
-}
-
-std::optional<FileIdentity> FileIdentity::of(const QString& path)
-{
-    struct stat info
-    {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino};
-}
-
-bool removeIfSame(const QString& path, const FileIdentity& identity)
-{
-    // A small window stays between the test and the removal; no system call removes a name
-    // only if it still names a given file.
-    return FileIdentity::of(path) == identity && ::unlink(QFile::encodeName(path).constData()) == 0;
 }
 
 } // namespace zirn

@@ -2,10 +2,9 @@
 
 #include <QString>
 
-#include <sys/types.h>
-
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace zirn {
 
@@ -26,12 +25,6 @@ struct FileFailure
 class OutputFile
 {
 public:
-    enum class Placed {
-        Done,   // the file has the name now
-        Taken,  // something had that name meanwhile; it is untouched and the file has none
-        Failed, // the file has no name; see failure()
-    };
-
     // Nothing when no file can be made in folder; failure then says why.
     static std::unique_ptr<OutputFile> create(const QString& folder, FileFailure& failure);
 
@@ -39,50 +32,36 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Writes all of data, or records why not and returns false.
-    bool write(const char* data, size_t size);
+    // Each of the following gives nothing when it succeeds, and why not when it fails.
+
+    // Writes all of data.
+    std::optional<FileFailure> write(const char* data, size_t size);
 
     // Brings the contents to the disk. Done before the file gets its name, so that a name
     // never stands for data that a power cut could take away.
-    bool sync();
+    std::optional<FileFailure> sync();
 
-    // Gives the file the name path (in the folder of create) unless something has it.
-    Placed claim(const QString& path);
+    // Gives the file the name path (in the folder of create) unless something has it: the
+    // error is EEXIST then, and that entry is untouched and the file still has no name.
+    std::optional<FileFailure> claim(const QString& path);
 
     // Gives the file the name path, replacing a file that has it.
-    bool replace(const QString& path);
-
-    const FileFailure& failure() const { return m_failure; }
+    std::optional<FileFailure> replace(const QString& path);
 
     // Removes this program's temporary files older than a day from folder. Files of other
     // users and anything else are left alone.
     static void removeStale(const QString& folder);
 
 private:
-    OutputFile(int descriptor, QString folder, QString temporaryPath);
-    bool fail(int error);
-    bool linkAs(const QString& path);
-    bool syncFolder();
+    OutputFile(int descriptor, std::string folder, std::string temporaryPath);
+    std::optional<FileFailure> linkAs(const std::string& path);
+    std::optional<FileFailure> takeUsualPermissions();
+    std::optional<FileFailure> syncFolder();
 
     int m_descriptor = -1;
-    QString m_folder;
-    QString m_temporaryPath; // empty for an anonymous file, and once the file has a name
+    std::string m_folder;        // in the file system's encoding, as the paths below
+    std::string m_temporaryPath; // empty for an anonymous file, and once the file has a name
     bool m_placed = false;
-    FileFailure m_failure;
 };
-
-// Which file a path names (device and inode), to tell later whether the path still names it.
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-
-    // The identity of what path names now (following links), or nothing.
-    static std::optional<FileIdentity> of(const QString& path);
-    bool operator==(const FileIdentity&) const = default;
-};
-
-// Deletes path only while it still names the file identified; true when it was deleted.
-bool removeIfSame(const QString& path, const FileIdentity& identity);
 
 } // namespace zirn

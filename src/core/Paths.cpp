@@ -139,4 +139,9 @@ QString Paths::deletingPathExtension(const QString& path)
     return dot < 0 ? path : path.first(dot);
 }
 
+std::string Paths::encoded(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 } // namespace zirn

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace zirn {
 
 // Per-user locations and names, read from the environment at each call so that tests can
@@ -43,6 +45,9 @@ public:
 
     // path without the last "." of its last component and what follows it.
     static QString deletingPathExtension(const QString& path);
+
+    // path in the file system's encoding, as the file primitives (core/files) take it.
+    static std::string encoded(const QString& path);
 };
 
 } // namespace zirn

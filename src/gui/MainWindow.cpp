@@ -108,10 +108,10 @@ bool MainWindow::dialogIsUp() const
                        [](const QDialog* dialog) { return dialog->isVisible(); });
 }
 
-void MainWindow::show(const Settings& s)
+void MainWindow::showSettings(const Settings& s)
 {
     m_ui->fileName->setText(s.OutputFileName);
-    m_ui->path->setURL(s.OutputPath);
+    m_ui->path->setFolder(s.OutputPath);
     m_ui->title->setText(s.Title);
     m_ui->subject->setText(s.Subject);
     m_ui->keywords->setText(s.Keywords);
@@ -133,7 +133,7 @@ void MainWindow::show(const Settings& s)
     m_ui->postAction->setCurrentIndex(s.PostAction == kPostActionOpenFile ? 0 : 1);
 }
 
-void MainWindow::read(Settings& s) const
+void MainWindow::readSettings(Settings& s) const
 {
     s.Title = m_ui->title->text();
     s.Subject = m_ui->subject->text();
@@ -145,7 +145,7 @@ void MainWindow::read(Settings& s) const
     s.AllowCopyPaste = switchOf(m_ui->passwordAllowCopyPaste);
     s.PasswordUser = m_ui->passwordUser->text();
     s.PasswordOwner = m_ui->passwordOwner->text();
-    s.OutputPath = m_ui->path->URL();
+    s.OutputPath = m_ui->path->folder();
     if (m_ui->tabView->currentIndex() >= 0)
         s.SelectedTab = m_ui->tabView->currentIndex();
     s.OutputFileName = m_ui->fileName->text();
@@ -181,17 +181,12 @@ std::optional<QString> MainWindow::clickedFolder() const
 
 void MainWindow::showFolder(const QString& folder)
 {
-    m_ui->path->setURL(folder);
+    m_ui->path->setFolder(folder);
 }
 
 void MainWindow::pressCreate()
 {
     m_ui->create->click();
-}
-
-void MainWindow::closeWindow()
-{
-    close();
 }
 
 void MainWindow::showMasterPassword()

@@ -32,11 +32,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    using QMainWindow::show;
     // Fills the controls from the record; later changes of the record are not shown.
-    void show(const Settings& settings);
+    void showSettings(const Settings& settings);
     // Copies the controls into the record, whether they are enabled or not; the file name as typed.
-    void read(Settings& settings) const;
+    void readSettings(Settings& settings) const;
 
     // Enables the four encryption controls while the encryption box is on, without changing them.
     void enableEncryptionControls();
@@ -50,7 +49,6 @@ public:
     void pressCreate();
 
     // CreationWindow
-    void closeWindow() override;
     void showMasterPassword() override;
     void writeStarted() override;
     void writeProgress(int percent) override;

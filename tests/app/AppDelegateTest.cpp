@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 
-#include "../core/update/HttpTestServer.h"
+#include "HttpTestServer.h"
 #include "PdfFixtures.h"
 #include "Recorders.h"
 #include "TestSupport.h"
@@ -98,7 +98,7 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     QDir::setCurrent(cwd);
     const QStringList shown{w<QLineEdit>("fileName")->text(), w<QLineEdit>("title")->text(),
                             w<QLineEdit>("subject")->text(),  w<QLineEdit>("author")->text(),
-                            w<PathControl>("path")->URL(),    w<QLineEdit>("passwordOwner")->text()};
+                            w<PathControl>("path")->folder(), w<QLineEdit>("passwordOwner")->text()};
     EXPECT_EQ(shown, (QStringList{"file:Second.pdf", "Second", "Saved", "Ini", root + "/out", "m"}));
     EXPECT_TRUE(w<QCheckBox>("autoUpdateEnable")->isChecked());
     EXPECT_EQ(w<QCheckBox>("passwordEnable")->text(), "Use 256-bit &encryption");
@@ -167,6 +167,7 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(component(1))->text(QAccessible::Name), "R&D");
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(desktop.openedFiles.isEmpty()); // no post action
     const auto pdf = test::openWithQpdf(out("R&D/Report.pdf"));
     ASSERT_NE(pdf, nullptr);
     EXPECT_EQ(test::infoText(*pdf, "Title"), "New title");
@@ -189,6 +190,7 @@ TEST_F(AppDelegateTest, CreateAtLaunchAndAfterARefusal)
     QTest::keyClicks(w("passwordOwner"), "secret");
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(desktop.openedFiles, QStringList{out()}); // the post action "openFile"
     const auto pdf = test::openWithQpdf(out(), "");
     ASSERT_NE(pdf, nullptr);
     EXPECT_TRUE(pdf->isEncrypted());

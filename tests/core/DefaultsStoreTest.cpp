@@ -65,8 +65,10 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
     const QString dir = test::freshFolder("store") + "/private";
     // Found damaged twice (made anew, with the usual permissions): each is kept aside.
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(i == 0 ||
-                    (QFile::remove(dir + "/mode.json") && test::writeFile(dir + "/mode.json", "{")));
+        if (i > 0) {
+            ASSERT_TRUE(QFile::remove(dir + "/mode.json"));
+            ASSERT_TRUE(test::writeFile(dir + "/mode.json", "{"));
+        }
         DefaultsStore(dir + "/mode.json").setObject("secret", "MasterPassword");
     }
     for (const auto& [path, mode] : {std::pair{dir + "/mode.json", 0600u},

@@ -4,6 +4,7 @@
 #include "core/DesktopServices.h"
 #include "core/Names.h"
 #include "core/Paths.h"
+#include "core/files/Files.h"
 #include "core/pdf/CreationWindow.h"
 #include "core/settings/Settings.h"
 
@@ -16,26 +17,15 @@
 #include <cstring>
 #include <optional>
 
-#include <sys/stat.h>
+#include <fcntl.h>
 
 namespace zirn {
 
 namespace {
 
-// Every entry of the folder counts, a folder too, and a link also when it leads nowhere or in
-// a circle: the name is taken all the same, and the exclusive claim of the name sees it so.
-bool existsAt(const QString& path)
-{
-    struct stat info
-    {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
 QString appendComponent(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'/' + name;
+    return QFile::decodeName(files::join(Paths::encoded(folder), Paths::encoded(name)).c_str());
 }
 
 // "Zirn PDF Writer [<version>] [<home page>]"
@@ -106,23 +96,15 @@ quint32 grantedPermissions(const Settings& settings)
     return bits;
 }
 
-// The highest number the numbering tries: the search ends even in a folder that never has a
-// free name to offer.
-constexpr quint32 kLastNumber = 1'000'000;
-
 // "Name 1.pdf", "Name 2.pdf", ...: the first free numbered name in folder from number on,
-// which is left at the number used; nothing when every one up to kLastNumber is taken. The
-// base name is taken literally, "%1" in it included.
-std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, quint32& number)
+// which is left at the number used; nothing when every one is taken.
+std::optional<QString> numberedLocation(const QString& folder, const QString& fileName, unsigned long& number)
 {
-    const QString base = Paths::deletingPathExtension(fileName);
-    for (; number <= kLastNumber; ++number) {
-        const QString candidate =
-            appendComponent(folder, base + u' ' + QString::number(number) + QStringLiteral(".pdf"));
-        if (!existsAt(candidate))
-            return candidate;
-    }
-    return std::nullopt;
+    const std::optional<std::string> path = files::firstFreeNumberedName(
+        AT_FDCWD, Paths::encoded(appendComponent(folder, Paths::deletingPathExtension(fileName))), number);
+    if (!path)
+        return std::nullopt;
+    return QFile::decodeName(path->c_str());
 }
 
 QString noFreeNumber()
@@ -185,39 +167,47 @@ PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& loc
     return {};
 }
 
-PdfCreator::Placement PdfCreator::place(OutputFile& output, const Settings& settings, QString& location,
-                                        quint32& number, bool replaceConfirmed, FileFailure& failure)
+PdfCreator::TakenName PdfCreator::takenName(const Settings& settings)
 {
-    const QString folder = outputFolder(settings);
+    switch (settings.Overwrite) {
+    case 0:
+        return TakenName::Ask;
+    case 2:
+        return TakenName::Number;
+    default:
+        return TakenName::Replace;
+    }
+}
+
+PdfCreator::Result PdfCreator::place(std::unique_ptr<OutputFile> output, const Settings& settings,
+                                     TakenName policy, QString location, unsigned long number,
+                                     bool replaceConfirmed)
+{
     for (;;) {
         // Only the replace policy, or the user's answer, puts the file over another.
-        if ((settings.Overwrite != 0 && settings.Overwrite != 2) || replaceConfirmed) {
-            if (output.replace(location))
-                return Placement::Placed;
-            failure = output.failure();
-            return Placement::Failed;
-        }
-        switch (output.claim(location)) {
-        case OutputFile::Placed::Done:
-            return Placement::Placed;
-        case OutputFile::Placed::Failed:
-            failure = output.failure();
-            return Placement::Failed;
-        case OutputFile::Placed::Taken:
-            break;
+        const bool replacing = policy == TakenName::Replace || replaceConfirmed;
+        const std::optional<FileFailure> failure =
+            replacing ? output->replace(location) : output->claim(location);
+        if (!failure)
+            return {Outcome::Written, location};
+        if (replacing || failure->error != EEXIST) {
+            output.reset();
+            return fail(settings, location, failureReason(*failure));
         }
         // Taken since it was chosen (another Create at the same time): the policy again, the
         // numbering from the next number on, so that it ends.
-        if (settings.Overwrite == 2) {
+        if (policy == TakenName::Number) {
             ++number;
-            const std::optional<QString> next = numberedLocation(folder, settings.OutputFileName, number);
+            const std::optional<QString> next =
+                numberedLocation(outputFolder(settings), settings.OutputFileName, number);
             if (!next) {
-                failure = {0, noFreeNumber()};
-                return Placement::Failed;
+                output.reset();
+                return fail(settings, location, noFreeNumber());
             }
             location = *next;
         } else if (settings.Silent != 0 || !askOverwrite(location)) {
-            return Placement::Declined;
+            // Declined, or Silent, when asked again: stopped without a message.
+            return {};
         } else {
             replaceConfirmed = true;
         }
@@ -231,13 +221,14 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     QString location = appendComponent(folder, settings.OutputFileName);
 
     // 2. Output name taken? Asked here, before a long write; claimed when the file is complete.
+    const TakenName policy = takenName(settings);
     bool replaceConfirmed = false;
-    quint32 number = 1;
-    if (settings.Overwrite == 0) {
-        replaceConfirmed = existsAt(location);
+    unsigned long number = 1;
+    if (policy == TakenName::Ask) {
+        replaceConfirmed = files::isTaken(AT_FDCWD, Paths::encoded(location));
         if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
             return {};
-    } else if (settings.Overwrite == 2) {
+    } else if (policy == TakenName::Number) {
         const std::optional<QString> numbered = numberedLocation(folder, settings.OutputFileName, number);
         if (!numbered)
             return fail(settings, location, noFreeNumber());
@@ -288,37 +279,28 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     }
     // Leftovers of writes that were cut off in earlier runs.
     OutputFile::removeStale(folder);
-    FileFailure failure;
-    m_window.writeStarted();
     std::unique_ptr<OutputFile> output;
-    bool written = false;
+    std::optional<FileFailure> failure;
+    m_window.writeStarted();
     m_window.runWrite([&] {
-        output = OutputFile::create(folder, failure);
-        written = output &&
-                  document->write(
-                      *output, protection, [this](int percent) { m_window.writeProgress(percent); }, failure);
-        if (written && !output->sync()) {
-            failure = output->failure();
-            written = false;
+        FileFailure notCreated;
+        output = OutputFile::create(folder, notCreated);
+        if (!output) {
+            failure = notCreated;
+            return;
         }
+        failure =
+            document->write(*output, protection, [this](int percent) { m_window.writeProgress(percent); });
+        if (!failure)
+            failure = output->sync();
     });
     m_window.writeFinished();
-    if (written) {
-        const Placement placement = place(*output, settings, location, number, replaceConfirmed, failure);
-        // Declined, or Silent, when asked again: stopped without a message.
-        if (placement == Placement::Declined)
-            return {};
-        written = placement == Placement::Placed;
+    if (failure) {
+        output.reset();
+        return fail(settings, location, failureReason(*failure));
     }
-    output.reset();
-    if (!written)
-        return fail(settings, location, failureReason(failure));
-
-    // 7. After the write.
-    if (settings.PostAction == kPostActionOpenFile)
-        m_desktop.openFile(location);
-    m_window.closeWindow();
-    return {Outcome::Written, location};
+    // 7. After the write, the caller runs the post action and closes the window (see Result).
+    return place(std::move(output), settings, policy, location, number, replaceConfirmed);
 }
 
 } // namespace zirn

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace zirn {
 
 class CreationWindow;
@@ -12,12 +14,12 @@ class Settings;
 
 // Writes the output file of one Create from the settings record: the output location and
 // the policy for a taken name, the document information with the creator stamp, the
-// protection, the post action and the messages. Reads the record only.
+// protection and the messages. Reads the record only; the post action is the caller's.
 class PdfCreator
 {
 public:
     enum class Outcome {
-        Written, // the post action ran and the window was closed
+        Written, // the file has its name; the caller runs the post action and closes the window
         Stopped, // nothing was written; the window stays open
     };
 
@@ -26,6 +28,14 @@ public:
         Outcome outcome = Outcome::Stopped;
         QString outputPath; // where the file was written; empty when stopped
     };
+
+    // What a Create does when the output's name is taken, worked out from Overwrite.
+    enum class TakenName {
+        Ask,     // 0: asks whether to replace it; Silent stops instead
+        Replace, // any value other than 0 and 2
+        Number,  // 2: "Name 1.pdf", "Name 2.pdf", ..., the first free one
+    };
+    static TakenName takenName(const Settings& settings);
 
     PdfCreator(DesktopServices& desktop, CreationWindow& window);
 
@@ -36,9 +46,8 @@ private:
     // Gives the written file its name by the policy for a taken name, asked again or
     // numbered on (from number, the number of location) when the name has been taken since
     // it was chosen.
-    enum class Placement { Placed, Declined, Failed };
-    Placement place(OutputFile& output, const Settings& settings, QString& location, quint32& number,
-                    bool replaceConfirmed, FileFailure& failure);
+    Result place(std::unique_ptr<OutputFile> output, const Settings& settings, TakenName policy,
+                 QString location, unsigned long number, bool replaceConfirmed);
     Result fail(const Settings& settings, const QString& location, const QString& reason);
 
     DesktopServices& m_desktop;

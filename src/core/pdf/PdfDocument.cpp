@@ -43,7 +43,7 @@ public:
 
     void write(unsigned char const* data, size_t size) override
     {
-        if (m_failed)
+        if (m_failure)
             return;
         if (m_buffer.size() + size > blockSize)
             flush();
@@ -53,7 +53,7 @@ public:
             m_buffer.append(reinterpret_cast<const char*>(data), size);
     }
     void finish() override { flush(); }
-    bool failed() const { return m_failed; }
+    const std::optional<FileFailure>& failure() const { return m_failure; }
 
 private:
     static constexpr size_t blockSize = 256 * 1024;
@@ -65,13 +65,13 @@ private:
     }
     void put(const unsigned char* data, size_t size)
     {
-        if (!m_failed && size > 0 && !m_output.write(reinterpret_cast<const char*>(data), size))
-            m_failed = true;
+        if (!m_failure && size > 0)
+            m_failure = m_output.write(reinterpret_cast<const char*>(data), size);
     }
 
     OutputFile& m_output;
     std::string m_buffer;
-    bool m_failed = false;
+    std::optional<FileFailure> m_failure;
 };
 
 void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
@@ -180,11 +180,12 @@ void PdfDocument::setDocumentInfo(const DocumentFields& fields)
     }
 }
 
-bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& protection,
-                        const Progress& progress, FileFailure& failure)
+std::optional<FileFailure> PdfDocument::write(OutputFile& output,
+                                              const std::optional<PdfProtection>& protection,
+                                              const Progress& progress)
 {
+    OutputPipeline pipeline(output);
     try {
-        OutputPipeline pipeline(output);
         QPDFWriter writer(m->pdf);
         writer.setOutputPipeline(&pipeline);
         // The job is to stamp and protect the document, not to recompress it: compressing
@@ -197,23 +198,20 @@ bool PdfDocument::write(OutputFile& output, const std::optional<PdfProtection>& 
             writer.setPreserveEncryption(false);
         writer.registerProgressReporter(
             std::make_shared<QPDFWriter::FunctionProgressReporter>([&pipeline, &progress](int percent) {
-                if (pipeline.failed())
+                if (pipeline.failure())
                     throw WriteAborted();
                 progress(percent);
             }));
         writer.write();
         pipeline.finish();
-        if (!pipeline.failed())
-            return true;
-        failure = output.failure();
+        return pipeline.failure();
     } catch (const WriteAborted&) {
-        failure = output.failure();
+        return pipeline.failure();
     } catch (const std::exception& e) {
-        failure = {0, QString::fromStdString(e.what())};
+        return FileFailure{0, QString::fromStdString(e.what())};
     } catch (...) {
-        failure = {0, {}};
+        return FileFailure{0, {}};
     }
-    return false;
 }
 
 PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& protection)

@@ -45,7 +45,7 @@ struct PdfProtection
 
 // One PDF file opened for rewriting, a small layer over qpdf. Pages, fonts, links,
 // bookmarks and forms are copied object by object; nothing is re-rendered. No exception
-// leaves this class: failures come back as nothing or false.
+// leaves this class: failures come back as nothing or as their reason.
 class PdfDocument
 {
 public:
@@ -76,9 +76,9 @@ public:
     // Writes the whole document into output, protected when protection is given and
     // otherwise unencrypted (also when the input was encrypted). Streams are copied as they
     // are, neither decoded nor compressed again (only encrypted). Writing stops at the first
-    // error; false then, with the reason in failure.
-    bool write(OutputFile& output, const std::optional<PdfProtection>& protection, const Progress& progress,
-               FileFailure& failure);
+    // error, whose reason it gives; nothing when the whole document was written.
+    std::optional<FileFailure> write(OutputFile& output, const std::optional<PdfProtection>& protection,
+                                     const Progress& progress);
 
     // Why the passwords of protection would not protect the file as they promise, checked
     // before a write. Revision 4 stores a password in PDFDocEncoding (no Cyrillic, Greek or CJK

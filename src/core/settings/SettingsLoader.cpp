@@ -16,39 +16,49 @@ const QString kSave = QStringLiteral("{save}");
 // The built-in default of a text field when neither the file nor the store gives one.
 enum class TextDefault { Empty, LoginName, OutputFolder, OpenFile };
 
+// Whether a Create saves the field in the store (the fields the window edits), and for how long.
+// A field that is not saved is still read from the store when the file does not name it.
+enum class Saved {
+    No,
+    Yes,
+    // Saved, but the saved value is reset to 0 for good when the next load finds
+    // RememberEncryptionSettings off (loaded before it, so the row comes after it). Integer
+    // fields only.
+    UnlessRemembered,
+};
+
 // One key of both the settings file and the store. Integer fields keep the value they hold
 // when nothing gives one.
 struct SettingKey
 {
     std::variant<QString Settings::*, qint64 Settings::*> field;
     QLatin1String key;
-    bool saved;
+    Saved saved;
     TextDefault textDefault = TextDefault::Empty;
 };
 
-// In the order of loading: the text fields, then the integers. "UseEncryption" comes after
-// "RememberEncryptionSettings", which decides whether its saved value is reset first.
+// Every key, in the order of loading: the text fields, then the integers.
 const SettingKey kKeys[] = {
-    {&Settings::Title, QLatin1String("Title"), true},
-    {&Settings::Subject, QLatin1String("Subject"), true},
-    {&Settings::Keywords, QLatin1String("Keywords"), true},
-    {&Settings::Author, QLatin1String("Author"), true, TextDefault::LoginName},
-    {&Settings::PasswordUser, QLatin1String("UserPassword"), true},
-    {&Settings::PasswordOwner, QLatin1String("MasterPassword"), true},
-    {&Settings::OutputPath, QLatin1String("Path"), true, TextDefault::OutputFolder},
-    {&Settings::OutputFileName, QLatin1String("File"), false},
-    {&Settings::PostAction, QLatin1String("PostAction"), true, TextDefault::OpenFile},
-    {&Settings::AutoStart, QLatin1String("AutoStart"), false},
-    {&Settings::Overwrite, QLatin1String("Overwrite"), false},
-    {&Settings::SelectedTab, QLatin1String("SelectedTab"), true},
-    {&Settings::RememberEncryptionSettings, QLatin1String("RememberEncryptionSettings"), false},
-    {&Settings::UseEncryption, QLatin1String("UseEncryption"), true},
-    {&Settings::AllowCopyPaste, QLatin1String("AllowCopyPaste"), true},
-    {&Settings::AllowPrint, QLatin1String("AllowPrint"), true},
-    {&Settings::Silent, QLatin1String("Silent"), false},
-    {&Settings::UserAccessPermissions, QLatin1String("UserAccessPermissions"), false},
-    {&Settings::EncryptionKeyLength, QLatin1String("EncryptionKeyLength"), false},
-    {&Settings::AutoUpdate, QLatin1String("AutoUpdate"), true},
+    {&Settings::Title, QLatin1String("Title"), Saved::Yes},
+    {&Settings::Subject, QLatin1String("Subject"), Saved::Yes},
+    {&Settings::Keywords, QLatin1String("Keywords"), Saved::Yes},
+    {&Settings::Author, QLatin1String("Author"), Saved::Yes, TextDefault::LoginName},
+    {&Settings::PasswordUser, QLatin1String("UserPassword"), Saved::Yes},
+    {&Settings::PasswordOwner, QLatin1String("MasterPassword"), Saved::Yes},
+    {&Settings::OutputPath, QLatin1String("Path"), Saved::Yes, TextDefault::OutputFolder},
+    {&Settings::OutputFileName, QLatin1String("File"), Saved::No},
+    {&Settings::PostAction, QLatin1String("PostAction"), Saved::Yes, TextDefault::OpenFile},
+    {&Settings::AutoStart, QLatin1String("AutoStart"), Saved::No},
+    {&Settings::Overwrite, QLatin1String("Overwrite"), Saved::No},
+    {&Settings::SelectedTab, QLatin1String("SelectedTab"), Saved::Yes},
+    {&Settings::RememberEncryptionSettings, QLatin1String("RememberEncryptionSettings"), Saved::No},
+    {&Settings::UseEncryption, QLatin1String("UseEncryption"), Saved::UnlessRemembered},
+    {&Settings::AllowCopyPaste, QLatin1String("AllowCopyPaste"), Saved::Yes},
+    {&Settings::AllowPrint, QLatin1String("AllowPrint"), Saved::Yes},
+    {&Settings::Silent, QLatin1String("Silent"), Saved::No},
+    {&Settings::UserAccessPermissions, QLatin1String("UserAccessPermissions"), Saved::No},
+    {&Settings::EncryptionKeyLength, QLatin1String("EncryptionKeyLength"), Saved::No},
+    {&Settings::AutoUpdate, QLatin1String("AutoUpdate"), Saved::Yes},
 };
 
 } // namespace
@@ -147,9 +157,7 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
             loadTextSetting(s.**text, key, values, textDefault(entry.textDefault));
             continue;
         }
-        // The saved encryption switch is cleared for good before it is read, unless the
-        // user asked to remember it.
-        if (key == QLatin1String("UseEncryption") && s.RememberEncryptionSettings == 0)
+        if (entry.saved == Saved::UnlessRemembered && s.RememberEncryptionSettings == 0)
             m_store.setInteger(0, key);
         loadIntegerSetting(s.*std::get<qint64 Settings::*>(entry.field), key, values);
     }
@@ -160,7 +168,7 @@ void SettingsLoader::saveSettings(const Settings& s)
 {
     const DefaultsStore::Batch batch(m_store);
     for (const SettingKey& entry : kKeys) {
-        if (!entry.saved)
+        if (entry.saved == Saved::No)
             continue;
         if (const auto* text = std::get_if<QString Settings::*>(&entry.field))
             m_store.setObject(s.**text, entry.key);

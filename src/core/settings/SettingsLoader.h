@@ -32,14 +32,13 @@ public:
     explicit SettingsLoader(DefaultsStore& store);
 
     // Fills settings from the file at iniPath (missing or unreadable: as if it had no
-    // section "Values"), the store and the defaults. InputFile is never touched. When
-    // RememberEncryptionSettings ends up 0, the saved "UseEncryption" is reset to 0 first.
+    // section "Values"), the store and the defaults, as the table of keys in
+    // SettingsLoader.cpp says. InputFile is never touched. When RememberEncryptionSettings ends
+    // up 0, the saved values that last only while remembered are reset to 0 first.
     void loadSettings(Settings& settings, const QString& iniPath);
     void loadSettings(Settings& settings, const IniSections& ini);
 
-    // Stores the thirteen fields that the window edits: Title, Subject, Keywords, Author,
-    // SelectedTab, UseEncryption, AllowCopyPaste, AllowPrint, AutoUpdate, PostAction, Path,
-    // UserPassword, MasterPassword.
+    // Stores the fields that the table of keys marks as saved: those the window edits.
     void saveSettings(const Settings& settings);
 
     // "+7" and "007" are 7; no blanks, no fraction, no prefix, and it must fit 64 bits.

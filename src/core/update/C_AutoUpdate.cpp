@@ -117,6 +117,7 @@ std::optional<QString> C_AutoUpdate::getLastUpdateCheck() const
 QString C_AutoUpdate::languageCode() const
 {
     QString first;
+    // Deliberately this key, which nothing on Linux writes: a user can still set it in the store.
     const QVariant preferred = m_store.objectForKey(QStringLiteral("AppleLanguages"));
     if (preferred.isValid()) {
         const QVariantList list = preferred.toList();

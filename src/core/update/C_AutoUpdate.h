@@ -61,8 +61,6 @@ public:
     // "Today", short time); nothing when no check completed yet.
     std::optional<QString> getLastUpdateCheck() const;
 
-    // setDelegate: the check reports to nobody, so there is no delegate.
-
     C_NSURLConnectionWrapper* pNSURLConnectionWrapper() const { return m_wrapper; }
     void setCurrentVersion(const QString& version) { m_currentVersion = version; }
 

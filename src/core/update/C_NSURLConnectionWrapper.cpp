@@ -120,7 +120,7 @@ void C_NSURLConnectionWrapper::send(const QUrl& url)
     QNetworkReply* reply = m_postData ? m_manager->post(request, *m_postData) : m_manager->get(request);
     m_connection = reply;
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { onResponse(reply); });
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onData(reply); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { absorb(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onFinished(reply); });
 }
 
@@ -157,11 +157,6 @@ bool C_NSURLConnectionWrapper::absorb(QNetworkReply* reply)
         return false;
     }
     return true;
-}
-
-void C_NSURLConnectionWrapper::onData(QNetworkReply* reply)
-{
-    absorb(reply);
 }
 
 void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)

@@ -48,8 +48,7 @@ public:
     // "Content-Length", "Content-Type: application/x-www-form-urlencoded" and the body.
     QNetworkRequest createRequestWithUserAgent(const QUrl& url) const;
 
-    // The running download, or none. The fields are set only by Download, so there are no
-    // setters.
+    // The running download, or none.
     QNetworkReply* pConnection() const { return m_connection; }
 
     // For downloads started from now on.
@@ -65,7 +64,6 @@ signals:
 private:
     void send(const QUrl& url);
     void onResponse(QNetworkReply* reply);
-    void onData(QNetworkReply* reply);
     // Takes what reply has received so far; false when the download has ended.
     bool absorb(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply);

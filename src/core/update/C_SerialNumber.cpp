@@ -62,6 +62,7 @@ std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
         return 0;
     ByteSum sum;
     // The whole list is walked: every Ethernet entry named exactly "en0" counts.
+    // Deliberately the literal name, although Linux seldom has an "en0": the byte is then 0.
     for (const MachineFacts::LinkAddress& address : *addresses)
         if (address.ethernet && address.interfaceName == QLatin1String("en0"))
             sum.add(address.hardwareAddress);

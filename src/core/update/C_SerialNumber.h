@@ -28,8 +28,6 @@ public:
 
     // Writes b7 so that the XOR of all eight bytes is 0xFF.
     static void calculateChecksum(Bytes& bytes);
-
-    // generateOrGetUuid: nothing here uses a stored random UUID, so there is none.
 };
 
 // The packed version of the operating system.
@@ -44,8 +42,6 @@ public:
 
     // The identifier byte of a packed version: ((P >> 8) + 0xF1) | (P & 0xF0), low 8 bits.
     static std::uint8_t versionByte(std::int32_t packed);
-
-    // getCPU, getMachine: descriptive texts that nothing here shows, so there are none.
 };
 
 } // namespace zirn

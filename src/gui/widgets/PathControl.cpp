@@ -45,7 +45,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value || kind == QAccessible::Description)
-            return QDir::toNativeSeparators(static_cast<const PathControl*>(widget())->URL());
+            return QDir::toNativeSeparators(static_cast<const PathControl*>(widget())->folder());
         return QAccessibleWidget::text(kind);
     }
 };
@@ -75,7 +75,7 @@ PathControl::PathControl(QWidget* parent) : QWidget(parent), m_layout(new QHBoxL
     Q_UNUSED(factoryInstalled)
 }
 
-void PathControl::setURL(const QString& path)
+void PathControl::setFolder(const QString& path)
 {
     m_path = path.isEmpty() ? QString() : QDir::cleanPath(path);
     m_components.clear();

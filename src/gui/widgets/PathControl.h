@@ -28,9 +28,9 @@ public:
     explicit PathControl(QWidget* parent = nullptr);
 
     // Shows the folder at path; an empty path shows nothing.
-    void setURL(const QString& path);
+    void setFolder(const QString& path);
     // The folder shown, or empty text when none is.
-    QString URL() const { return m_path; }
+    QString folder() const { return m_path; }
 
     // The folder of the component clicked last, if any.
     std::optional<QString> clickedPathItem() const { return m_clicked; }

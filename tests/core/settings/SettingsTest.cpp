@@ -2,7 +2,6 @@
 #include "core/settings/Ini.h"
 #include "core/settings/SettingsLoader.h"
 
-#include "BuildConfig.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -94,8 +93,12 @@ TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
     const QString folder = test::freshFolder("loader");
     DefaultsStore store(folder + "/first.json");
     store.setObject("kept", "Unknown");
-    const Settings s{"Out.pdf", "/in.pdf", "/r", "T", "S", "a, b", "A", "", "u", "m",
-                     1,         2,         2,    0,   1,   1,      1,   1,  4,   0};
+    // clang-format off
+    const Settings s{.OutputFileName = "Out.pdf", .InputFile = "/in.pdf", .OutputPath = "/r", .Title = "T",
+                     .Subject = "S", .Keywords = "a, b", .Author = "A", .PasswordUser = "u", .PasswordOwner = "m",
+                     .AutoStart = 1, .Overwrite = 2, .SelectedTab = 2, .UseEncryption = 1, .AllowCopyPaste = 1,
+                     .AllowPrint = 1, .Silent = 1, .UserAccessPermissions = 4, .AutoUpdate = 0};
+    // clang-format on
     SettingsLoader(store, {"alice", "/d"}).saveSettings(s);
     QJsonObject first = QJsonDocument::fromJson(test::readFile(folder + "/first.json")).object();
     EXPECT_EQ(first.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",

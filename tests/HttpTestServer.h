@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -73,15 +73,5 @@ private:
     std::function<Response(const Request&)> m_handler;
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };
-
-// Runs the event loop until done() is true or the time is up; true when done.
-inline bool waitFor(const std::function<bool()>& done, int milliseconds = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 } // namespace zirn::test
