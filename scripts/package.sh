@@ -23,7 +23,7 @@ if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps 2>/dev/n
 fi
 
 # The debug symbols stay out: the package is meant for this machine's users, not an archive.
-export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} noautodbgsym"
+export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }noautodbgsym"
 dpkg-buildpackage -us -uc -b
 
 version=$(dpkg-parsechangelog -S Version)
