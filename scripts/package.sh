@@ -9,15 +9,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-    command -v sudo >/dev/null || { echo "Need root or sudo to install the build dependencies" >&2; exit 1; }
-    sudo=(sudo)
-fi
-apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@"; }
-
 if ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps 2>/dev/null; then
     echo "Installing the build dependencies of the package"
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install the build dependencies" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@"; }
     apt_get update
     apt_get build-dep ./
 fi
