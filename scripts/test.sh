@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zirn PDF Writer and runs the whole test suite twice: an ordinary build in build/,
-# then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
+# then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/. Run as root
+# (as CI does), it also builds the Debian package and checks it with lintian.
 # Installs the Debian packages it needs first (with sudo when not root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,3 +31,11 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 echo "== All tests passed in both builds"
+
+if [[ $(id -u) -eq 0 ]]; then
+    echo "== Debian package, checked by lintian"
+    # The unit tests have just run on these sources: the package build leaves them out.
+    DEB_BUILD_OPTIONS=nocheck scripts/package.sh
+    lintian --fail-on error "zirn-pdf-writer_$(dpkg-parsechangelog -S Version)_$(dpkg --print-architecture).deb"
+    echo "== The package builds and lintian reports no errors"
+fi
