@@ -120,7 +120,7 @@ protected:
     }
     void TearDown() override
     {
-        std::system(("userdel " + user).c_str());
+        [[maybe_unused]] const int removed = std::system(("userdel " + user).c_str());
         fs::remove_all(root);
     }
     // Runs the backend as cupsd does (names quoted for the test's own shell only).
