@@ -38,19 +38,6 @@ std::vector<std::string> split(const std::string& text, char separator)
     return parts;
 }
 
-// At most about a mebibyte of folder's file name (AT_FDCWD: a whole path).
-std::string readAt(int folder, const char* name)
-{
-    const int fd = ::openat(folder, name, O_RDONLY | O_CLOEXEC);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t got; fd >= 0 && text.size() < (1 << 20) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<size_t>(got));
-    if (fd >= 0)
-        ::close(fd);
-    return text;
-}
-
 } // namespace
 
 // The user's systemd manager, when it runs and knows a graphical session: the program then
@@ -84,7 +71,7 @@ pid_t findDisplayProcess(uid_t uid)
         {};
         if (pid.find_first_not_of("0123456789") == std::string::npos && pid != std::to_string(::getpid()) &&
             ::stat(("/proc/" + pid).c_str(), &info) == 0 && info.st_uid == uid &&
-            hasDisplay(split(readAt(AT_FDCWD, ("/proc/" + pid + "/environ").c_str()), '\0')))
+            hasDisplay(split(files::readSmallFile(AT_FDCWD, "/proc/" + pid + "/environ"), '\0')))
             found = static_cast<pid_t>(std::stol(pid));
     }
     if (proc)
@@ -99,7 +86,7 @@ namespace {
 // beside the controllers' own hierarchies. Only cgroup file systems are written.
 bool joinCgroups(const std::string& cgroups)
 {
-    const std::string own = "\n" + readAt(AT_FDCWD, "/proc/self/cgroup");
+    const std::string own = "\n" + files::readSmallFile(AT_FDCWD, "/proc/self/cgroup");
     for (const std::string& line : split(cgroups, '\n')) {
         if (own.find("\n" + line + "\n") != std::string::npos)
             continue; // there already (a hierarchy may be mounted read-only in a container)
@@ -145,12 +132,12 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
     {};
     if (proc < 0 || ::fstat(proc, &info) != 0 || info.st_uid != account.uid)
         return false;
-    const std::string cgroups = readAt(proc, "cgroup");
+    const std::string cgroups = files::readSmallFile(proc, "cgroup");
     if (cgroups.empty() || !joinCgroups(cgroups))
         return false;
     // Its limits: after a heading, one line for each resource in the order of their numbers,
     // with the soft and the hard limit at fixed columns.
-    const std::vector<std::string> limits = split(readAt(proc, "limits"), '\n');
+    const std::vector<std::string> limits = split(files::readSmallFile(proc, "limits"), '\n');
     for (int resource = 0; resource < RLIM_NLIMITS; ++resource) {
         const size_t index = static_cast<size_t>(resource) + 1;
         const std::string line = index < limits.size() ? limits[index] : "";
@@ -166,11 +153,11 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
             return false;
     }
     // It is still where it was, and this process is there too.
-    if (readAt(proc, "cgroup") != cgroups || readAt(AT_FDCWD, "/proc/self/cgroup") != cgroups ||
-        !dropPrivileges(account))
+    if (files::readSmallFile(proc, "cgroup") != cgroups ||
+        files::readSmallFile(AT_FDCWD, "/proc/self/cgroup") != cgroups || !dropPrivileges(account))
         return false;
     // Read as the user: what a process of theirs could read.
-    std::vector<std::string> environment = split(readAt(proc, "environ"), '\0');
+    std::vector<std::string> environment = split(files::readSmallFile(proc, "environ"), '\0');
     const mode_t mask = files::umaskOf(proc);
     if (!hasDisplay(environment) || ::setsid() < 0)
         return false;

@@ -24,13 +24,7 @@ mode_t umaskOf(const std::string& process)
 
 mode_t umaskOf(int processFolder)
 {
-    const int fd = processFolder >= 0 ? ::openat(processFolder, "status", O_RDONLY | O_CLOEXEC) : -1;
-    std::string status = "\n";
-    char buffer[4096];
-    for (ssize_t got; fd >= 0 && status.size() < (1 << 16) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
-        status.append(buffer, static_cast<size_t>(got));
-    if (fd >= 0)
-        ::close(fd);
+    const std::string status = "\n" + (processFolder >= 0 ? readSmallFile(processFolder, "status") : "");
     for (size_t line = status.find("\nUmask:"); line != std::string::npos;
          line = status.find("\nUmask:", line + 1)) {
         const char* value = status.c_str() + line + 7;
@@ -40,6 +34,18 @@ mode_t umaskOf(int processFolder)
             return static_cast<mode_t>(mask & 0777u);
     }
     return 022;
+}
+
+std::string readSmallFile(int folder, const std::string& name)
+{
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; fd >= 0 && text.size() < (1 << 20) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    if (fd >= 0)
+        ::close(fd);
+    return text;
 }
 
 bool writeAll(int fd, const char* data, size_t size)
