@@ -94,8 +94,8 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
 // Nothing when it cannot, with errno set: EEXIST when every name up to "<base> 9999.pdf" is taken.
 std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);
 
-// Starts program on pdf as a transient unit of the user's systemd manager, when that runs
-// and knows a graphical session. As the user.
+// Starts program on pdf as a transient unit of the user's systemd manager, like anything the
+// desktop starts, when that manager runs and knows a graphical session. As the user.
 bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid);
 
 // One of the user's processes that carries a display, or 0. As the user.

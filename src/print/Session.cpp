@@ -40,8 +40,6 @@ std::vector<std::string> split(const std::string& text, char separator)
 
 } // namespace
 
-// The user's systemd manager, when it runs and knows a graphical session: the program then
-// runs as a transient unit of the user, like anything the desktop starts.
 bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
 {
     const std::string runtime = "/run/user/" + std::to_string(uid);
