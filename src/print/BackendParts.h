@@ -55,6 +55,11 @@ struct Job
     std::string id, title, options;
 };
 
+// The account the job prints into: the user CUPS names, when that is an ordinary account (not
+// root, within the UID_MIN and UID_MAX of /etc/login.defs) and the one CUPS authenticated
+// (AUTH_UID). Nothing, with the reason given to CUPS and the log, otherwise.
+std::optional<Account> printingAccount(const char* user);
+
 // Becomes the account for good (groups, gid, uid) and verifies that there is no way back.
 bool dropPrivileges(const Account& account);
 
@@ -77,7 +82,7 @@ int runProgram(const std::vector<std::string>& args, const std::vector<std::stri
 // its exit status, or -1. Never waits long for a killed child either.
 int waitChild(pid_t child, int milliseconds, const char* name, bool group = false);
 
-bool writeAll(int fd, const char* data, size_t size);
+// Flushes the file name in folder to disk, never waiting on a FIFO in its place; false when it cannot.
 bool syncFile(int folder, const std::string& name);
 
 // Keeps only the pages the job's options select, with qpdf on the user's own file temp in
@@ -85,14 +90,12 @@ bool syncFile(int folder, const std::string& name);
 // itself when nothing was selected.
 std::string applyPageRanges(int folder, int file, const std::string& temp, const std::string& options);
 
-// A uid bound from a login.defs file ("UID_MIN", "UID_MAX"); fallback when it does not say.
-uid_t loginDefsUid(const char* loginDefs, const char* key, uid_t fallback);
-
 // Moves temp to "<base>.pdf", "<base> 1.pdf", ... whichever is free; never replaces a file.
+// Nothing when it cannot, with errno set: EEXIST when every name up to "<base> 9999.pdf" is taken.
 std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);
 
-// Starts program on pdf as a transient unit of the user's systemd manager, when that runs
-// and knows a graphical session. As the user.
+// Starts program on pdf as a transient unit of the user's systemd manager, like anything the
+// desktop starts, when that manager runs and knows a graphical session. As the user.
 bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid);
 
 // One of the user's processes that carries a display, or 0. As the user.

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <syslog.h>
@@ -102,29 +101,9 @@ int run(int argc, char** argv, const char* program, int seconds)
     setJobLabel(job.id);
     log(LOG_DEBUG, "printed by \"%s\" with the title \"%s\"", argv[2], job.title.c_str());
 
-    // Only an ordinary account prints into its own folder.
-    const passwd* entry = ::getpwnam(argv[2]);
-    if (!entry) {
-        status(Status::NotOrdinaryUser);
-        log(LOG_ERR, "refused: no user \"%s\" on this system", argv[2]);
+    const std::optional<Account> account = printingAccount(argv[2]);
+    if (!account)
         return BackendCancel;
-    }
-    const Account account{entry->pw_name, entry->pw_uid, entry->pw_gid, entry->pw_dir};
-    if (account.uid == 0 || account.uid < loginDefsUid("/etc/login.defs", "UID_MIN", 1000) ||
-        account.uid > loginDefsUid("/etc/login.defs", "UID_MAX", 60000)) {
-        status(Status::NotOrdinaryUser);
-        log(LOG_ERR, "refused: \"%s\" is not an ordinary user", account.name.c_str());
-        return BackendCancel;
-    }
-    // The user name is what the client claimed; CUPS names the uid it authenticated by the
-    // connection itself. A job that reached the queue any other way (through a class, say)
-    // could be in anybody's name.
-    const char* authenticated = std::getenv("AUTH_UID");
-    if (!authenticated || std::to_string(account.uid) != authenticated) {
-        status(Status::NotAuthenticated);
-        log(LOG_ERR, "refused: the print system did not authenticate it as %s's", account.name.c_str());
-        return BackendCancel;
-    }
 
     // The job's data is the print system's: opened as root, read by the worker after the drop.
     const int input = argc == 7 ? ::open(argv[6], O_RDONLY | O_NOFOLLOW | O_CLOEXEC) : ::dup(0);
@@ -150,12 +129,12 @@ int run(int argc, char** argv, const char* program, int seconds)
         if (devnull < 0 || ::dup2(devnull, 0) < 0 || ::dup2(devnull, 1) < 0 || ::dup2(devnull, 2) < 0)
             ::_exit(BackendCancel);
         sendMessagesTo(messages[1]);
-        if (!dropPrivileges(account)) {
+        if (!dropPrivileges(*account)) {
             status(Status::Failed);
-            log(LOG_ERR, "cannot switch to the user %s", account.name.c_str());
+            log(LOG_ERR, "cannot switch to the user %s", account->name.c_str());
             ::_exit(BackendCancel);
         }
-        ::_exit(saveJob(account, input, job, program));
+        ::_exit(saveJob(*account, input, job, program));
     }
     ::close(input);
     ::close(messages[1]);
@@ -182,7 +161,7 @@ int run(int argc, char** argv, const char* program, int seconds)
     // resource limits): placing it there takes root, so the supervisor's child does it.
     const pid_t launcher = ::fork();
     if (launcher == 0)
-        ::_exit(startInSessionOf(program, start.pdf, start.display, account) ? 0 : 1);
+        ::_exit(startInSessionOf(program, start.pdf, start.display, *account) ? 0 : 1);
     if (launcher > 0 && waitChild(launcher, millisecondsUntil(deadline), "the start in the session") == 0) {
         status(Status::Started);
         log(LOG_INFO, "started %s on %s in the session of process %d", program, start.pdf.c_str(),

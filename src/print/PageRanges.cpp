@@ -61,8 +61,7 @@ const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=
 
 } // namespace
 
-// Keeps only the selected pages, with qpdf on the user's own file: outline, links and
-// document information of the kept pages stay. Gives the name of the file to deliver.
+// Outline, links and document information of the kept pages stay.
 std::string applyPageRanges(int folder, int file, const std::string& temp, const std::string& options)
 {
     // qpdf reads the file that was written, through its descriptor: the user may swap the

@@ -1,11 +1,11 @@
 #include "print/BackendParts.h"
 
+#include "core/files/Files.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <linux/magic.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -38,16 +38,8 @@ std::vector<std::string> split(const std::string& text, char separator)
     return parts;
 }
 
-std::string readSmallFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 } // namespace
 
-// The user's systemd manager, when it runs and knows a graphical session: the program then
-// runs as a transient unit of the user, like anything the desktop starts.
 bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
 {
     const std::string runtime = "/run/user/" + std::to_string(uid);
@@ -77,7 +69,7 @@ pid_t findDisplayProcess(uid_t uid)
         {};
         if (pid.find_first_not_of("0123456789") == std::string::npos && pid != std::to_string(::getpid()) &&
             ::stat(("/proc/" + pid).c_str(), &info) == 0 && info.st_uid == uid &&
-            hasDisplay(split(readSmallFile("/proc/" + pid + "/environ"), '\0')))
+            hasDisplay(split(files::readSmallFile(AT_FDCWD, "/proc/" + pid + "/environ"), '\0')))
             found = static_cast<pid_t>(std::stol(pid));
     }
     if (proc)
@@ -87,24 +79,12 @@ pid_t findDisplayProcess(uid_t uid)
 
 namespace {
 
-std::string readAt(int folder, const char* name)
-{
-    const int fd = ::openat(folder, name, O_RDONLY | O_CLOEXEC);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t got; fd >= 0 && text.size() < (1 << 20) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<size_t>(got));
-    if (fd >= 0)
-        ::close(fd);
-    return text;
-}
-
 // Joins every cgroup that a /proc/PID/cgroup text names ("id:controllers:path" lines), where
 // the system mounts them: the unified hierarchy at /sys/fs/cgroup, or at /sys/fs/cgroup/unified
 // beside the controllers' own hierarchies. Only cgroup file systems are written.
 bool joinCgroups(const std::string& cgroups)
 {
-    const std::string own = "\n" + readSmallFile("/proc/self/cgroup");
+    const std::string own = "\n" + files::readSmallFile(AT_FDCWD, "/proc/self/cgroup");
     for (const std::string& line : split(cgroups, '\n')) {
         if (own.find("\n" + line + "\n") != std::string::npos)
             continue; // there already (a hierarchy may be mounted read-only in a container)
@@ -150,12 +130,12 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
     {};
     if (proc < 0 || ::fstat(proc, &info) != 0 || info.st_uid != account.uid)
         return false;
-    const std::string cgroups = readAt(proc, "cgroup");
+    const std::string cgroups = files::readSmallFile(proc, "cgroup");
     if (cgroups.empty() || !joinCgroups(cgroups))
         return false;
     // Its limits: after a heading, one line for each resource in the order of their numbers,
     // with the soft and the hard limit at fixed columns.
-    const std::vector<std::string> limits = split(readAt(proc, "limits"), '\n');
+    const std::vector<std::string> limits = split(files::readSmallFile(proc, "limits"), '\n');
     for (int resource = 0; resource < RLIM_NLIMITS; ++resource) {
         const size_t index = static_cast<size_t>(resource) + 1;
         const std::string line = index < limits.size() ? limits[index] : "";
@@ -171,15 +151,12 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
             return false;
     }
     // It is still where it was, and this process is there too.
-    if (readAt(proc, "cgroup") != cgroups || readSmallFile("/proc/self/cgroup") != cgroups ||
-        !dropPrivileges(account))
+    if (files::readSmallFile(proc, "cgroup") != cgroups ||
+        files::readSmallFile(AT_FDCWD, "/proc/self/cgroup") != cgroups || !dropPrivileges(account))
         return false;
     // Read as the user: what a process of theirs could read.
-    std::vector<std::string> environment = split(readAt(proc, "environ"), '\0');
-    mode_t mask = 022;
-    for (const std::string& line : split(readAt(proc, "status"), '\n'))
-        if (line.rfind("Umask:", 0) == 0)
-            mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+    std::vector<std::string> environment = split(files::readSmallFile(proc, "environ"), '\0');
+    const mode_t mask = files::umaskOf(proc);
     if (!hasDisplay(environment) || ::setsid() < 0)
         return false;
     // The program belongs to no job of the print system and outlives the backend.

@@ -1,6 +1,8 @@
 #include "print/BackendParts.h"
 #include "print/CupsBackend.h"
 
+#include "core/files/Files.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -25,7 +27,7 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
     }
 
     // ~/PDF, created owner-only; a link to a folder of the user's elsewhere is fine.
-    const std::string spool = account.home + "/PDF";
+    const std::string spool = files::join(account.home, "PDF");
     if (::mkdir(spool.c_str(), 0700) != 0 && errno != EEXIST) {
         status(Status::NotSaved);
         log(LOG_ERR, "cannot create %s: %s", spool.c_str(), std::strerror(errno));
@@ -42,9 +44,9 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
 
     std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(::getpid()) + ".part";
     const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    bool written = out >= 0 && writeAll(out, buffer.data(), filled);
+    bool written = out >= 0 && files::writeAll(out, buffer.data(), filled);
     for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
-        written = got > 0 ? writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
+        written = got > 0 ? files::writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
     written = written && ::fsync(out) == 0;
     ::close(input);
     if (!written) {
@@ -74,7 +76,7 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
     ::fsync(folder);
     ::close(folder);
 
-    const std::string pdf = spool + "/" + *name;
+    const std::string pdf = files::join(spool, *name);
     status(Status::Saved);
     pid_t display = 0;
     if (::access(program, X_OK) != 0) {

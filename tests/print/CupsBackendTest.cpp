@@ -245,7 +245,7 @@ TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRo
 
 TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimits)
 {
-    // The user's display process, in a cgroup of its own and with limits of its own.
+    // The user's display process, in a cgroup of its own and with limits and a umask of its own.
     std::string own = readAll("/proc/self/cgroup");
     own = own.substr(own.find("0::/") + 4);
     const fs::path session =
@@ -262,9 +262,10 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimi
         const rlimit files{345, 678}, processes{777, 888};
         ::setrlimit(RLIMIT_NOFILE, &files);
         ::setrlimit(RLIMIT_NPROC, &processes);
-        ::execl("/bin/sh", "sh", "-c",
-                ("exec setpriv --reuid=" + ids + " --init-groups env -i DISPLAY=:77 sleep 60").c_str(),
-                nullptr);
+        ::execl(
+            "/bin/sh", "sh", "-c",
+            ("umask 027; exec setpriv --reuid=" + ids + " --init-groups env -i DISPLAY=:77 sleep 60").c_str(),
+            nullptr);
         ::_exit(127);
     }
     const std::string proc = "/proc/" + std::to_string(display);
@@ -273,14 +274,15 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimi
     // The program says where it runs.
     fs::create_directories("/tmp/zirn-print-test");
     std::ofstream("/tmp/zirn-print-test/zirn-pdf-writer")
-        << "#!/bin/sh\ncat /proc/self/limits /proc/self/cgroup >\"$1.part\" && mv \"$1.part\" \"$1.seen\"\n";
+        << "#!/bin/sh\n{ cat /proc/self/limits /proc/self/cgroup; umask; } >\"$1.part\" && mv \"$1.part\" "
+           "\"$1.seen\"\n";
     fs::permissions("/tmp/zirn-print-test/zirn-pdf-writer", fs::perms(0755));
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Session"}), 0);
     const fs::path seen = home / "PDF/Session.pdf.seen";
     for (int i = 0; i < 1000 && !fs::exists(seen); ++i)
         ::usleep(10000);
     EXPECT_NE(readAll(proc + "/cgroup").find("zirn-session"), std::string::npos);
-    EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup"));
+    EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup") + "0027\n");
     ::kill(display, SIGKILL);
     ::waitpid(display, nullptr, 0);
     fs::remove_all("/tmp/zirn-print-test");

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,16 +15,37 @@ std::string join(const std::string& folder, const std::string& name)
 
 mode_t umaskOf(const std::string& process)
 {
-    std::ifstream status("/proc/" + process + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("Umask:", 0) != 0)
-            continue;
+    const int folder = ::open(("/proc/" + process).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const mode_t mask = umaskOf(folder);
+    if (folder >= 0)
+        ::close(folder);
+    return mask;
+}
+
+mode_t umaskOf(int processFolder)
+{
+    const std::string status = "\n" + (processFolder >= 0 ? readSmallFile(processFolder, "status") : "");
+    for (size_t line = status.find("\nUmask:"); line != std::string::npos;
+         line = status.find("\nUmask:", line + 1)) {
+        const char* value = status.c_str() + line + 7;
         char* end = nullptr;
-        const unsigned long value = std::strtoul(line.c_str() + 6, &end, 8);
-        if (end != line.c_str() + 6)
-            return static_cast<mode_t>(value & 0777u);
+        const unsigned long mask = std::strtoul(value, &end, 8);
+        if (end != value)
+            return static_cast<mode_t>(mask & 0777u);
     }
     return 022;
+}
+
+std::string readSmallFile(int folder, const std::string& name)
+{
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; fd >= 0 && text.size() < (1 << 20) && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    if (fd >= 0)
+        ::close(fd);
+    return text;
 }
 
 bool writeAll(int fd, const char* data, size_t size)

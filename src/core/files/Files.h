@@ -18,6 +18,14 @@ std::string join(const std::string& folder, const std::string& name);
 // not report it.
 mode_t umaskOf(const std::string& process = "self");
 
+// The same for the process whose folder in /proc is open as processFolder (not AT_FDCWD): that
+// folder keeps naming its process, and once the process has ended answers nothing (022 then).
+mode_t umaskOf(int processFolder);
+
+// The first mebibyte or so of the file name in folder, such as a file in /proc; empty when it
+// cannot be read. Not for a name that another user controls (a FIFO there would block).
+std::string readSmallFile(int folder, const std::string& name);
+
 // Writes all of data to fd, again after an interrupting signal. False when it cannot, with
 // errno saying why (ENOSPC when the system wrote nothing and gave no error).
 bool writeAll(int fd, const char* data, size_t size);
