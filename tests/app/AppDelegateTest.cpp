@@ -217,11 +217,12 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         desktop.alertAnswers = {1};
         QSignalSpy creates(window.get(), &MainWindow::createClicked);
         QSemaphore answered, timerRan;
-        QObject::connect(delegate->findChild<C_NSURLConnectionWrapper*>(),
-                         &C_NSURLConnectionWrapper::DownloadFinished, [&] { answered.release(); });
         QThread* writer = nullptr;
+        QObject scope; // ends the connections below with this round, whose variables they use
+        QObject::connect(delegate->findChild<C_NSURLConnectionWrapper*>(),
+                         &C_NSURLConnectionWrapper::DownloadFinished, &scope, [&] { answered.release(); });
         QObject::connect(
-            window.get(), &MainWindow::writeProgressed, window.get(),
+            window.get(), &MainWindow::writeProgressed, &scope,
             [&](int) {
                 if (std::exchange(writer, QThread::currentThread()))
                     return;
