@@ -1,6 +1,6 @@
 #include "app/ApplicationLoop.h"
 
-#include "app/AppDelegate.h"
+#include "app/AppController.h"
 #include "core/DefaultsStore.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDesktopServices.h"
@@ -30,15 +30,15 @@ void ApplicationLoop::installTranslations(const QLocale& locale)
         delete qt;
 }
 
-void ApplicationLoop::launch(AppDelegate& delegate, MainWindow& window, const QStringList& documents)
+void ApplicationLoop::launch(AppController& controller, MainWindow& window, const QStringList& documents)
 {
-    delegate.applicationWillFinishLaunching();
+    controller.prepareLaunch();
     // Paths, each exactly as handed over: the desktop entry passes paths, and "file:x.pdf" is
     // the name of a file like any other.
     for (const QString& document : documents)
-        delegate.application(document);
+        controller.openDocument(document);
     window.show();
-    delegate.applicationDidFinishLaunching();
+    controller.finishLaunch();
 }
 
 int ApplicationLoop::run(int argc, char** argv)
@@ -55,19 +55,19 @@ int ApplicationLoop::run(int argc, char** argv)
     DefaultsStore store(DefaultsStore::defaultLocation());
     MainWindow window;
     desktop.setWindow(&window);
-    AppDelegate delegate(window, desktop, store, AppDelegate::Config::standard());
+    AppController controller(window, desktop, store, AppController::Config::standard());
 
-    QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
+    QApplication::setQuitOnLastWindowClosed(controller.quitOnLastWindowClosed());
     bool terminated = false;
-    const auto terminate = [&delegate, &terminated] {
+    const auto terminate = [&controller, &terminated] {
         if (!terminated) {
             terminated = true;
-            delegate.applicationWillTerminate();
+            controller.aboutToQuit();
         }
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, terminate);
 
-    launch(delegate, window, QCoreApplication::arguments().mid(1));
+    launch(controller, window, QCoreApplication::arguments().mid(1));
     // A Create pressed by the launch itself may already have closed the window.
     if (!window.isVisible()) {
         terminate();

@@ -6,14 +6,13 @@ class QLocale;
 
 namespace zirn {
 
-class AppDelegate;
+class AppController;
 class MainWindow;
 
-// The program's main loop: creates the application object, loads the window, creates
-// AppDelegate and sends it, in order, applicationWillFinishLaunching, application:openFile
-// for each document the desktop handed over (the arguments of the launch),
-// applicationDidFinishLaunching, and applicationWillTerminate when the last
-// window has closed. Returns the loop's exit status.
+// The program's main loop: creates the application object, loads the window, creates the
+// AppController and tells it, in order, prepareLaunch, openDocument for each document the
+// desktop handed over (the arguments of the launch), finishLaunch, and aboutToQuit when the
+// last window has closed. Returns the loop's exit status.
 class ApplicationLoop
 {
 public:
@@ -22,7 +21,7 @@ public:
     // The launch up to the user's turn: the fixed texts, the intake of each document in
     // documents (the arguments after the program's name), the window shown, and the launch
     // steps, which may end in a Create that closes the window.
-    static void launch(AppDelegate& delegate, MainWindow& window, const QStringList& documents);
+    static void launch(AppController& controller, MainWindow& window, const QStringList& documents);
 
     // Installs the program's and Qt's own translations for locale; English without them.
     static void installTranslations(const QLocale& locale);

@@ -206,7 +206,7 @@ QString DefaultsStore::defaultLocation()
     return Paths::configFolder() + QStringLiteral("/defaults.json");
 }
 
-std::optional<QString> DefaultsStore::stringForKey(const QString& key) const
+std::optional<QString> DefaultsStore::stringValue(const QString& key) const
 {
     const auto it = m_values.constFind(key);
     if (it == m_values.constEnd() || it->typeId() != QMetaType::QString)
@@ -214,12 +214,12 @@ std::optional<QString> DefaultsStore::stringForKey(const QString& key) const
     return it->toString();
 }
 
-QVariant DefaultsStore::objectForKey(const QString& key) const
+QVariant DefaultsStore::value(const QString& key) const
 {
     return m_values.value(key);
 }
 
-void DefaultsStore::setObject(const QVariant& value, const QString& key)
+void DefaultsStore::setValue(const QString& key, const QVariant& value)
 {
     if (value.isValid())
         m_values.insert(key, value);
@@ -229,21 +229,21 @@ void DefaultsStore::setObject(const QVariant& value, const QString& key)
     if (m_batchDepth > 0)
         m_pending = true;
     else
-        synchronize();
+        sync();
 }
 
 DefaultsStore::Batch::~Batch()
 {
     if (--m_store.m_batchDepth == 0 && m_store.m_pending)
-        m_store.synchronize();
+        m_store.sync();
 }
 
-void DefaultsStore::setInteger(qint64 value, const QString& key)
+void DefaultsStore::setInteger(const QString& key, qint64 value)
 {
-    setObject(QVariant::fromValue(value), key);
+    setValue(key, QVariant::fromValue(value));
 }
 
-bool DefaultsStore::synchronize()
+bool DefaultsStore::sync()
 {
     m_pending = false;
     if (!Paths::makePrivateFolder(QFileInfo(m_filePath).absolutePath()))

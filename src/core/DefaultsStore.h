@@ -38,21 +38,21 @@ public:
     static QString defaultLocation();
 
     // The text stored under key; nothing when the key is absent or holds another kind.
-    std::optional<QString> stringForKey(const QString& key) const;
+    std::optional<QString> stringValue(const QString& key) const;
 
     // The value under key, whatever its kind (QString, qint64, double, bool, QVariantList,
     // QVariantMap, or a null QVariant for JSON null); an invalid QVariant when absent.
-    QVariant objectForKey(const QString& key) const;
+    QVariant value(const QString& key) const;
 
-    // Stores value under key. Supported kinds are those objectForKey gives back; an invalid
+    // Stores value under key. Supported kinds are those value() gives back; an invalid
     // QVariant removes the key.
-    void setObject(const QVariant& value, const QString& key);
-    void setInteger(qint64 value, const QString& key);
+    void setValue(const QString& key, const QVariant& value);
+    void setInteger(const QString& key, qint64 value);
 
     // Writes the keys set here to disk now, and takes in what others saved. True on success;
     // on failure the keys stay pending for the next write. Every setter already does this,
     // so a caller needs it only to learn whether the last write reached the disk.
-    bool synchronize();
+    bool sync();
 
     // Holds back the writes of the setters while it lives and writes once at its end, so
     // that storing several keys rewrites the file once.

@@ -63,7 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
     connect(m_ui->cancel, &QPushButton::clicked, this, &MainWindow::cancelClicked);
     connect(m_ui->passwordEnable, &QCheckBox::clicked, this, &MainWindow::passwordEnableClicked);
     connect(m_ui->path, &PathControl::clicked, this, &MainWindow::pathClicked);
-    connect(m_ui->zirnIniLink, &C_NSTextFieldWithLink::linkClicked, this, &MainWindow::linkClicked);
+    connect(m_ui->zirnIniLink, &LinkLabel::linkClicked, this, &MainWindow::linkClicked);
     // Emitted by the writing thread, so queued into this one.
     connect(this, &MainWindow::writeProgressed, this, [this](int percent) {
         if (m_progress)

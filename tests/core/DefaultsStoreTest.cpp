@@ -44,16 +44,16 @@ TEST(DefaultsStore, ValueKindsAndCorruptFiles)
     for (const auto& [content, value] : cases) {
         const QString path = test::freshFolder("store") + "/hand.json";
         ASSERT_TRUE(test::writeFile(path, content));
-        DefaultsStore(path).setObject("new", "Title");
+        DefaultsStore(path).setValue("Title", "new");
         EXPECT_EQ(test::readFile(path + ".damaged"),
                   value.isValid() || content.trimmed().isEmpty() ? QByteArray() : content);
         for (int pass = 0; pass < 2; ++pass) {
             const DefaultsStore reopened(path);
-            EXPECT_EQ(reopened.stringForKey("Title"), QStringLiteral("new"));
-            EXPECT_EQ(reopened.objectForKey("a").typeId(), value.typeId()) << content.left(40).toStdString();
-            EXPECT_EQ(reopened.objectForKey("a"), value);
-            EXPECT_EQ(reopened.stringForKey("a").has_value(), value.typeId() == QMetaType::QString);
-            DefaultsStore(path).setObject(value, "a");
+            EXPECT_EQ(reopened.stringValue("Title"), QStringLiteral("new"));
+            EXPECT_EQ(reopened.value("a").typeId(), value.typeId()) << content.left(40).toStdString();
+            EXPECT_EQ(reopened.value("a"), value);
+            EXPECT_EQ(reopened.stringValue("a").has_value(), value.typeId() == QMetaType::QString);
+            DefaultsStore(path).setValue("a", value);
         }
     }
 }
@@ -69,7 +69,7 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
             ASSERT_TRUE(QFile::remove(dir + "/mode.json"));
             ASSERT_TRUE(test::writeFile(dir + "/mode.json", "{"));
         }
-        DefaultsStore(dir + "/mode.json").setObject("secret", "MasterPassword");
+        DefaultsStore(dir + "/mode.json").setValue("MasterPassword", "secret");
     }
     for (const auto& [path, mode] : {std::pair{dir + "/mode.json", 0600u},
                                      {dir, 0700u},
@@ -85,9 +85,9 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
     // A file where the folder should be: the write fails, even as root, and memory keeps the value.
     ASSERT_TRUE(test::writeFile(dir + "/blocker", "x"));
     DefaultsStore blocked(dir + "/blocker/defaults.json");
-    blocked.setObject("v", "Title");
-    EXPECT_FALSE(blocked.synchronize());
-    EXPECT_EQ(blocked.stringForKey("Title"), QStringLiteral("v"));
+    blocked.setValue("Title", "v");
+    EXPECT_FALSE(blocked.sync());
+    EXPECT_EQ(blocked.stringValue("Title"), QStringLiteral("v"));
 }
 
 TEST(DefaultsStore, TwoWritersKeepEachOthersKeys)
@@ -95,21 +95,20 @@ TEST(DefaultsStore, TwoWritersKeepEachOthersKeys)
     // Two objects on one file stand for two windows that loaded it at the same time ...
     const QString path = test::freshFolder("store") + "/shared.json";
     DefaultsStore a(path), b(path);
-    a.setObject("gone", "Subject");
-    b.setInteger(1, "AllowPrint");
-    a.setObject(QVariant(), "Subject");
+    a.setValue("Subject", "gone");
+    b.setInteger("AllowPrint", 1);
+    a.setValue("Subject", QVariant());
     // ... and a process of its own writes at the same moment as this one.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     for (int i = 0; i < 40; ++i)
-        DefaultsStore(path).setInteger(i, QStringLiteral("%1-%2").arg(child == 0 ? 1 : 0).arg(i));
+        DefaultsStore(path).setInteger(QStringLiteral("%1-%2").arg(child == 0 ? 1 : 0).arg(i), i);
     if (child == 0)
         ::_exit(0);
     ASSERT_EQ(::waitpid(child, nullptr, 0), child);
     const DefaultsStore after(path);
     for (int i = 0; i < 80; ++i)
-        EXPECT_EQ(after.objectForKey(QStringLiteral("%1-%2").arg(i / 40).arg(i % 40)),
-                  QVariant(qint64(i % 40)));
-    EXPECT_EQ(std::pair(after.objectForKey("Subject"), after.objectForKey("AllowPrint")),
+        EXPECT_EQ(after.value(QStringLiteral("%1-%2").arg(i / 40).arg(i % 40)), QVariant(qint64(i % 40)));
+    EXPECT_EQ(std::pair(after.value("Subject"), after.value("AllowPrint")),
               std::pair(QVariant(), QVariant(1LL)));
 }

@@ -63,12 +63,12 @@ const SettingKey kKeys[] = {
 
 } // namespace
 
-SettingsLoader::SettingsLoader(DefaultsStore& store, UserDefaults userDefaults)
-    : m_store(store), m_userDefaults(std::move(userDefaults))
+SettingsLoader::SettingsLoader(DefaultsStore& store, BuiltInDefaults builtInDefaults)
+    : m_store(store), m_builtInDefaults(std::move(builtInDefaults))
 {}
 
 SettingsLoader::SettingsLoader(DefaultsStore& store)
-    : SettingsLoader(store, UserDefaults{Paths::loginName(), Paths::defaultOutputFolder()})
+    : SettingsLoader(store, BuiltInDefaults{Paths::loginName(), Paths::defaultOutputFolder()})
 {}
 
 std::optional<qint64> SettingsLoader::parseDecimalInteger(const QString& text)
@@ -112,7 +112,7 @@ void SettingsLoader::loadTextSetting(QString& field, const QString& key, const I
     } else if (!field.isEmpty()) {
         return;
     }
-    if (const auto saved = m_store.stringForKey(key))
+    if (const auto saved = m_store.stringValue(key))
         field = *saved;
     else
         field = defaultValue;
@@ -124,7 +124,7 @@ void SettingsLoader::loadIntegerSetting(qint64& field, const QString& key, const
         field = *value;
         return;
     }
-    const QVariant saved = m_store.objectForKey(key);
+    const QVariant saved = m_store.value(key);
     if (!saved.isValid())
         return;
     field = saved.typeId() == QMetaType::LongLong ? saved.toLongLong() : 0;
@@ -141,9 +141,9 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
     const auto textDefault = [this](TextDefault which) {
         switch (which) {
         case TextDefault::LoginName:
-            return m_userDefaults.loginName;
+            return m_builtInDefaults.loginName;
         case TextDefault::OutputFolder:
-            return m_userDefaults.outputFolder;
+            return m_builtInDefaults.outputFolder;
         case TextDefault::OpenFile:
             return QString(kPostActionOpenFile);
         case TextDefault::Empty:
@@ -158,7 +158,7 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
             continue;
         }
         if (entry.saved == Saved::UnlessRemembered && s.RememberEncryptionSettings == 0)
-            m_store.setInteger(0, key);
+            m_store.setInteger(key, 0);
         loadIntegerSetting(s.*std::get<qint64 Settings::*>(entry.field), key, values);
     }
     s.OutputPath = Paths::expandTilde(s.OutputPath);
@@ -171,9 +171,9 @@ void SettingsLoader::saveSettings(const Settings& s)
         if (entry.saved == Saved::No)
             continue;
         if (const auto* text = std::get_if<QString Settings::*>(&entry.field))
-            m_store.setObject(s.**text, entry.key);
+            m_store.setValue(entry.key, s.**text);
         else
-            m_store.setInteger(s.*std::get<qint64 Settings::*>(entry.field), entry.key);
+            m_store.setInteger(entry.key, s.*std::get<qint64 Settings::*>(entry.field));
     }
 }
 

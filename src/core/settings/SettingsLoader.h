@@ -22,13 +22,13 @@ class SettingsLoader
 public:
     // The built-in defaults that depend on the user. Filled from Paths by default; tests
     // set their own.
-    struct UserDefaults
+    struct BuiltInDefaults
     {
         QString loginName;
         QString outputFolder; // the desktop folder, or the home folder where there is none
     };
 
-    SettingsLoader(DefaultsStore& store, UserDefaults userDefaults);
+    SettingsLoader(DefaultsStore& store, BuiltInDefaults builtInDefaults);
     explicit SettingsLoader(DefaultsStore& store);
 
     // Fills settings from the file at iniPath (missing or unreadable: as if it had no
@@ -50,7 +50,7 @@ private:
     void loadIntegerSetting(qint64& field, const QString& key, const IniSection& values) const;
 
     DefaultsStore& m_store;
-    UserDefaults m_userDefaults;
+    BuiltInDefaults m_builtInDefaults;
 };
 
 } // namespace zirn

@@ -23,12 +23,12 @@ Settings load(const char* ini, const QVariantMap& saved, bool document = false)
     const QString path = test::freshFolder("loader") + "/defaults.json";
     DefaultsStore store(path);
     for (auto it = saved.begin(); it != saved.end(); ++it)
-        store.setObject(*it, it.key());
+        store.setValue(it.key(), *it);
     Settings s = document ? Settings{.Title = "doc", .Silent = 9} : Settings{};
     SettingsLoader(store, {"alice", "/home/alice/Desk"}).loadSettings(s, Ini::parse(ini));
     // Unless remembered, the saved encryption switch is reset for good, in the file.
     if (s.RememberEncryptionSettings == 0) {
-        EXPECT_EQ(DefaultsStore(path).objectForKey("UseEncryption"), QVariant(0LL)) << ini;
+        EXPECT_EQ(DefaultsStore(path).value("UseEncryption"), QVariant(0LL)) << ini;
     }
     return s;
 }
@@ -92,7 +92,7 @@ TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
 {
     const QString folder = test::freshFolder("loader");
     DefaultsStore store(folder + "/first.json");
-    store.setObject("kept", "Unknown");
+    store.setValue("Unknown", "kept");
     // clang-format off
     const Settings s{.OutputFileName = "Out.pdf", .InputFile = "/in.pdf", .OutputPath = "/r", .Title = "T",
                      .Subject = "S", .Keywords = "a, b", .Author = "A", .PasswordUser = "u", .PasswordOwner = "m",

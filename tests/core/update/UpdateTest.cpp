@@ -1,8 +1,8 @@
 #include "core/DefaultsStore.h"
-#include "core/update/C_AutoUpdate.h"
-#include "core/update/C_NSURLConnectionWrapper.h"
-#include "core/update/C_SerialNumber.h"
+#include "core/update/HttpDownload.h"
 #include "core/update/MachineFacts.h"
+#include "core/update/MachineId.h"
+#include "core/update/UpdateCheck.h"
 
 #include "HttpTestServer.h"
 #include "Recorders.h"
@@ -16,7 +16,6 @@
 
 using namespace zirn;
 using test::HttpTestServer;
-using Wrapper = C_NSURLConnectionWrapper;
 using Link = MachineFacts::LinkAddress;
 
 namespace {
@@ -30,12 +29,12 @@ QByteArray document(const QByteArray& version, const QByteArray& help = "https:/
            title + "</application><info>" + info + "</info><help>" + help + "</help></update></response>";
 }
 
-class AutoUpdateTest : public ::testing::Test
+class UpdateCheckTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<C_AutoUpdate> makeUpdater(const QString& url)
+    std::unique_ptr<UpdateCheck> makeUpdater(const QString& url)
     {
-        auto result = std::make_unique<C_AutoUpdate>(url, store, desktop);
+        auto result = std::make_unique<UpdateCheck>(url, store, desktop);
         result->setCurrentVersion("1.9");
         result->setClock([] { return kNow; });
         result->setIdentifierSource([] { return QStringLiteral("0010-0041-0000-AA04"); });
@@ -43,12 +42,12 @@ protected:
     }
 
     // Runs one check and waits until its download has ended. True when a request was sent.
-    bool check(bool force = false, C_AutoUpdate* which = nullptr)
+    bool check(bool force = false, UpdateCheck* which = nullptr)
     {
-        C_AutoUpdate* u = which ? which : updater.get();
+        UpdateCheck* u = which ? which : updater.get();
         const auto before = server.requests.size();
         u->checkForUpdate(force);
-        EXPECT_TRUE(test::waitFor([u] { return u->pNSURLConnectionWrapper()->pConnection() == nullptr; }));
+        EXPECT_TRUE(test::waitFor([u] { return u->download()->reply() == nullptr; }));
         return server.requests.size() > before;
     }
 
@@ -57,12 +56,12 @@ protected:
     QByteArray body = document("1.10");
     HttpTestServer server{
         [this](const HttpTestServer::Request&) { return HttpTestServer::reply(200, body); }};
-    std::unique_ptr<C_AutoUpdate> updater = makeUpdater(server.url("/common/update.php?p=zirn_mac"));
+    std::unique_ptr<UpdateCheck> updater = makeUpdater(server.url("/common/update.php?p=zirn_mac"));
 };
 
 } // namespace
 
-TEST_F(AutoUpdateTest, RequestAndWeekRule)
+TEST_F(UpdateCheckTest, RequestAndWeekRule)
 {
     ASSERT_TRUE(check());
     EXPECT_EQ(server.requests.last().target, "/common/update.php?p=zirn_mac&v=1.9&id=0010-0041-0000-AA04");
@@ -72,8 +71,8 @@ TEST_F(AutoUpdateTest, RequestAndWeekRule)
 
     // Each row: the last check as stored, whether the check is forced, and whether it asks the server.
     // The moment is stored with its offset from UTC; what cannot be read counts as no check.
-    const auto ago = [](qint64 s) { return QVariant(C_AutoUpdate::formatTimestamp(kNow.addSecs(-s))); };
-    const qint64 week = C_AutoUpdate::kWeekSeconds;
+    const auto ago = [](qint64 s) { return QVariant(UpdateCheck::formatTimestamp(kNow.addSecs(-s))); };
+    const qint64 week = UpdateCheck::kWeekSeconds;
     const std::tuple<QVariant, bool, bool> cases[] = {{ago(week - 1), false, false},
                                                       {ago(week), false, true},
                                                       {ago(-3600), false, false},
@@ -85,37 +84,37 @@ TEST_F(AutoUpdateTest, RequestAndWeekRule)
                                                       {"2026-12-05 06:52:58 +0000 extra", false, true},
                                                       {QVariant(), false, true}};
     for (const auto& [stored, force, sent] : cases) {
-        store.setObject(stored, "LastAutoUpdateCheck");
+        store.setValue("LastAutoUpdateCheck", stored);
         EXPECT_EQ(check(force), sent) << stored.toString().toStdString();
         // Every completed response is a check, also one that shows nothing.
-        EXPECT_EQ(store.stringForKey("LastAutoUpdateCheck"),
+        EXPECT_EQ(store.stringValue("LastAutoUpdateCheck"),
                   sent ? "2026-12-05 06:52:58 +0000" : stored.toString());
     }
-    store.setObject("last tuesday", "LastAutoUpdateCheck");
-    EXPECT_FALSE(updater->getLastUpdateCheck().has_value()); // the window shows nothing for it
+    store.setValue("LastAutoUpdateCheck", "last tuesday");
+    EXPECT_FALSE(updater->lastCheckText().has_value()); // the window shows nothing for it
     // A failed download keeps the last check.
-    store.setObject(ago(30 * 86400), "LastAutoUpdateCheck");
+    store.setValue("LastAutoUpdateCheck", ago(30 * 86400));
     const auto unreachable = makeUpdater("http://127.0.0.1:1/update");
     EXPECT_FALSE(check(false, unreachable.get()));
-    EXPECT_EQ(store.stringForKey("LastAutoUpdateCheck"), ago(30 * 86400).toString());
+    EXPECT_EQ(store.stringValue("LastAutoUpdateCheck"), ago(30 * 86400).toString());
 }
 
 // Versions from old to new: each is older than every one after it.
-TEST(AutoUpdate, VersionComparison)
+TEST(UpdateCheck, VersionComparison)
 {
     const QString versions[] = {"1", "1.0a", "1.0b", "1.9", "1.10", "2.0", "2.0.1", "10", QString(22, u'9')};
     for (std::size_t i = 0; i < std::size(versions); ++i)
         for (std::size_t j = i + 1; j < std::size(versions); ++j)
-            EXPECT_TRUE(C_AutoUpdate::compareVersions(versions[i], versions[j]) < 0 &&
-                        C_AutoUpdate::compareVersions(versions[j], versions[i]) > 0)
+            EXPECT_TRUE(UpdateCheck::compareVersions(versions[i], versions[j]) < 0 &&
+                        UpdateCheck::compareVersions(versions[j], versions[i]) > 0)
                 << versions[i].toStdString() << " " << versions[j].toStdString();
-    EXPECT_EQ(C_AutoUpdate::compareVersions("1.05", "1.5"), 0);
+    EXPECT_EQ(UpdateCheck::compareVersions("1.05", "1.5"), 0);
 }
 
 // Each row: the server's answer to version 1.9, the first preferred language, the notice's title
 // and message (none: no notice), and the page opened. "Yes" is answered; the page opens only when
 // it is a web address with a host. Long texts are elided, never by half a character.
-TEST_F(AutoUpdateTest, DocumentTable)
+TEST_F(UpdateCheckTest, DocumentTable)
 {
     const QByteArray info = "<en>New!</en><de>Neu!</de>";
     const QByteArray entity =
@@ -153,7 +152,7 @@ TEST_F(AutoUpdateTest, DocumentTable)
         SCOPED_TRACE(answer.left(80).toStdString() + " " + language);
         desktop.notices.clear();
         desktop.openedUrls.clear();
-        store.setObject(QVariantList{language}, "AppleLanguages");
+        store.setValue("AppleLanguages", QVariantList{language});
         body = answer;
         ASSERT_TRUE(check(true));
         ASSERT_EQ(desktop.notices.size(), notice.isEmpty() ? 0 : 1);
@@ -171,7 +170,7 @@ TEST_F(AutoUpdateTest, DocumentTable)
 }
 
 // A code that would change the query is never put into it; the ends of both letter ranges pass.
-TEST_F(AutoUpdateTest, HostileLanguageCodes)
+TEST_F(UpdateCheckTest, HostileLanguageCodes)
 {
     for (const auto& [languages, code] : {std::pair{QVariantList{"*]|//help|x["}, "en"},
                                           {{"d*"}, "en"},
@@ -182,7 +181,7 @@ TEST_F(AutoUpdateTest, HostileLanguageCodes)
                                           {{"az"}, "az"},
                                           {{"AZ"}, "AZ"},
                                           {{"zA-CH"}, "zA"}}) {
-        store.setObject(languages, "AppleLanguages");
+        store.setValue("AppleLanguages", languages);
         EXPECT_EQ(updater->languageCode(), QString::fromLatin1(code)) << code;
     }
 }
@@ -190,12 +189,12 @@ TEST_F(AutoUpdateTest, HostileLanguageCodes)
 namespace {
 
 // Downloads url and checks that the result came exactly once.
-std::optional<QByteArray> download(Wrapper& wrapper, const QString& url)
+std::optional<QByteArray> download(HttpDownload& http, const QString& url)
 {
     QList<std::optional<QByteArray>> results;
-    const auto connection = QObject::connect(&wrapper, &Wrapper::DownloadFinished,
+    const auto connection = QObject::connect(&http, &HttpDownload::finished,
                                              [&](const std::optional<QByteArray>& b) { results.append(b); });
-    wrapper.Download(url, std::nullopt);
+    http.start(url, std::nullopt);
     EXPECT_TRUE(test::waitFor([&] { return !results.isEmpty(); }));
     QCoreApplication::processEvents();
     QObject::disconnect(connection);
@@ -210,10 +209,10 @@ HttpTestServer::Response redirect(int status, const QByteArray& to)
 
 } // namespace
 
-// Each row: a path on the test server, its answer, and what the wrapper delivers (nullptr: nothing).
-TEST(UrlConnectionWrapper, ResultTable)
+// Each row: a path on the test server, its answer, and what the download delivers (nullptr: nothing).
+TEST(HttpDownload, ResultTable)
 {
-    const QByteArray big(Wrapper::kMaxBodySize + 1, 'x');
+    const QByteArray big(HttpDownload::kMaxBodySize + 1, 'x');
     // "hello" in gzip, with a checksum that does not match.
     const QByteArray badGzip("\x1f\x8b\x08\0\0\0\0\0\0\x03\x01\x05\0\xfa\xffhello\0\0\0\0\x05\0\0\0", 28);
     const std::tuple<QByteArray, HttpTestServer::Response, const char*> cases[] = {
@@ -228,7 +227,8 @@ TEST(UrlConnectionWrapper, ResultTable)
         {"/huge", HttpTestServer::reply(200, big), nullptr},
         {"/huge-unannounced", {"HTTP/1.1 200 OK\r\n\r\n" + big, true}, nullptr},
         {"/fat-headers",
-         HttpTestServer::reply(200, "", "X: " + QByteArray(Wrapper::kMaxHeaderSize, 'h') + "\r\n"), nullptr},
+         HttpTestServer::reply(200, "", "X: " + QByteArray(HttpDownload::kMaxHeaderSize, 'h') + "\r\n"),
+         nullptr},
         {"/loop", redirect(302, "/loop"), nullptr},
         {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort", true}, nullptr},
         {"/hangup", {{}, true}, nullptr},
@@ -243,14 +243,14 @@ TEST(UrlConnectionWrapper, ResultTable)
                 return response;
         return HttpTestServer::Response{};
     });
-    Wrapper wrapper; // one wrapper, used again and again; every other failure ends well within its time
+    HttpDownload http; // one object, used again and again; every other failure ends well within its time
     for (const auto& [path, response, expected] : cases) {
-        wrapper.setTimeLimit(path == "/endless-headers" ? 3000 : Wrapper::kDefaultTimeLimitMs);
-        EXPECT_EQ(download(wrapper, server.url(path)),
+        http.setTimeLimit(path == "/endless-headers" ? 3000 : HttpDownload::kDefaultTimeLimitMs);
+        EXPECT_EQ(download(http, server.url(path)),
                   expected ? std::optional(QByteArray(expected)) : std::nullopt)
             << path.toStdString();
     }
-    EXPECT_EQ(download(wrapper, "http://127.0.0.1:1/"), std::nullopt); // nobody listens
+    EXPECT_EQ(download(http, "http://127.0.0.1:1/"), std::nullopt); // nobody listens
     for (const auto& request : server.requests)
         EXPECT_FALSE(request.headers.contains("authorization")); // not even after the 401
 }
@@ -308,12 +308,12 @@ TEST(MachineIdentifier, WorkedExamples)
     // clang-format on
     for (const auto& [identifier, kind, facts] : cases) {
         FakeFacts f(facts);
-        EXPECT_EQ(C_SerialNumber::getSerialNumber(kind, f), QString::fromUtf8(identifier));
+        EXPECT_EQ(MachineId::text(kind, f), QString::fromUtf8(identifier));
     }
     // The carry out of the top byte is lost; the minor part is not masked.
-    EXPECT_EQ(C_MacVersion::versionByte(0x1100), 0x02);
+    EXPECT_EQ(MachineId::versionByte(0x1100), 0x02);
     FakeFacts unmasked({.version = {6, 17, 20}});
-    EXPECT_EQ(C_MacVersion::Get(unmasked), (17 << 4) | (6 << 8) | 20);
+    EXPECT_EQ(MachineId::systemVersion(unmasked), (17 << 4) | (6 << 8) | 20);
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("6.1.0-28-amd64"), (std::array<int, 3>{6, 1, 0}));
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("5.15"), (std::array<int, 3>{5, 15, 0}));
     EXPECT_FALSE(LinuxMachineFacts::parseKernelRelease("unknown").has_value());

@@ -10,15 +10,15 @@
 
 namespace zirn {
 
-class C_AutoUpdate;
+class UpdateCheck;
 class DefaultsStore;
 class DesktopServices;
 class MainWindow;
 
 // The one controller of the program. The application loop creates it with the loaded
 // window and tells it of the launch, of every document handed over and of the coming end;
-// it owns the settings record and the updater, and runs the launch, Create and the end.
-class AppDelegate : public QObject
+// it owns the settings record and the update check, and runs the launch, Create and the end.
+class AppController : public QObject
 {
     Q_OBJECT
 
@@ -35,15 +35,15 @@ public:
         static Config standard();
     };
 
-    AppDelegate(MainWindow& window, DesktopServices& desktop, DefaultsStore& store, Config config,
-                QObject* parent = nullptr);
+    AppController(MainWindow& window, DesktopServices& desktop, DefaultsStore& store, Config config,
+                  QObject* parent = nullptr);
 
     // Callbacks of the application loop, in the order it sends them.
-    void applicationWillFinishLaunching();
-    bool application(const QString& openFile);
-    void applicationDidFinishLaunching();
-    void applicationWillTerminate();
-    bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+    void prepareLaunch();
+    bool openDocument(const QString& path);
+    void finishLaunch();
+    void aboutToQuit();
+    bool quitOnLastWindowClosed() const { return true; }
 
     // Actions of the window.
     void passwordEnable();
@@ -64,7 +64,7 @@ public:
 
 private:
     MainWindow& m_window;
-    C_AutoUpdate* m_autoUpdate;
+    UpdateCheck* m_updateCheck;
     Settings m_settings;
     Config m_config;
 

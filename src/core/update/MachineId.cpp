@@ -1,4 +1,4 @@
-#include "core/update/C_SerialNumber.h"
+#include "core/update/MachineId.h"
 
 #include "core/update/MachineFacts.h"
 
@@ -45,17 +45,17 @@ MachineFacts& systemMachineFacts()
 
 } // namespace
 
-std::uint8_t C_SerialNumber::getSerialNumberKey(MachineFacts& facts)
+std::uint8_t MachineId::serialNumberByte(MachineFacts& facts)
 {
     return lowByteOf(facts.platformSerialNumber());
 }
 
-std::uint8_t C_SerialNumber::getVolumeUUID(MachineFacts& facts)
+std::uint8_t MachineId::volumeUuidByte(MachineFacts& facts)
 {
     return lowByteOf(facts.rootVolumeUuid());
 }
 
-std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
+std::uint8_t MachineId::linkAddressByte(MachineFacts& facts)
 {
     const auto addresses = facts.linkAddresses();
     if (!addresses)
@@ -69,7 +69,7 @@ std::uint8_t C_SerialNumber::getMacAddress(MachineFacts& facts)
     return sum.lowByte();
 }
 
-std::uint8_t C_SerialNumber::getInquiry(MachineFacts& facts)
+std::uint8_t MachineId::diskModelByte(MachineFacts& facts)
 {
     const auto models = facts.ataDiskModels();
     if (!models)
@@ -80,23 +80,23 @@ std::uint8_t C_SerialNumber::getInquiry(MachineFacts& facts)
     return sum.lowByte();
 }
 
-void C_SerialNumber::calculateChecksum(Bytes& b)
+void MachineId::writeCheckByte(Bytes& b)
 {
     b[7] =
         static_cast<std::uint8_t>(b[0] ^ b[1] ^ b[2] ^ b[3] ^ b[4] ^ b[5] ^ static_cast<std::uint8_t>(~b[6]));
 }
 
-QString C_SerialNumber::getSerialNumber(std::uint8_t kind, MachineFacts& facts)
+QString MachineId::text(std::uint8_t kind, MachineFacts& facts)
 {
     Bytes b{};
     b[0] = 0x10;
-    b[1] = getSerialNumberKey(facts);
-    b[2] = C_MacVersion::versionByte(C_MacVersion::Get(facts));
-    b[3] = getVolumeUUID(facts);
-    b[4] = getMacAddress(facts);
-    b[5] = getInquiry(facts);
+    b[1] = serialNumberByte(facts);
+    b[2] = versionByte(systemVersion(facts));
+    b[3] = volumeUuidByte(facts);
+    b[4] = linkAddressByte(facts);
+    b[5] = diskModelByte(facts);
     b[6] = kind;
-    calculateChecksum(b);
+    writeCheckByte(b);
     const auto hex = [](std::uint8_t byte) {
         return QStringLiteral("%1").arg(byte, 2, 16, QChar(u'0')).toUpper();
     };
@@ -104,27 +104,27 @@ QString C_SerialNumber::getSerialNumber(std::uint8_t kind, MachineFacts& facts)
            hex(b[7]) + hex(b[6]);
 }
 
-QString C_SerialNumber::getSerialNumber(std::uint8_t kind)
+QString MachineId::text(std::uint8_t kind)
 {
-    return getSerialNumber(kind, systemMachineFacts());
+    return text(kind, systemMachineFacts());
 }
 
-std::int32_t C_MacVersion::Get(MachineFacts& facts)
+std::int32_t MachineId::systemVersion(MachineFacts& facts)
 {
     const auto major = facts.systemVersionPart(0);
     if (!major)
-        return kFailed;
+        return kVersionFailed;
     const std::int32_t adjustedMajor = *major >= 10 ? *major + 6 : *major;
     const auto minor = facts.systemVersionPart(1);
     if (!minor)
-        return kFailed;
+        return kVersionFailed;
     const auto patch = facts.systemVersionPart(2);
     if (!patch)
-        return kFailed;
+        return kVersionFailed;
     return (*minor << 4) | (adjustedMajor << 8) | *patch;
 }
 
-std::uint8_t C_MacVersion::versionByte(std::int32_t packed)
+std::uint8_t MachineId::versionByte(std::int32_t packed)
 {
     const auto p = static_cast<std::uint32_t>(packed);
     return static_cast<std::uint8_t>((((p >> 8) + 0xF1u) | (p & 0xF0u)) & 0xFFu);

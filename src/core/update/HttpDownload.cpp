@@ -1,4 +1,4 @@
-#include "core/update/C_NSURLConnectionWrapper.h"
+#include "core/update/HttpDownload.h"
 
 #include <QAuthenticator>
 #include <QNetworkAccessManager>
@@ -56,39 +56,39 @@ QNetworkReply::NetworkError errorForStatus(int status)
 
 } // namespace
 
-C_NSURLConnectionWrapper::C_NSURLConnectionWrapper(QObject* parent)
+HttpDownload::HttpDownload(QObject* parent)
     : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_deadline(new QTimer(this))
 {
     m_deadline->setSingleShot(true);
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        if (m_connection)
+        if (m_reply)
             finish(std::nullopt);
     });
     // A server that asks for credentials gets none, and the download fails.
     connect(m_manager, &QNetworkAccessManager::authenticationRequired, this,
             [this](QNetworkReply* reply, QAuthenticator*) {
-                if (reply == m_connection)
+                if (reply == m_reply)
                     finish(std::nullopt);
             });
     connect(m_manager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
             [this](const QNetworkProxy&, QAuthenticator*) {
-                if (m_connection)
+                if (m_reply)
                     finish(std::nullopt);
             });
 }
 
-C_NSURLConnectionWrapper::~C_NSURLConnectionWrapper()
+HttpDownload::~HttpDownload()
 {
     dropConnection();
 }
 
-void C_NSURLConnectionWrapper::Download(const QString& url, const std::optional<QString>& userAgent)
+void HttpDownload::start(const QString& url, const std::optional<QString>& userAgent)
 {
-    Download(url, userAgent, std::nullopt);
+    start(url, userAgent, std::nullopt);
 }
 
-void C_NSURLConnectionWrapper::Download(const QString& url, const std::optional<QString>& userAgent,
-                                        const std::optional<QByteArray>& postData)
+void HttpDownload::start(const QString& url, const std::optional<QString>& userAgent,
+                         const std::optional<QByteArray>& postData)
 {
     dropConnection();
     if (userAgent)
@@ -99,7 +99,7 @@ void C_NSURLConnectionWrapper::Download(const QString& url, const std::optional<
     send(QUrl(url));
 }
 
-QNetworkRequest C_NSURLConnectionWrapper::createRequestWithUserAgent(const QUrl& url) const
+QNetworkRequest HttpDownload::buildRequest(const QUrl& url) const
 {
     QNetworkRequest request(url);
     // Redirects are followed here, so that every target gets the same method and body.
@@ -114,19 +114,19 @@ QNetworkRequest C_NSURLConnectionWrapper::createRequestWithUserAgent(const QUrl&
     return request;
 }
 
-void C_NSURLConnectionWrapper::send(const QUrl& url)
+void HttpDownload::send(const QUrl& url)
 {
-    const QNetworkRequest request = createRequestWithUserAgent(url);
+    const QNetworkRequest request = buildRequest(url);
     QNetworkReply* reply = m_postData ? m_manager->post(request, *m_postData) : m_manager->get(request);
-    m_connection = reply;
+    m_reply = reply;
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { onResponse(reply); });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { absorb(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onFinished(reply); });
 }
 
-void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
+void HttpDownload::onResponse(QNetworkReply* reply)
 {
-    if (reply != m_connection || m_responded == reply)
+    if (reply != m_reply || m_responded == reply)
         return;
     // A new response: whatever an earlier one delivered is dropped.
     m_responded = reply;
@@ -143,13 +143,13 @@ void C_NSURLConnectionWrapper::onResponse(QNetworkReply* reply)
         finish(std::nullopt);
 }
 
-bool C_NSURLConnectionWrapper::absorb(QNetworkReply* reply)
+bool HttpDownload::absorb(QNetworkReply* reply)
 {
-    if (reply != m_connection)
+    if (reply != m_reply)
         return false;
     onResponse(reply);
     // The response may have ended the download already, by the size it announced.
-    if (reply != m_connection)
+    if (reply != m_reply)
         return false;
     m_data += reply->readAll();
     if (m_data.size() > kMaxBodySize) {
@@ -159,7 +159,7 @@ bool C_NSURLConnectionWrapper::absorb(QNetworkReply* reply)
     return true;
 }
 
-void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
+void HttpDownload::onFinished(QNetworkReply* reply)
 {
     if (!absorb(reply))
         return;
@@ -190,19 +190,19 @@ void C_NSURLConnectionWrapper::onFinished(QNetworkReply* reply)
     finish(m_data);
 }
 
-void C_NSURLConnectionWrapper::finish(const std::optional<QByteArray>& body)
+void HttpDownload::finish(const std::optional<QByteArray>& body)
 {
     m_deadline->stop();
     dropConnection();
     if (!body)
         m_data = QByteArray();
-    emit DownloadFinished(body);
+    emit finished(body);
 }
 
-void C_NSURLConnectionWrapper::dropConnection()
+void HttpDownload::dropConnection()
 {
-    if (QNetworkReply* reply = m_connection) {
-        m_connection = nullptr;
+    if (QNetworkReply* reply = m_reply) {
+        m_reply = nullptr;
         reply->disconnect(this);
         reply->abort();
         reply->deleteLater();

@@ -1,4 +1,4 @@
-#include "gui/widgets/C_NSTextFieldWithLink.h"
+#include "gui/widgets/LinkLabel.h"
 
 #include "core/DesktopServices.h"
 
@@ -20,7 +20,7 @@ namespace {
 class LinkAccessible : public QAccessibleWidget
 {
 public:
-    explicit LinkAccessible(C_NSTextFieldWithLink* label) : QAccessibleWidget(label, QAccessible::Link) {}
+    explicit LinkAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -43,19 +43,19 @@ public:
     }
 
 private:
-    C_NSTextFieldWithLink* label() const { return static_cast<C_NSTextFieldWithLink*>(widget()); }
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
 };
 
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("zirn::C_NSTextFieldWithLink") && object && object->isWidgetType())
-        return new LinkAccessible(static_cast<C_NSTextFieldWithLink*>(object));
+    if (className == QLatin1String("zirn::LinkLabel") && object && object->isWidgetType())
+        return new LinkAccessible(static_cast<LinkLabel*>(object));
     return nullptr;
 }
 
 } // namespace
 
-C_NSTextFieldWithLink::C_NSTextFieldWithLink(QWidget* parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
@@ -73,7 +73,7 @@ C_NSTextFieldWithLink::C_NSTextFieldWithLink(QWidget* parent) : QLabel(parent)
     Q_UNUSED(factoryInstalled)
 }
 
-void C_NSTextFieldWithLink::setUrl(const QString& text)
+void LinkLabel::setUrl(const QString& text)
 {
     const QUrl url(text, QUrl::StrictMode);
     if (url.isValid() && !url.isRelative())
@@ -82,7 +82,7 @@ void C_NSTextFieldWithLink::setUrl(const QString& text)
         m_url.reset();
 }
 
-void C_NSTextFieldWithLink::recolour()
+void LinkLabel::recolour()
 {
     // Taken from the theme's palette each time, so that a switch between light and dark
     // follows; the colour lives in the palette, so text set later keeps it.
@@ -95,13 +95,13 @@ void C_NSTextFieldWithLink::recolour()
     setPalette(colours);
 }
 
-QRect C_NSTextFieldWithLink::textArea() const
+QRect LinkLabel::textArea() const
 {
     const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text());
     return QStyle::alignedRect(layoutDirection(), alignment(), textSize, contentsRect());
 }
 
-void C_NSTextFieldWithLink::resetCursorRects(QPointF at)
+void LinkLabel::resetCursorRects(QPointF at)
 {
     if (isEnabled() && textArea().contains(at.toPoint()))
         setCursor(Qt::PointingHandCursor);
@@ -109,7 +109,7 @@ void C_NSTextFieldWithLink::resetCursorRects(QPointF at)
         unsetCursor();
 }
 
-void C_NSTextFieldWithLink::changeEvent(QEvent* event)
+void LinkLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
     // EnabledChange comes also when the label follows its window or tab into the disabled state.
@@ -120,7 +120,7 @@ void C_NSTextFieldWithLink::changeEvent(QEvent* event)
         recolour();
 }
 
-bool C_NSTextFieldWithLink::continuesClick(const QMouseEvent& press)
+bool LinkLabel::continuesClick(const QMouseEvent& press)
 {
     const QStyleHints* hints = QGuiApplication::styleHints();
     const ulong interval = static_cast<ulong>(hints->mouseDoubleClickInterval());
@@ -134,7 +134,7 @@ bool C_NSTextFieldWithLink::continuesClick(const QMouseEvent& press)
     return continues;
 }
 
-void C_NSTextFieldWithLink::mousePressEvent(QMouseEvent* event)
+void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     if (!continuesClick(*event) && event->button() == Qt::LeftButton &&
@@ -142,7 +142,7 @@ void C_NSTextFieldWithLink::mousePressEvent(QMouseEvent* event)
         activate();
 }
 
-void C_NSTextFieldWithLink::activate()
+void LinkLabel::activate()
 {
     if (!isEnabled())
         return;
@@ -154,7 +154,7 @@ void C_NSTextFieldWithLink::activate()
     emit linkClicked();
 }
 
-void C_NSTextFieldWithLink::keyPressEvent(QKeyEvent* event)
+void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -170,7 +170,7 @@ void C_NSTextFieldWithLink::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void C_NSTextFieldWithLink::paintEvent(QPaintEvent* event)
+void LinkLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     if (!hasFocus())
@@ -184,24 +184,24 @@ void C_NSTextFieldWithLink::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-void C_NSTextFieldWithLink::mouseDoubleClickEvent(QMouseEvent* event)
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     continuesClick(*event);
 }
 
-void C_NSTextFieldWithLink::mouseReleaseEvent(QMouseEvent* event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
 }
 
-void C_NSTextFieldWithLink::mouseMoveEvent(QMouseEvent* event)
+void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     resetCursorRects(event->position());
 }
 
-void C_NSTextFieldWithLink::enterEvent(QEnterEvent* event)
+void LinkLabel::enterEvent(QEnterEvent* event)
 {
     QLabel::enterEvent(event);
     resetCursorRects(event->position());

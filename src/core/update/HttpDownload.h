@@ -16,11 +16,11 @@ class QTimer;
 namespace zirn {
 
 // Downloads the body of one URL asynchronously on the calling thread's event loop and
-// reports the result once, with the signal DownloadFinished. A body turns the request into a form POST.
-// Redirects are followed by the wrapper itself, to http and https addresses only, with a fresh request of the
-// same method, headers and body for every target. No credentials are ever sent. One download at a time per
-// wrapper.
-class C_NSURLConnectionWrapper : public QObject
+// reports the result once, with the signal finished(). A body turns the request into a form POST.
+// Redirects are followed by the download itself, to http and https addresses only, with a fresh request of
+// the same method, headers and body for every target. No credentials are ever sent. One download at a time
+// per object.
+class HttpDownload : public QObject
 {
     Q_OBJECT
 
@@ -37,19 +37,19 @@ public:
     // download.
     static constexpr int kMaxRedirects = 20;
 
-    explicit C_NSURLConnectionWrapper(QObject* parent = nullptr);
-    ~C_NSURLConnectionWrapper() override;
+    explicit HttpDownload(QObject* parent = nullptr);
+    ~HttpDownload() override;
 
-    void Download(const QString& url, const std::optional<QString>& userAgent);
-    void Download(const QString& url, const std::optional<QString>& userAgent,
-                  const std::optional<QByteArray>& postData);
+    void start(const QString& url, const std::optional<QString>& userAgent);
+    void start(const QString& url, const std::optional<QString>& userAgent,
+               const std::optional<QByteArray>& postData);
 
     // A request for url with the stored User-Agent, and for a stored body the method POST,
     // "Content-Length", "Content-Type: application/x-www-form-urlencoded" and the body.
-    QNetworkRequest createRequestWithUserAgent(const QUrl& url) const;
+    QNetworkRequest buildRequest(const QUrl& url) const;
 
     // The running download, or none.
-    QNetworkReply* pConnection() const { return m_connection; }
+    QNetworkReply* reply() const { return m_reply; }
 
     // For downloads started from now on.
     void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
@@ -59,7 +59,7 @@ signals:
     // (an empty body gives empty bytes), or nothing when the download failed (a body that
     // cannot be decompressed included), was refused for its size, or the server asked for
     // credentials.
-    void DownloadFinished(const std::optional<QByteArray>& body);
+    void finished(const std::optional<QByteArray>& body);
 
 private:
     void send(const QUrl& url);
@@ -72,7 +72,7 @@ private:
 
     QNetworkAccessManager* m_manager;
     QByteArray m_data;
-    QPointer<QNetworkReply> m_connection;
+    QPointer<QNetworkReply> m_reply;
     std::optional<QString> m_userAgent;
     std::optional<QByteArray> m_postData;
     QNetworkReply* m_responded = nullptr; // the reply whose response emptied the buffer

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/update/C_NSURLConnectionWrapper.h"
+#include "core/update/HttpDownload.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -19,7 +19,7 @@ class UpdateDocument;
 // page. The request carries the running version and the machine identifier; the answer is
 // an XML update document. The time of the last completed download is kept under
 // "LastAutoUpdateCheck" in the store. Every failure is silent.
-class C_AutoUpdate : public QObject
+class UpdateCheck : public QObject
 {
     Q_OBJECT
 
@@ -34,15 +34,15 @@ public:
     using IdentifierSource = std::function<QString()>;
 
     // init: the update URL; the version is the build's version text.
-    C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServices& desktop,
-                 QObject* parent = nullptr);
+    UpdateCheck(const QString& url, DefaultsStore& store, DesktopServices& desktop,
+                QObject* parent = nullptr);
 
     // Starts a check unless force is off and the last completed check is less than a week
     // old (or lies in the future). Returns once the request is on its way.
     void checkForUpdate(bool force);
 
-    // The wrapper's result: the body of a completed response, or nothing on failure.
-    void DownloadFinished(const std::optional<QByteArray>& body);
+    // The download's result: the body of a completed response, or nothing on failure.
+    void handleResult(const std::optional<QByteArray>& body);
 
     // A Create lets the event loop run while it writes; nothing of the check may run inside
     // it. While held, a result that arrives is kept: releaseResult handles it then, and
@@ -54,14 +54,14 @@ public:
 
     // The string value of pattern with "%1" replaced by language, else by "en"; empty when
     // neither matches.
-    static QString getStringFromXml(const UpdateDocument& document, const QString& pattern,
-                                    const QString& language);
+    static QString localizedString(const UpdateDocument& document, const QString& pattern,
+                                   const QString& language);
 
     // When the last check completed, in the user's locale (medium date with words such as
     // "Today", short time); nothing when no check completed yet.
-    std::optional<QString> getLastUpdateCheck() const;
+    std::optional<QString> lastCheckText() const;
 
-    C_NSURLConnectionWrapper* pNSURLConnectionWrapper() const { return m_wrapper; }
+    HttpDownload* download() const { return m_download; }
     void setCurrentVersion(const QString& version) { m_currentVersion = version; }
 
     // Test seams: the clock, the identifier, the locale used for display.
@@ -90,8 +90,8 @@ public:
 private:
     QDateTime now() const { return m_clock ? m_clock() : QDateTime::currentDateTimeUtc(); }
 
-    C_NSURLConnectionWrapper* m_wrapper;
-    QString m_xmlUrl;
+    HttpDownload* m_download;
+    QString m_url;
     QString m_currentVersion;
 
     DefaultsStore& m_store;

@@ -17,12 +17,12 @@ class DesktopServices;
 //
 // From the keyboard the label is a Tab stop with a focus frame, and Enter or Space acts as a
 // click; a screen reader sees a link named by its text, with a press action.
-class C_NSTextFieldWithLink : public QLabel
+class LinkLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit C_NSTextFieldWithLink(QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
     // Makes a URL from text; text that is no valid absolute URL stores none.
     void setUrl(const QString& text);

@@ -1,4 +1,4 @@
-#include "app/AppDelegate.h"
+#include "app/AppController.h"
 
 #include "HttpTestServer.h"
 #include "PdfFixtures.h"
@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "app/ApplicationLoop.h"
 #include "core/DefaultsStore.h"
-#include "core/update/C_NSURLConnectionWrapper.h"
+#include "core/update/HttpDownload.h"
 #include "gui/MainWindow.h"
 #include "gui/widgets/PathControl.h"
 
@@ -25,7 +25,7 @@ using namespace zirn;
 
 namespace {
 
-class AppDelegateTest : public ::testing::Test
+class AppControllerTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -40,7 +40,7 @@ protected:
     }
     void TearDown() override
     {
-        delegate.reset();
+        controller.reset();
         window.reset();
     }
     void writeIni(const QString& values)
@@ -55,8 +55,8 @@ protected:
         TearDown();
         store = std::make_unique<DefaultsStore>(root + "/config/defaults.json");
         window = std::make_unique<MainWindow>();
-        delegate = std::make_unique<AppDelegate>(*window, desktop, *store, config);
-        ApplicationLoop::launch(*delegate, *window, documents);
+        controller = std::make_unique<AppController>(*window, desktop, *store, config);
+        ApplicationLoop::launch(*controller, *window, documents);
     }
     template <typename T = QWidget>
     T* w(const char* name) const
@@ -70,19 +70,19 @@ protected:
         return all.at(all.size() - fromEnd);
     }
     QString out(const QString& name = "Job 12.pdf") const { return root + "/out/" + name; }
-    QString saved(const char* key) const { return store->objectForKey(QLatin1String(key)).toString(); }
+    QString saved(const char* key) const { return store->value(QLatin1String(key)).toString(); }
 
     QString root, input;
-    AppDelegate::Config config;
+    AppController::Config config;
     test::RecordingDesktop desktop;
     std::unique_ptr<DefaultsStore> store;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<AppController> controller;
 };
 
 } // namespace
 
-TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
+TEST_F(AppControllerTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 {
     test::HttpTestServer server([](const auto&) { return test::HttpTestServer::reply(404, ""); });
     config.updateUrl = server.url("/update.php?p=zirn_mac");
@@ -137,17 +137,17 @@ TEST_F(AppDelegateTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     EXPECT_EQ(tabs()->currentIndex(), 2);
     EXPECT_EQ(w<QLineEdit>("fileName")->text(), "spool");
     EXPECT_FALSE(test::waitFor([&] { return server.requests.size() > 1; }, 500));
-    delegate->applicationWillTerminate();
+    controller->aboutToQuit();
     EXPECT_TRUE(QFileInfo(root + "/spool").isDir());
 }
 
-TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
+TEST_F(AppControllerTest, CreateCopiesTheWindowAndNormalisesTheName)
 {
     for (const auto& [typed, expected] : {std::pair{"Report.ps", "Report.ps.pdf"},
                                           {"R.pdf", "R.pdf"},
                                           {".pdf", ".pdf.pdf"},
                                           {"", "File.pdf"}})
-        EXPECT_EQ(AppDelegate::normalizedFileName(typed), QString::fromUtf8(expected)) << typed;
+        EXPECT_EQ(AppController::normalizedFileName(typed), QString::fromUtf8(expected)) << typed;
 
     QDir().mkpath(root + "/out/R&D");
     writeIni("Overwrite=1\n");
@@ -178,7 +178,7 @@ TEST_F(AppDelegateTest, CreateCopiesTheWindowAndNormalisesTheName)
 
 // Create at launch, refused for the missing master password: its field is brought forward, and a
 // further Create succeeds.
-TEST_F(AppDelegateTest, CreateAtLaunchAndAfterARefusal)
+TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusal)
 {
     writeIni("AutoStart=1\nUseEncryption=1\nMasterPassword=\n");
     launch({input});
@@ -201,7 +201,7 @@ TEST_F(AppDelegateTest, CreateAtLaunchAndAfterARefusal)
 // Create nor closes the window. An update answer that comes meanwhile waits for the end of Create:
 // dropped when Create ends the run, shown when the window stays (the name was taken meanwhile and
 // the question that follows is declined).
-TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
+TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
 {
     test::HttpTestServer server([](const auto&) {
         return test::HttpTestServer::reply(
@@ -219,8 +219,8 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         QSemaphore answered, timerRan;
         QThread* writer = nullptr;
         QObject scope; // ends the connections below with this round, whose variables they use
-        QObject::connect(delegate->findChild<C_NSURLConnectionWrapper*>(),
-                         &C_NSURLConnectionWrapper::DownloadFinished, &scope, [&] { answered.release(); });
+        QObject::connect(controller->findChild<HttpDownload*>(), &HttpDownload::finished, &scope,
+                         [&] { answered.release(); });
         QObject::connect(
             window.get(), &MainWindow::writeProgressed, &scope,
             [&](int) {
@@ -248,7 +248,7 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         EXPECT_EQ(window->isVisible(), taken);
         EXPECT_EQ(desktop.alerts.size(), taken ? 1 : 0);
         EXPECT_EQ(desktop.notices.size(), taken ? 1 : 0);
-        EXPECT_EQ(store->stringForKey("LastAutoUpdateCheck").has_value(), taken);
+        EXPECT_EQ(store->stringValue("LastAutoUpdateCheck").has_value(), taken);
     }
     EXPECT_TRUE(w("create")->isEnabled());
     window->writeStarted();
@@ -257,7 +257,7 @@ TEST_F(AppDelegateTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
     window->writeFinished();
 }
 
-TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
+TEST_F(AppControllerTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
 {
     const QString second = root + "/spool/Second.pdf", intoSpool = "Overwrite=1\nPath=" + root + "/spool\n";
     // Each row: the settings, the documents handed over, whether another job of the same title is
@@ -285,8 +285,8 @@ TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
         w<QLineEdit>("title")->setText("Typed");
         QTest::keyClick(w("title"), Qt::Key_Escape); // what Cancel does: nothing saved
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(store->objectForKey("Title").isValid(), ini.contains("AutoStart"));
-        delegate->applicationWillTerminate();
+        EXPECT_EQ(store->value("Title").isValid(), ini.contains("AutoStart"));
+        controller->aboutToQuit();
         EXPECT_EQ(QFileInfo::exists(input), inputSurvives);
         EXPECT_EQ(QFileInfo::exists(second), !documents.contains(second));
         EXPECT_TRUE(!inputSurvives ||
@@ -294,7 +294,7 @@ TEST_F(AppDelegateTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
     }
 }
 
-TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
+TEST_F(AppControllerTest, FirstRunCopiesTheDefaultSettingsFileOnce)
 {
     launch();
     EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(":/zirn/Zirn.ini"));
@@ -312,7 +312,7 @@ TEST_F(AppDelegateTest, FirstRunCopiesTheDefaultSettingsFileOnce)
 
 // Return and keypad Enter press Create from a field of each tab, and fields take more than
 // QLineEdit's own 32,767 characters.
-TEST_F(AppDelegateTest, EnterCreatesFromEveryTabWithLongFields)
+TEST_F(AppControllerTest, EnterCreatesFromEveryTabWithLongFields)
 {
     // No document, so that every Create ends in an alert and leaves the window open; no encryption,
     // whose passwords could not be that long.
@@ -343,7 +343,7 @@ TEST_F(AppDelegateTest, EnterCreatesFromEveryTabWithLongFields)
 
 // Create at launch without a document: the alert, in German, leaves the window open. Last: it leaves
 // the German translation installed.
-TEST_F(AppDelegateTest, CreateAtLaunchWithoutADocumentInGerman)
+TEST_F(AppControllerTest, CreateAtLaunchWithoutADocumentInGerman)
 {
     ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
     writeIni("AutoStart=1\n");

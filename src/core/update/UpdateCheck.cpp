@@ -1,9 +1,9 @@
-#include "core/update/C_AutoUpdate.h"
+#include "core/update/UpdateCheck.h"
 
 #include "BuildConfig.h"
 #include "core/DefaultsStore.h"
 #include "core/DesktopServices.h"
-#include "core/update/C_SerialNumber.h"
+#include "core/update/MachineId.h"
 #include "core/update/UpdateDocument.h"
 
 #include <QCoreApplication>
@@ -60,20 +60,19 @@ QString elided(const QString& text, qsizetype maximum)
 
 } // namespace
 
-C_AutoUpdate::C_AutoUpdate(const QString& url, DefaultsStore& store, DesktopServices& desktop,
-                           QObject* parent)
-    : QObject(parent), m_wrapper(new C_NSURLConnectionWrapper(this)), m_xmlUrl(url),
+UpdateCheck::UpdateCheck(const QString& url, DefaultsStore& store, DesktopServices& desktop, QObject* parent)
+    : QObject(parent), m_download(new HttpDownload(this)), m_url(url),
       m_currentVersion(QStringLiteral(ZIRN_VERSION)), m_store(store), m_desktop(desktop)
 {
-    connect(m_wrapper, &C_NSURLConnectionWrapper::DownloadFinished, this, &C_AutoUpdate::DownloadFinished);
+    connect(m_download, &HttpDownload::finished, this, &UpdateCheck::handleResult);
 }
 
-QString C_AutoUpdate::formatTimestamp(const QDateTime& moment)
+QString UpdateCheck::formatTimestamp(const QDateTime& moment)
 {
     return moment.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
 }
 
-std::optional<QDateTime> C_AutoUpdate::parseTimestamp(const QString& text)
+std::optional<QDateTime> UpdateCheck::parseTimestamp(const QString& text)
 {
     UErrorCode status = U_ZERO_ERROR;
     icu::SimpleDateFormat format(icu::UnicodeString(u"yyyy-MM-dd HH:mm:ss ZZZ"), icu::Locale("en_US_POSIX"),
@@ -89,7 +88,7 @@ std::optional<QDateTime> C_AutoUpdate::parseTimestamp(const QString& text)
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(date), QTimeZone::utc());
 }
 
-QString C_AutoUpdate::formatForDisplay(const QDateTime& moment, const QString& icuLocale)
+QString UpdateCheck::formatForDisplay(const QDateTime& moment, const QString& icuLocale)
 {
     const icu::Locale locale(icuLocale.toUtf8().constData());
     std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
@@ -102,9 +101,9 @@ QString C_AutoUpdate::formatForDisplay(const QDateTime& moment, const QString& i
     return fromIcu(text);
 }
 
-std::optional<QString> C_AutoUpdate::getLastUpdateCheck() const
+std::optional<QString> UpdateCheck::lastCheckText() const
 {
-    const auto stored = m_store.stringForKey(kLastCheckKey);
+    const auto stored = m_store.stringValue(kLastCheckKey);
     if (!stored)
         return std::nullopt;
     const auto moment = parseTimestamp(*stored);
@@ -114,11 +113,11 @@ std::optional<QString> C_AutoUpdate::getLastUpdateCheck() const
     return formatForDisplay(*moment, locale);
 }
 
-QString C_AutoUpdate::languageCode() const
+QString UpdateCheck::languageCode() const
 {
     QString first;
     // Deliberately this key, which nothing on Linux writes: a user can still set it in the store.
-    const QVariant preferred = m_store.objectForKey(QStringLiteral("AppleLanguages"));
+    const QVariant preferred = m_store.value(QStringLiteral("AppleLanguages"));
     if (preferred.isValid()) {
         const QVariantList list = preferred.toList();
         if (!list.isEmpty())
@@ -133,18 +132,18 @@ QString C_AutoUpdate::languageCode() const
     return isTwoAsciiLetters(code) ? code : QStringLiteral("en");
 }
 
-QString C_AutoUpdate::requestUrl() const
+QString UpdateCheck::requestUrl() const
 {
-    const QString separator = m_xmlUrl.contains(u'?') ? QStringLiteral("&") : QStringLiteral("?");
-    const QString identifier = m_identifier ? m_identifier() : C_SerialNumber::getSerialNumber(4);
+    const QString separator = m_url.contains(u'?') ? QStringLiteral("&") : QStringLiteral("?");
+    const QString identifier = m_identifier ? m_identifier() : MachineId::text(4);
     // Inserted as they are, without percent-encoding.
-    return QStringLiteral("%1%2v=%3&id=%4").arg(m_xmlUrl, separator, m_currentVersion, identifier);
+    return QStringLiteral("%1%2v=%3&id=%4").arg(m_url, separator, m_currentVersion, identifier);
 }
 
-void C_AutoUpdate::checkForUpdate(bool force)
+void UpdateCheck::checkForUpdate(bool force)
 {
     if (!force) {
-        if (const auto stored = m_store.stringForKey(kLastCheckKey)) {
+        if (const auto stored = m_store.stringValue(kLastCheckKey)) {
             if (const auto last = parseTimestamp(*stored)) {
                 const qint64 difference = now().toMSecsSinceEpoch() - last->toMSecsSinceEpoch();
                 // Less than a week ago, or in the future.
@@ -153,11 +152,11 @@ void C_AutoUpdate::checkForUpdate(bool force)
             }
         }
     }
-    m_wrapper->Download(requestUrl(), std::nullopt);
+    m_download->start(requestUrl(), std::nullopt);
 }
 
-QString C_AutoUpdate::getStringFromXml(const UpdateDocument& document, const QString& pattern,
-                                       const QString& language)
+QString UpdateCheck::localizedString(const UpdateDocument& document, const QString& pattern,
+                                     const QString& language)
 {
     if (auto value = document.firstString(QString(pattern).replace(QStringLiteral("%1"), language)))
         return *value;
@@ -167,7 +166,7 @@ QString C_AutoUpdate::getStringFromXml(const UpdateDocument& document, const QSt
     return QString();
 }
 
-int C_AutoUpdate::compareVersions(const QString& a, const QString& b)
+int UpdateCheck::compareVersions(const QString& a, const QString& b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
@@ -204,20 +203,20 @@ int C_AutoUpdate::compareVersions(const QString& a, const QString& b)
     return 0;
 }
 
-void C_AutoUpdate::releaseResult()
+void UpdateCheck::releaseResult()
 {
     m_held = false;
     if (auto kept = std::exchange(m_kept, std::nullopt))
-        DownloadFinished(*kept);
+        handleResult(*kept);
 }
 
-void C_AutoUpdate::dropResult()
+void UpdateCheck::dropResult()
 {
     m_held = false;
     m_kept.reset();
 }
 
-void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
+void UpdateCheck::handleResult(const std::optional<QByteArray>& body)
 {
     if (m_held) {
         m_kept = body;
@@ -226,7 +225,7 @@ void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
     if (!body)
         return;
     // Any completed response counts as a check, also an error page or an empty body.
-    m_store.setObject(formatTimestamp(now()), kLastCheckKey);
+    m_store.setValue(kLastCheckKey, formatTimestamp(now()));
 
     const QString language = languageCode();
     const std::unique_ptr<UpdateDocument> document = UpdateDocument::parse(*body);
@@ -238,7 +237,7 @@ void C_AutoUpdate::DownloadFinished(const std::optional<QByteArray>& body)
     const auto title = document->firstString(QStringLiteral("//update/application"));
     if (!title)
         return;
-    const QString message = getStringFromXml(*document, QStringLiteral("//update/info/%1"), language);
+    const QString message = localizedString(*document, QStringLiteral("//update/info/%1"), language);
     const auto page = document->firstString(QStringLiteral("//update/help"));
     if (!page)
         return;

@@ -1,4 +1,4 @@
-#include "app/AppDelegate.h"
+#include "app/AppController.h"
 
 #include "BuildConfig.h"
 #include "core/DefaultsStore.h"
@@ -8,7 +8,7 @@
 #include "core/pdf/DocumentIntake.h"
 #include "core/pdf/PdfCreator.h"
 #include "core/settings/SettingsLoader.h"
-#include "core/update/C_AutoUpdate.h"
+#include "core/update/UpdateCheck.h"
 #include "gui/MainWindow.h"
 
 #include <QFile>
@@ -18,64 +18,64 @@
 
 namespace zirn {
 
-AppDelegate::Config AppDelegate::Config::standard()
+AppController::Config AppController::Config::standard()
 {
     return {Paths::settingsFile(), QStringLiteral(":/zirn/Zirn.ini"), QStringLiteral(ZIRN_UPDATE_URL),
             QStringLiteral(ZIRN_HOME_URL)};
 }
 
-AppDelegate::AppDelegate(MainWindow& window, DesktopServices& desktop, DefaultsStore& store, Config config,
-                         QObject* parent)
+AppController::AppController(MainWindow& window, DesktopServices& desktop, DefaultsStore& store,
+                             Config config, QObject* parent)
     : QObject(parent), m_window(window),
-      m_autoUpdate(new C_AutoUpdate(config.updateUrl, store, desktop, this)), m_config(std::move(config)),
+      m_updateCheck(new UpdateCheck(config.updateUrl, store, desktop, this)), m_config(std::move(config)),
       m_desktop(desktop), m_store(store)
 {
-    connect(&window, &MainWindow::createClicked, this, &AppDelegate::create);
-    connect(&window, &MainWindow::cancelClicked, this, &AppDelegate::cancel);
-    connect(&window, &MainWindow::passwordEnableClicked, this, &AppDelegate::passwordEnable);
-    connect(&window, &MainWindow::pathClicked, this, &AppDelegate::pathClicked);
-    connect(&window, &MainWindow::linkClicked, this, &AppDelegate::linkClicked);
+    connect(&window, &MainWindow::createClicked, this, &AppController::create);
+    connect(&window, &MainWindow::cancelClicked, this, &AppController::cancel);
+    connect(&window, &MainWindow::passwordEnableClicked, this, &AppController::passwordEnable);
+    connect(&window, &MainWindow::pathClicked, this, &AppController::pathClicked);
+    connect(&window, &MainWindow::linkClicked, this, &AppController::linkClicked);
 }
 
 // --- Launch ------------------------------------------------------------------------------
 
-void AppDelegate::applicationWillFinishLaunching()
+void AppController::prepareLaunch()
 {
     // The window's fixed texts come with its layout, translated when it is built.
 }
 
-bool AppDelegate::application(const QString& openFile)
+bool AppController::openDocument(const QString& path)
 {
-    m_settings.InputFile = openFile;
-    m_inputIdentity = FileIdentity::of(openFile);
+    m_settings.InputFile = path;
+    m_inputIdentity = FileIdentity::of(path);
     // The last component that is not empty: a path handed over with a trailing "/" names
     // what stands before it.
-    const QStringList components = openFile.split(u'/', Qt::SkipEmptyParts);
+    const QStringList components = path.split(u'/', Qt::SkipEmptyParts);
     m_settings.OutputFileName = components.isEmpty() ? QString() : components.last();
     readDocumentInfo();
     return true;
 }
 
-void AppDelegate::readDocumentInfo()
+void AppController::readDocumentInfo()
 {
     zirn::readDocumentInfo(m_settings);
 }
 
-void AppDelegate::applicationDidFinishLaunching()
+void AppController::finishLaunch()
 {
     prepareSettingsFile();
     loadSettings();
     m_window.showSettings(m_settings);
-    m_window.showLastCheck(m_autoUpdate->getLastUpdateCheck().value_or(QString()));
+    m_window.showLastCheck(m_updateCheck->lastCheckText().value_or(QString()));
     if (m_settings.AutoUpdate != 0)
-        m_autoUpdate->checkForUpdate(false);
+        m_updateCheck->checkForUpdate(false);
     m_window.setLinks(m_config.homeUrl, m_desktop);
     passwordEnable();
     if (m_settings.AutoStart != 0)
         m_window.pressCreate();
 }
 
-void AppDelegate::prepareSettingsFile()
+void AppController::prepareSettingsFile()
 {
     const QString target = m_config.settingsFile;
     // Anything there, a file or a folder, is never replaced or changed.
@@ -98,19 +98,19 @@ void AppDelegate::prepareSettingsFile()
     }
 }
 
-void AppDelegate::loadSettings()
+void AppController::loadSettings()
 {
     SettingsLoader(m_store).loadSettings(m_settings, m_config.settingsFile);
 }
 
 // --- Actions -------------------------------------------------------------------------------
 
-void AppDelegate::passwordEnable()
+void AppController::passwordEnable()
 {
     m_window.enableEncryptionControls();
 }
 
-void AppDelegate::pathClicked()
+void AppController::pathClicked()
 {
     const std::optional<QString> clicked = m_window.clickedFolder();
     if (!clicked)
@@ -122,17 +122,17 @@ void AppDelegate::pathClicked()
                            });
 }
 
-void AppDelegate::cancel()
+void AppController::cancel()
 {
     m_window.close();
 }
 
-void AppDelegate::linkClicked()
+void AppController::linkClicked()
 {
     m_desktop.openFile(m_config.settingsFile);
 }
 
-QString AppDelegate::normalizedFileName(const QString& name)
+QString AppController::normalizedFileName(const QString& name)
 {
     QString result = name.isEmpty() ? QStringLiteral("File.pdf") : name;
     if (Paths::pathExtension(result) != QLatin1String("pdf"))
@@ -140,27 +140,27 @@ QString AppDelegate::normalizedFileName(const QString& name)
     return result;
 }
 
-void AppDelegate::create()
+void AppController::create()
 {
     m_window.readSettings(m_settings);
     m_settings.OutputFileName = normalizedFileName(m_settings.OutputFileName);
     saveSettings();
     // The write lets the event loop run: an update answer that comes meanwhile waits for the
     // end of Create, and is never shown when Create has closed the window and so ends the run.
-    m_autoUpdate->holdResult();
+    m_updateCheck->holdResult();
     createPdf();
     if (m_window.isVisible())
-        m_autoUpdate->releaseResult();
+        m_updateCheck->releaseResult();
     else
-        m_autoUpdate->dropResult();
+        m_updateCheck->dropResult();
 }
 
-void AppDelegate::saveSettings()
+void AppController::saveSettings()
 {
     SettingsLoader(m_store).saveSettings(m_settings);
 }
 
-void AppDelegate::createPdf()
+void AppController::createPdf()
 {
     const PdfCreator::Result result = PdfCreator(m_desktop, m_window).createPdf(m_settings);
     if (result.outcome != PdfCreator::Outcome::Written)
@@ -173,7 +173,7 @@ void AppDelegate::createPdf()
 
 // --- The end -----------------------------------------------------------------------------------
 
-void AppDelegate::applicationWillTerminate()
+void AppController::aboutToQuit()
 {
     // Only the file that was handed over: another job may have been spooled under the same
     // name since, and an output that replaced the input is a new file too. The output is on
