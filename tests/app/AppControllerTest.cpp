@@ -139,6 +139,17 @@ TEST_F(AppControllerTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     EXPECT_FALSE(test::waitFor([&] { return server.requests.size() > 1; }, 500));
     controller->aboutToQuit();
     EXPECT_TRUE(QFileInfo(root + "/spool").isDir());
+    // Prints with AutoStart check nothing: each run ends before an answer could be shown. One
+    // whose Create is refused leaves the window open, and checks.
+    QFile::remove(root + "/config/defaults.json"); // no check yet this week
+    QList<bool> sent;
+    for (const char* ini : {"", "", "", "UseEncryption=1\nMasterPassword=\n"}) {
+        writeIni(QString("AutoUpdate=1\nAutoStart=1\nOverwrite=2\n") + ini);
+        const auto before = server.requests.size();
+        launch({input});
+        sent.append(test::waitFor([&] { return server.requests.size() > before; }, *ini ? 10000 : 400));
+    }
+    EXPECT_EQ(sent, (QList<bool>{false, false, false, true}));
 }
 
 TEST_F(AppControllerTest, CreateCopiesTheWindowAndNormalisesTheName)

@@ -7,7 +7,7 @@
 #include "core/pdf/PdfCreator.h"
 #include "core/pdf/XmpMetadata.h"
 #include "core/settings/SettingsLoader.h"
-#include "core/update/C_AutoUpdate.h"
+#include "core/update/UpdateCheck.h"
 #include "print/CupsBackend.h"
 
 #include "Recorders.h"
@@ -82,22 +82,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = writeInput(bytes, "defaults.json");
     QFile::remove(path + ".damaged");
     DefaultsStore store(path);
-    store.setObject("written", "Title");
+    store.setValue("Title", "written");
     const DefaultsStore reopened(path);
     for (const char* key : {"Author", "Path", "AutoUpdate", "AppleLanguages", "LastAutoUpdateCheck", "a"})
-        REQUIRE(reopened.objectForKey(key) == store.objectForKey(key));
-    REQUIRE(reopened.stringForKey("Title") == QStringLiteral("written"));
+        REQUIRE(reopened.value(key) == store.value(key));
+    REQUIRE(reopened.stringValue("Title") == QStringLiteral("written"));
 #elif defined(ZIRN_FUZZ_update_reply)
     // The update service's answer: a notice of bounded size, and only web pages open.
     static DefaultsStore store("/dev/null/defaults.json");
     test::RecordingDesktop desktop;
     desktop.noticeAnswer = true;
-    C_AutoUpdate update("http://127.0.0.1:9/", store, desktop);
+    UpdateCheck update("http://127.0.0.1:9/", store, desktop);
     update.setCurrentVersion("1.0");
-    update.DownloadFinished(bytes);
+    update.handleResult(bytes);
     for (const auto& notice : desktop.notices)
-        REQUIRE(notice.title.size() <= C_AutoUpdate::kMaxNoticeTitle &&
-                notice.message.size() <= C_AutoUpdate::kMaxNoticeMessage);
+        REQUIRE(notice.title.size() <= UpdateCheck::kMaxNoticeTitle &&
+                notice.message.size() <= UpdateCheck::kMaxNoticeMessage);
     for (const QUrl& url : desktop.openedUrls)
         REQUIRE((url.scheme() == "http" || url.scheme() == "https") && !url.host().isEmpty());
 #elif defined(ZIRN_FUZZ_xmp)
