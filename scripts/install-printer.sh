@@ -146,7 +146,7 @@ if ! tr '\0' '\n' <"$backend_source" | grep -xF -- "$program" >/dev/null; then
 fi
 
 source scripts/deps.sh
-zirn_install_packages cups cups-client cups-filters ghostscript qpdf
+zirn_install_packages cups cups-client cups-filters ghostscript poppler-utils qpdf
 
 # Root's alone: CUPS runs a backend as root only when others may not execute it.
 cmp -s "$program_source" "$program" || install -D -o root -g root -m 0755 "$program_source" "$program"
