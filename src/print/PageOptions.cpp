@@ -66,7 +66,9 @@ std::string pdftopdfOptions(std::string_view options, double width, double heigh
 
     if (const auto* set = value("page-set"); set && oneOf(*set, {"odd", "even"}))
         add("page-set=" + *set);
-    if (const auto* order = value("outputorder"); order && *order == "reverse")
+    // GTK's dialog sends the PPD's name for it, "OutputOrder=Reverse".
+    const auto* order = value("outputorder") ? value("outputorder") : value("OutputOrder");
+    if (order && equalsIgnoringCase(*order, "reverse"))
         add("outputorder=reverse");
     if (const auto* up = value("number-up"); up && oneOf(*up, {"2", "4", "6", "9", "16"})) {
         add("number-up=" + *up);

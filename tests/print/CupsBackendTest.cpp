@@ -62,7 +62,7 @@ TEST(CupsBackend, OptionsThatChangePages)
              {"number-up=1 page-set=all outputorder=normal orientation-requested=3 PageSize=A4 "
               "media=iso_a4_210x297mm print-scaling=auto sides=two-sided-long-edge copies=2 nolandscape",
               595.28, 841.89, "", ""},
-             {"page-set=odd outputorder=reverse", 595.28, 841.89, "",
+             {"page-set=odd OutputOrder=Reverse", 595.28, 841.89, "",
               "page-set=odd outputorder=reverse" + a4},
              {"number-up=4 number-up-layout=btlr page-border=double", 595.28, 841.89, "",
               "number-up=4 number-up-layout=btlr page-border=double" + a4},
