@@ -163,6 +163,10 @@
         <translation>Der Datenträger ist schreibgeschützt.</translation>
     </message>
     <message>
+        <source>The folder&apos;s file system cannot rename files.</source>
+        <translation>Das Dateisystem des Ordners kann keine Dateien umbenennen.</translation>
+    </message>
+    <message>
         <source>There is no document to convert.</source>
         <translation>Es gibt kein Dokument zum Umwandeln.</translation>
     </message>
