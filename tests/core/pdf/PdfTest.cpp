@@ -17,7 +17,9 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <qpdf/Buffer.hh>
@@ -60,9 +62,9 @@ protected:
 
     QString at(const QString& name) const { return folder + u'/' + name; }
 
-    QStringList entries() const
+    QStringList entries(const QString& sub = {}) const
     {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(at(sub)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QString folder, input;
@@ -103,10 +105,22 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"meanwhile, ask, Overwrite", 0, 0, 0, {}, "Report.pdf", true},
         {"over the input itself", 1, 0, -1, {}, "input/Job 12.pdf", false, "Job 12.pdf", "input"},
         {"no folder: home, having no desktop folder", 1, 0, -1, {}, "~/Report.pdf", false, "Report.pdf", ""},
+        // File systems without the exclusive rename and hard links (USB sticks, network mounts).
+        {"exFAT, number", 2, 0, -1, {"exfat/Report.pdf"}, "exfat/Report 1.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, ask, free", 0, 0, -1, {}, "exfat/Report.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, meanwhile, number", 2, 0, -1, {}, "exfat/Report 2.pdf", true, "Report.pdf", "exfat"},
+        {"FAT, number", 2, 0, -1, {"fat/Report.pdf"}, "fat/Report 1.pdf", false, "Report.pdf", "fat"},
+        {"FAT, ask, Overwrite", 0, 0, 0, {"fat/Report.pdf"}, "fat/Report.pdf", false, "Report.pdf", "fat"},
+        // A folder its user may write into but not list: written, and a success.
+        {"drop folder, as an ordinary user", 2, 0, -1, {}, "drop/Report 1.pdf", false, "Report.pdf", "drop"},
     };
     // clang-format on
+    const auto exfat = test::mountFuse("exfat", at("exfat").toStdString()),
+               fat = test::mountFuse("fat", at("fat").toStdString());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if ((c.dir == "exfat" && !exfat) || (c.dir == "fat" && !fat))
+            continue;
         for (const QString& name : entries())
             if (name != QStringLiteral("input") && !QFile::remove(at(name)))
                 QDir(at(name)).removeRecursively();
@@ -120,7 +134,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
             else
                 ASSERT_TRUE(test::writeFile(at(name), "old"));
         }
-        const QString other = at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name);
+        const QString other =
+            at((c.dir.isEmpty() ? "" : c.dir + u'/') + (c.overwrite == 2 ? "Report 1.pdf" : c.name));
         window.duringWrite = [&] {
             if (c.meanwhile)
                 test::writeFile(other, "other");
@@ -132,7 +147,19 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         if (!c.dir.isNull())
             s.OutputPath = c.dir.startsWith(u'~') || c.dir.isEmpty() ? c.dir : at(c.dir);
         desktop.alertAnswers = {c.answer};
+        // The drop folder, used by an ordinary user (nobody when the test runs as root).
+        const passwd* user = c.dir == "drop" && ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
+        const QByteArray drop = QFile::encodeName(at("drop"));
+        if (c.dir == "drop") {
+            ASSERT_EQ(::mkdir(drop, 0300) |
+                          ::chmod(QFile::encodeName(QFileInfo(test::scratchHome()).path()), 0711) |
+                          ::chown(drop, user ? user->pw_uid : ::getuid(), gid_t(-1)) |
+                          ::seteuid(user ? user->pw_uid : ::getuid()),
+                      0);
+        }
         const auto result = create(s);
+        ASSERT_EQ(::seteuid(::getuid()), 0);
+        ::chmod(drop, 0700);
         const QString expected = c.written.startsWith(u'~') ? QDir::homePath() + c.written.mid(1)
                                  : c.written.isEmpty()      ? QString()
                                                             : at(c.written);
@@ -148,7 +175,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                         QFileInfo(at(name.section(u'>', 0, 0))).isSymLink());
         EXPECT_EQ(c.meanwhile && test::readFile(other) == "other", c.meanwhile && other != expected);
         // No temporary file left, and a link is replaced, never followed.
-        EXPECT_EQ(entries().filter(QRegularExpression(QStringLiteral("\\.part|gone"))), QStringList());
+        EXPECT_EQ((entries() + entries(c.dir)).filter(QRegularExpression(QStringLiteral("\\.part|gone"))),
+                  QStringList());
     }
 }
 
