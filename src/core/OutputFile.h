@@ -43,7 +43,8 @@ public:
 
     // Gives the file the name path (in the folder of create) unless something has it: the
     // error is EEXIST then, and that entry is untouched and the file still has no name.
-    // EOPNOTSUPP (or ENOSYS) from this and replace: the file system cannot rename files.
+    // EOPNOTSUPP (or ENOSYS) from this and replace: the file system cannot rename files;
+    // EINVAL from this: it cannot hold the name.
     // Once the file has its name, it has succeeded.
     std::optional<FileFailure> claim(const QString& path);
 

@@ -74,8 +74,13 @@ bool renameOverPlaceholder(int folder, const std::string& from, const std::strin
 {
     const int placeholder =
         ::openat(folder, to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (placeholder < 0)
+    if (placeholder < 0) {
+        // from was made in this folder: a name refused so is one the file system cannot hold
+        // (FAT and exFAT have no ":" or "?", and answer ENOENT or EPERM).
+        if (errno == ENOENT || errno == EPERM)
+            errno = EINVAL;
         return false;
+    }
     struct stat made
     {};
     const bool statted = ::fstat(placeholder, &made) == 0;

@@ -138,6 +138,8 @@ QString failureReason(const FileFailure& failure)
     case EOPNOTSUPP: // what the output file reports when the name cannot be given
     case ENOSYS:
         return QCoreApplication::translate("Zirn", "The folder's file system cannot rename files.");
+    case EINVAL:
+        return QCoreApplication::translate("Zirn", "The folder's file system does not allow this file name.");
     default:
         return QString::fromLocal8Bit(std::strerror(failure.error));
     }
