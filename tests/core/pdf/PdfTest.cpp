@@ -15,11 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <qpdf/Buffer.hh>
@@ -30,6 +32,20 @@ using namespace zirn;
 namespace {
 
 const QString stamp = QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]");
+
+// Set by a case: the answer of a file system that cannot rename files, to every plain rename.
+int refusedRename = 0;
+
+} // namespace
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept
+{
+    if (refusedRename != 0)
+        return errno = refusedRename, -1;
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, 0));
+}
+
+namespace {
 
 class PdfCreatorTest : public ::testing::Test
 {
@@ -205,6 +221,9 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          "A part of the folder's path is not a folder.", none, "blocker/Report.pdf"},
         {"folder at the name, replace", [](Settings& s) { s.OutputFileName = "Folder.pdf"; }, fail,
          "A folder of that name is in the way.", none, "Folder.pdf"},
+        {"a file system that cannot rename",
+         [&](Settings& s) { s.OutputPath = at("fat"); s.Overwrite = 2; refusedRename = EPERM; }, fail,
+         "The folder's file system cannot rename files.", none, "fat/Report 1.pdf"},
         {"a name FAT cannot hold",
          [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", none, "fat/Q3: a?.pdf"},
         {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, mb, "Report 1.pdf"},
@@ -260,6 +279,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         limit.rlim_cur = std::min(c.limit, original.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto result = create(s);
+        refusedRename = 0;
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
         ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() ? 0 : 1);
