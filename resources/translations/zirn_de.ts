@@ -163,6 +163,14 @@
         <translation>Der Datenträger ist schreibgeschützt.</translation>
     </message>
     <message>
+        <source>The folder&apos;s file system cannot rename files.</source>
+        <translation>Das Dateisystem des Ordners kann keine Dateien umbenennen.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s file system does not allow this file name.</source>
+        <translation>Das Dateisystem des Ordners erlaubt diesen Dateinamen nicht.</translation>
+    </message>
+    <message>
         <source>There is no document to convert.</source>
         <translation>Es gibt kein Dokument zum Umwandeln.</translation>
     </message>

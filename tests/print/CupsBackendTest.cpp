@@ -1,6 +1,8 @@
 #include "print/CupsBackend.h"
 #include "print/BackendParts.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -238,6 +240,15 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
     fs::create_directory_symlink(rootOnly, home / "PDF");
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Linked"}), zirn::print::BackendCancel);
     EXPECT_TRUE(names(rootOnly).empty());
+    // A USB stick of the user's: no exclusive rename, no hard links, and still nothing replaced.
+    if (const auto stick = zirn::test::mountFuse("exfat", root / "stick", uid)) {
+        fs::remove(home / "PDF");
+        fs::create_directory_symlink(root / "stick", home / "PDF");
+        EXPECT_EQ(print({.user = user, .data = pdf, .title = "Stick"}) +
+                      print({.user = user, .data = pdf, .title = "Stick"}),
+                  0);
+        EXPECT_EQ(names(root / "stick"), (std::vector<std::string>{"Stick 1.pdf", "Stick.pdf"}));
+    }
 }
 
 TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRoot)

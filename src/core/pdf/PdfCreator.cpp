@@ -135,6 +135,11 @@ QString failureReason(const FileFailure& failure)
         return QCoreApplication::translate("Zirn", "Permission denied.");
     case EROFS:
         return QCoreApplication::translate("Zirn", "The disk is read-only.");
+    case EOPNOTSUPP: // what the output file reports when the name cannot be given
+    case ENOSYS:
+        return QCoreApplication::translate("Zirn", "The folder's file system cannot rename files.");
+    case EINVAL:
+        return QCoreApplication::translate("Zirn", "The folder's file system does not allow this file name.");
     default:
         return QString::fromLocal8Bit(std::strerror(failure.error));
     }

@@ -15,9 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <qpdf/Buffer.hh>
@@ -28,6 +32,20 @@ using namespace zirn;
 namespace {
 
 const QString stamp = QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]");
+
+// Set by a case: the answer of a file system that cannot rename files, to every plain rename.
+int refusedRename = 0;
+
+} // namespace
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept
+{
+    if (refusedRename != 0)
+        return errno = refusedRename, -1;
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, 0));
+}
+
+namespace {
 
 class PdfCreatorTest : public ::testing::Test
 {
@@ -60,9 +78,9 @@ protected:
 
     QString at(const QString& name) const { return folder + u'/' + name; }
 
-    QStringList entries() const
+    QStringList entries(const QString& sub = {}) const
     {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(at(sub)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QString folder, input;
@@ -103,10 +121,22 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"meanwhile, ask, Overwrite", 0, 0, 0, {}, "Report.pdf", true},
         {"over the input itself", 1, 0, -1, {}, "input/Job 12.pdf", false, "Job 12.pdf", "input"},
         {"no folder: home, having no desktop folder", 1, 0, -1, {}, "~/Report.pdf", false, "Report.pdf", ""},
+        // File systems without the exclusive rename and hard links (USB sticks, network mounts).
+        {"exFAT, number", 2, 0, -1, {"exfat/Report.pdf"}, "exfat/Report 1.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, ask, free", 0, 0, -1, {}, "exfat/Report.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, meanwhile, number", 2, 0, -1, {}, "exfat/Report 2.pdf", true, "Report.pdf", "exfat"},
+        {"FAT, number", 2, 0, -1, {"fat/Report.pdf"}, "fat/Report 1.pdf", false, "Report.pdf", "fat"},
+        {"FAT, ask, Overwrite", 0, 0, 0, {"fat/Report.pdf"}, "fat/Report.pdf", false, "Report.pdf", "fat"},
+        // A folder its user may write into but not list: written, and a success.
+        {"drop folder, as an ordinary user", 2, 0, -1, {}, "drop/Report 1.pdf", false, "Report.pdf", "drop"},
     };
     // clang-format on
+    const auto exfat = test::mountFuse("exfat", at("exfat").toStdString()),
+               fat = test::mountFuse("fat", at("fat").toStdString());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if ((c.dir == "exfat" && !exfat) || (c.dir == "fat" && !fat))
+            continue;
         for (const QString& name : entries())
             if (name != QStringLiteral("input") && !QFile::remove(at(name)))
                 QDir(at(name)).removeRecursively();
@@ -120,7 +150,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
             else
                 ASSERT_TRUE(test::writeFile(at(name), "old"));
         }
-        const QString other = at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name);
+        const QString other =
+            at((c.dir.isEmpty() ? "" : c.dir + u'/') + (c.overwrite == 2 ? "Report 1.pdf" : c.name));
         window.duringWrite = [&] {
             if (c.meanwhile)
                 test::writeFile(other, "other");
@@ -132,7 +163,19 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         if (!c.dir.isNull())
             s.OutputPath = c.dir.startsWith(u'~') || c.dir.isEmpty() ? c.dir : at(c.dir);
         desktop.alertAnswers = {c.answer};
+        // The drop folder, used by an ordinary user (nobody when the test runs as root).
+        const passwd* user = c.dir == "drop" && ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
+        const QByteArray drop = QFile::encodeName(at("drop"));
+        if (c.dir == "drop") {
+            ASSERT_EQ(::mkdir(drop, 0300) |
+                          ::chmod(QFile::encodeName(QFileInfo(test::scratchHome()).path()), 0711) |
+                          ::chown(drop, user ? user->pw_uid : ::getuid(), gid_t(-1)) |
+                          ::seteuid(user ? user->pw_uid : ::getuid()),
+                      0);
+        }
         const auto result = create(s);
+        ASSERT_EQ(::seteuid(::getuid()), 0);
+        ::chmod(drop, 0700);
         const QString expected = c.written.startsWith(u'~') ? QDir::homePath() + c.written.mid(1)
                                  : c.written.isEmpty()      ? QString()
                                                             : at(c.written);
@@ -148,7 +191,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                         QFileInfo(at(name.section(u'>', 0, 0))).isSymLink());
         EXPECT_EQ(c.meanwhile && test::readFile(other) == "other", c.meanwhile && other != expected);
         // No temporary file left, and a link is replaced, never followed.
-        EXPECT_EQ(entries().filter(QRegularExpression(QStringLiteral("\\.part|gone"))), QStringList());
+        EXPECT_EQ((entries() + entries(c.dir)).filter(QRegularExpression(QStringLiteral("\\.part|gone"))),
+                  QStringList());
     }
 }
 
@@ -177,6 +221,11 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          "A part of the folder's path is not a folder.", none, "blocker/Report.pdf"},
         {"folder at the name, replace", [](Settings& s) { s.OutputFileName = "Folder.pdf"; }, fail,
          "A folder of that name is in the way.", none, "Folder.pdf"},
+        {"a file system that cannot rename",
+         [&](Settings& s) { s.OutputPath = at("fat"); s.Overwrite = 2; refusedRename = EPERM; }, fail,
+         "The folder's file system cannot rename files.", none, "fat/Report 1.pdf"},
+        {"a name FAT cannot hold",
+         [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", none, "fat/Q3: a?.pdf"},
         {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, mb, "Report 1.pdf"},
         // Encrypted streams end in the writer's destructors: no exception may leave them.
         {"file-size limit, replaced, protected", [](Settings& s) { s.UseEncryption = 1; }, fail, big, mb},
@@ -215,18 +264,22 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          "A password can have at most 127 bytes"},
     };
     // clang-format on
-    const QStringList before = entries();
+    const auto fat = test::mountFuse("fat", at("fat").toStdString());
+    const QStringList before = entries() + entries("fat");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit original{};
     ::getrlimit(RLIMIT_FSIZE, &original);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if (c.where.startsWith("fat/") && !fat)
+            continue;
         Settings s = base;
         c.change(s);
         rlimit limit = original;
         limit.rlim_cur = std::min(c.limit, original.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto result = create(s);
+        refusedRename = 0;
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
         ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() ? 0 : 1);
@@ -236,7 +289,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         // The master password's own alerts bring its field forward.
         EXPECT_EQ(window.masterPasswordShown, !c.message.isEmpty() && c.message != fail ? 1 : 0);
         EXPECT_TRUE(window.progress.isEmpty() || window.progress.last() == -2); // the busy state ends
-        EXPECT_EQ(entries(), before); // no partial file, no temporary file
+        EXPECT_EQ(entries() + entries("fat"), before); // no partial file, no temporary file
     }
     std::signal(SIGXFSZ, SIG_DFL);
 
