@@ -55,7 +55,8 @@ PreparedPassword pdfDocPassword(const QString& password)
 // for example) are let through, as readers let them through when the password is typed.
 PreparedPassword saslPrepared(const QString& password)
 {
-    PreparedPassword result{.bytes = password.toStdString()};
+    PreparedPassword result;
+    result.bytes = password.toStdString();
     UErrorCode status = U_ZERO_ERROR;
     const std::unique_ptr<UStringPrepProfile, decltype(&usprep_close)> profile(
         usprep_openByType(USPREP_RFC4013_SASLPREP, &status), usprep_close);

@@ -49,7 +49,8 @@ void makePdf(const QString& path, const FixtureOptions& options)
         if (options.deflateXmp) {
             Pl_Buffer deflated("xmp");
             Pl_Flate deflate("xmp", &deflated, Pl_Flate::a_deflate);
-            deflate.writeString(options.xmp->toStdString());
+            deflate.write(reinterpret_cast<const unsigned char*>(options.xmp->constData()),
+                          static_cast<size_t>(options.xmp->size()));
             deflate.finish();
             metadata.replaceStreamData(deflated.getBufferSharedPointer(),
                                        QPDFObjectHandle::newName("/FlateDecode"),
