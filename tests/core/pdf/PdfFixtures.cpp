@@ -41,8 +41,8 @@ void makePdf(const QString& path, const FixtureOptions& options)
         node.replaceKey("/Kids", QPDFObjectHandle::newArray({top}));
         top = node;
     }
-    if (options.nesting < 0)
-        pages.getKey("/Kids").appendItem(top);
+    if (options.nesting != 0) // the first page listed twice, as some producers do, or a loop
+        pages.getKey("/Kids").appendItem(options.nesting > 0 ? pages.getKey("/Kids").getArrayItem(0) : top);
     pdf.getRoot().replaceKey("/Pages", top);
     if (options.xmp) {
         QPDFObjectHandle metadata = QPDFObjectHandle::newStream(&pdf, options.xmp->toStdString());

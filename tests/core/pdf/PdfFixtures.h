@@ -19,7 +19,7 @@ struct FixtureOptions
     bool deflateXmp = false;       // that stream compressed
     std::optional<std::pair<QString, QString>> encryptUserOwner; // R4 AES with these passwords
     size_t padding = 0; // spaces in the first page's contents, then stored uncompressed
-    int nesting = 0;    // /Pages nodes the page tree hangs below, each in the next; -1: in a loop
+    int nesting = 0;    // /Pages nodes the tree hangs below, each in the next, and a page twice; -1: a loop
     QString damage;     // a pattern whose matches in the written file become blanks
 };
 
