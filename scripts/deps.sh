@@ -12,11 +12,12 @@ ZIRN_PACKAGES=(
 )
 
 # What the printing end-to-end test needs besides: a print system, python3 for its fixture, and
-# the tools to run it for a test user; lintian for the Debian package, which test.sh builds as
-# root too (scripts/package.sh installs what that build needs). Installed by test.sh when it
-# runs as root.
+# the tools to run it for a test user; exFAT and FAT on FUSE for the saving tests on USB sticks;
+# lintian for the Debian package, which test.sh builds as root too (scripts/package.sh installs
+# what that build needs). Installed by test.sh when it runs as root.
 ZIRN_TEST_PACKAGES=(
     cups cups-client cups-filters ghostscript qpdf procps passwd util-linux python3 lintian
+    exfat-fuse exfatprogs fusefat dosfstools
 )
 
 zirn_missing_packages() {

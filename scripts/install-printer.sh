@@ -6,9 +6,9 @@
 #   sudo scripts/install-printer.sh            # installs the program and adds the printer
 #   sudo scripts/install-printer.sh --remove   # takes the printer away again
 #
-# It never builds anything as root. It copies the program and the queue's backend from the
-# build you made into root's places (/usr/local/bin/zirn-pdf-writer, /usr/lib/cups/backend/zirn)
-# and refuses a build that anybody but root and you (the user who ran sudo) can change. The
+# It never builds anything as root. It copies the program, the queue's backend and its text
+# filter from the build you made into root's places (/usr/local/bin/zirn-pdf-writer,
+# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses a build that anybody but root and you (the user who ran sudo) can change. The
 # queue gets the stock "authenticated" policy through scripts/printer-queue.sh; cupsd.conf is
 # left as it is, except that the policy block of earlier versions is taken out. What earlier
 # versions added for AppArmor and cups-pdf goes too. Running it twice changes nothing.
@@ -49,6 +49,7 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 backend=$server_bin/backend/zirn
+filter=$server_bin/filter/zirn-texttopdf
 ppd=resources/zirn-pdf-writer.ppd
 apparmor_profile=/etc/apparmor.d/usr.sbin.cupsd
 
@@ -103,7 +104,7 @@ if [[ $remove -eq 1 ]]; then
     status=0
     sh scripts/printer-queue.sh "${queue[@]}" remove || status=$?
     [[ $status -ne 3 ]] || echo "CUPS is not running: the queue stays until you run this again with CUPS running." >&2
-    rm -f "$backend"
+    rm -f "$backend" "$filter"
     remove_earlier_versions
     [[ $status -ne 0 ]] || echo "Removed the printer."
     exit "$status"
@@ -126,7 +127,8 @@ trusted() { # path
 }
 program_source=$build/src/app/zirn-pdf-writer
 backend_source=$build/src/print/zirn-cups-backend
-if [[ ! -x "$program_source" || ! -x "$backend_source" ]]; then
+filter_source=$build/src/textfilter/zirn-texttopdf
+if [[ ! -x "$program_source" || ! -x "$backend_source" || ! -x "$filter_source" ]]; then
     echo "No build in $build: build it first as yourself (cmake -S . -B build -G Ninja &&" \
         "cmake --build build), then run sudo $0 again." >&2
     exit 1
@@ -144,11 +146,12 @@ if ! tr '\0' '\n' <"$backend_source" | grep -xF -- "$program" >/dev/null; then
 fi
 
 source scripts/deps.sh
-zirn_install_packages cups cups-client cups-filters ghostscript qpdf
+zirn_install_packages cups cups-client cups-filters ghostscript poppler-utils qpdf
 
 # Root's alone: CUPS runs a backend as root only when others may not execute it.
 cmp -s "$program_source" "$program" || install -D -o root -g root -m 0755 "$program_source" "$program"
 cmp -s "$backend_source" "$backend" || install -o root -g root -m 0700 "$backend_source" "$backend"
+cmp -s "$filter_source" "$filter" || install -o root -g root -m 0755 "$filter_source" "$filter"
 
 status=0
 sh scripts/printer-queue.sh "${queue[@]}" add "$ppd" || status=$?

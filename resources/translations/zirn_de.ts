@@ -163,6 +163,14 @@
         <translation>Der Datenträger ist schreibgeschützt.</translation>
     </message>
     <message>
+        <source>The folder&apos;s file system cannot rename files.</source>
+        <translation>Das Dateisystem des Ordners kann keine Dateien umbenennen.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s file system does not allow this file name.</source>
+        <translation>Das Dateisystem des Ordners erlaubt diesen Dateinamen nicht.</translation>
+    </message>
+    <message>
         <source>There is no document to convert.</source>
         <translation>Es gibt kein Dokument zum Umwandeln.</translation>
     </message>
@@ -173,10 +181,6 @@
     <message>
         <source>Please enter a master password first.</source>
         <translation>Bitte geben Sie zuerst ein Master-Kennwort ein.</translation>
-    </message>
-    <message>
-        <source>With 128-bit encryption the passwords can only contain letters of Western European languages, digits and common punctuation. 256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) accepts any characters.</source>
-        <translation>Bei 128-Bit-Verschlüsselung dürfen die Kennwörter nur Buchstaben westeuropäischer Sprachen, Ziffern und gängige Satzzeichen enthalten. 256-Bit-Verschlüsselung (EncryptionKeyLength = 256 in Zirn.ini) nimmt alle Zeichen an.</translation>
     </message>
     <message>
         <source>The user password must differ from the master password: whoever has it would have full control, and the printing and copying restrictions would not apply.</source>
@@ -201,6 +205,38 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>With 128-bit encryption the passwords can only contain letters of Western European languages, digits and common punctuation. 256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) accepts letters of every script.</source>
+        <translation>Bei 128-Bit-Verschlüsselung dürfen die Kennwörter nur Buchstaben westeuropäischer Sprachen, Ziffern und gängige Satzzeichen enthalten. 256-Bit-Verschlüsselung (EncryptionKeyLength = 256 in Zirn.ini) nimmt Buchstaben aller Schriften an.</translation>
+    </message>
+    <message>
+        <source>A password cannot contain control characters, characters for private use or other characters that PDF passwords exclude.</source>
+        <translation>Ein Kennwort darf keine Steuerzeichen, Zeichen für den privaten Gebrauch oder andere Zeichen enthalten, die PDF-Kennwörter ausschließen.</translation>
+    </message>
+    <message>
+        <source>A password with letters of a right-to-left script, such as Arabic or Hebrew, must begin and end with such a letter and cannot contain letters of a left-to-right script.</source>
+        <translation>Ein Kennwort mit Buchstaben einer von rechts nach links geschriebenen Schrift wie Arabisch oder Hebräisch muss mit einem solchen Buchstaben beginnen und enden und darf keine Buchstaben einer von links nach rechts geschriebenen Schrift enthalten.</translation>
+    </message>
+    <message>
+        <source>A password consists only of characters that passwords ignore, such as soft hyphens: it would be empty.</source>
+        <translation>Ein Kennwort besteht nur aus Zeichen, die in Kennwörtern nicht zählen, etwa weichen Trennstrichen: Es wäre leer.</translation>
+    </message>
+    <message>
+        <source>This character cannot be used: %1</source>
+        <translation>Dieses Zeichen kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>The document is not a valid PDF: its pages are nested more than %1 levels deep.</source>
+        <translation>Das Dokument ist kein gültiges PDF: Seine Seiten sind mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The document was damaged and has been repaired.</source>
+        <translation>Das Dokument war beschädigt und wurde repariert.</translation>
+    </message>
+    <message>
+        <source>The PDF file was created from what could be read; check that nothing is missing.</source>
+        <translation>Die PDF-Datei wurde aus dem erstellt, was sich lesen ließ; prüfen Sie, ob etwas fehlt.</translation>
     </message>
 </context>
 </TS>

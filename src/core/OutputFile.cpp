@@ -89,16 +89,16 @@ std::optional<FileFailure> OutputFile::sync()
     return systemFailure();
 }
 
-std::optional<FileFailure> OutputFile::syncFolder()
+// Brings the new name to the disk where that can be done. A folder that its user may write
+// into but not read (a drop folder) cannot be opened for it, and some file systems have no
+// such sync: the file has its name all the same.
+void OutputFile::syncFolder()
 {
     const int folder = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return systemFailure();
-    std::optional<FileFailure> failure;
-    if (::fsync(folder) != 0)
-        failure = systemFailure();
-    ::close(folder);
-    return failure;
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 // Gives the anonymous file the name path; fails with EEXIST when path is taken.
@@ -115,12 +115,10 @@ std::optional<FileFailure> OutputFile::linkAs(const std::string& path)
 }
 
 // A file made under a temporary name was made for its owner alone; the output gets the usual
-// permissions.
-std::optional<FileFailure> OutputFile::takeUsualPermissions()
+// permissions where the file system keeps any (FAT and exFAT refuse to change them).
+void OutputFile::takeUsualPermissions()
 {
-    if (::fchmod(m_descriptor, 0666 & ~files::umaskOf()) == 0)
-        return std::nullopt;
-    return systemFailure();
+    ::fchmod(m_descriptor, 0666 & ~files::umaskOf());
 }
 
 std::optional<FileFailure> OutputFile::claim(const QString& path)
@@ -130,14 +128,14 @@ std::optional<FileFailure> OutputFile::claim(const QString& path)
         if (std::optional<FileFailure> failure = linkAs(target))
             return failure;
     } else {
-        if (std::optional<FileFailure> failure = takeUsualPermissions())
-            return failure;
+        takeUsualPermissions();
         if (!files::renameNoReplace(AT_FDCWD, m_temporaryPath, target))
             return systemFailure();
     }
     m_placed = true;
     m_temporaryPath.clear();
-    return syncFolder();
+    syncFolder();
+    return std::nullopt;
 }
 
 std::optional<FileFailure> OutputFile::replace(const QString& path)
@@ -156,8 +154,8 @@ std::optional<FileFailure> OutputFile::replace(const QString& path)
         }
         if (source.empty())
             return failure;
-    } else if (std::optional<FileFailure> failure = takeUsualPermissions()) {
-        return failure;
+    } else {
+        takeUsualPermissions();
     }
     if (::rename(source.c_str(), Paths::encoded(path).c_str()) != 0) {
         const std::optional<FileFailure> failure = systemFailure();
@@ -167,7 +165,8 @@ std::optional<FileFailure> OutputFile::replace(const QString& path)
     }
     m_placed = true;
     m_temporaryPath.clear();
-    return syncFolder();
+    syncFolder();
+    return std::nullopt;
 }
 
 void OutputFile::removeStale(const QString& folder)

@@ -43,6 +43,9 @@ public:
 
     // Gives the file the name path (in the folder of create) unless something has it: the
     // error is EEXIST then, and that entry is untouched and the file still has no name.
+    // EOPNOTSUPP (or ENOSYS) from this and replace: the file system cannot rename files;
+    // EINVAL from this: it cannot hold the name.
+    // Once the file has its name, it has succeeded.
     std::optional<FileFailure> claim(const QString& path);
 
     // Gives the file the name path, replacing a file that has it.
@@ -55,8 +58,8 @@ public:
 private:
     OutputFile(int descriptor, std::string folder, std::string temporaryPath);
     std::optional<FileFailure> linkAs(const std::string& path);
-    std::optional<FileFailure> takeUsualPermissions();
-    std::optional<FileFailure> syncFolder();
+    void takeUsualPermissions();
+    void syncFolder();
 
     int m_descriptor = -1;
     std::string m_folder;        // in the file system's encoding, as the paths below

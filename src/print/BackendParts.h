@@ -2,6 +2,7 @@
 
 // The pieces of the backend that run() puts together. Internal to the backend.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,9 +75,10 @@ void isolateChild(int output, int input);
 
 // Runs args with env, never through a shell, in folder (a descriptor, or -1), with input as its
 // descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
-// signal or had to be killed after the given seconds. Its standard output goes to *output.
+// signal or had to be killed after the given seconds. Its standard output goes to *output, or
+// else to the descriptor outputFile.
 int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,
-               std::string* output = nullptr, int folder = -1, int input = -1);
+               std::string* output = nullptr, int folder = -1, int input = -1, int outputFile = -1);
 
 // Waits for child at most milliseconds, then kills it (with its process group when group);
 // its exit status, or -1. Never waits long for a killed child either.
@@ -84,6 +86,14 @@ int waitChild(pid_t child, int milliseconds, const char* name, bool group = fals
 
 // Flushes the file name in folder to disk, never waiting on a FIFO in its place; false when it cannot.
 bool syncFile(int folder, const std::string& name);
+
+// The job's options by name (CUPS's "name=value" pairs, quoted or not; the last one counts).
+std::map<std::string, std::string> parseOptions(std::string_view options);
+
+// Applies the options that change pages (pdftopdfOptions) with pdftopdf to the user's own file
+// temp in folder, read through its open descriptor file. Gives the name of the file to deliver:
+// temp itself when no option applies, or when they cannot be applied (logged).
+std::string applyPageOptions(int folder, int file, const std::string& temp, const std::string& options);
 
 // Keeps only the pages the job's options select, with qpdf on the user's own file temp in
 // folder, read through its open descriptor file. Gives the name of the file to deliver: temp

@@ -32,6 +32,15 @@ std::string spoolNameFromTitle(std::string_view title);
 // clipped or dropped. Empty when the option is absent, malformed or selects no page.
 std::string qpdfPageRanges(std::string_view options, int pageCount);
 
+// What pdftopdf is to do for the options that change pages, on a document whose first page
+// shows width x height points: page-set, outputorder, number-up (with number-up-layout and
+// page-border), landscape for a portrait document (orientation-requested 4 or 5, landscape),
+// a paper size (PageSize, media) other than the document's, fit-to-page or print-scaling fit
+// or fill, mirror; page-ranges when any of them applies. Only known values pass. The paper
+// is the document's own size unless another one is asked for, turned like the document.
+// Empty when no such option applies.
+std::string pdftopdfOptions(std::string_view options, double width, double height);
+
 // The whole backend: argv as CUPS passes it; program is the desktop program to start;
 // seconds the job's deadline.
 int run(int argc, char** argv, const char* program, int seconds = JobSeconds);

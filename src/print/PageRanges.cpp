@@ -3,15 +3,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <syslog.h>
 #include <unistd.h>
 
 namespace zirn::print {
 
-std::string qpdfPageRanges(std::string_view options, int pageCount)
+std::map<std::string, std::string> parseOptions(std::string_view options)
 {
-    // CUPS writes "name=value" pairs separated by blanks; values may be quoted.
-    std::string value;
+    // CUPS writes "name=value" pairs separated by blanks; values may be quoted. A name
+    // without a value (a boolean such as "landscape") maps to "".
+    std::map<std::string, std::string> parsed;
     for (size_t i = 0; i < options.size();) {
         while (i < options.size() && options[i] == ' ')
             ++i;
@@ -28,9 +30,18 @@ std::string qpdfPageRanges(std::string_view options, int pageCount)
             else
                 token += c;
         }
-        if (token.rfind("page-ranges=", 0) == 0)
-            value = token.substr(12);
+        const size_t equals = token.find('=');
+        if (!token.empty())
+            parsed[token.substr(0, equals)] = equals == std::string::npos ? "" : token.substr(equals + 1);
     }
+    return parsed;
+}
+
+std::string qpdfPageRanges(std::string_view options, int pageCount)
+{
+    const auto parsed = parseOptions(options);
+    const auto found = parsed.find("page-ranges");
+    const std::string value = found == parsed.end() ? "" : found->second;
     std::string ranges;
     for (size_t i = 0; !value.empty() && i <= value.size();) {
         const size_t end = std::min(value.find(',', i), value.size());

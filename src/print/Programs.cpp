@@ -28,7 +28,7 @@ void isolateChild(int output, int input)
 }
 
 int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,
-               std::string* output, int folder, int input)
+               std::string* output, int folder, int input, int outputFile)
 {
     int pipeFds[2] = {-1, -1};
     if (output && ::pipe2(pipeFds, O_CLOEXEC) != 0)
@@ -44,7 +44,7 @@ int runProgram(const std::vector<std::string>& args, const std::vector<std::stri
         envp.push_back(nullptr);
         if (folder >= 0 && ::fchdir(folder) != 0)
             ::_exit(127);
-        isolateChild(pipeFds[1], input);
+        isolateChild(output ? pipeFds[1] : outputFile, input);
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }

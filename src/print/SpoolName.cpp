@@ -118,7 +118,10 @@ std::string spoolNameFromTitle(std::string_view title)
             --cut;
         name = trimBlanks(name.substr(0, cut));
     }
-    return name.empty() ? "Untitled" : name;
+    // CUPS's own titles for a job without one: "(stdin)" for piped data, "untitled".
+    if (name == "(stdin)")
+        return "stdin";
+    return name.empty() || name == "untitled" ? "Untitled" : name;
 }
 
 } // namespace zirn::print

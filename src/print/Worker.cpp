@@ -59,7 +59,11 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
         return BackendCancel;
     }
 
-    if (job.options.find("page-ranges=") != std::string::npos)
+    // Page ranges alone go through qpdf, which keeps links and outline; with other options
+    // that change pages, pdftopdf applies them all.
+    const std::string received = temp;
+    temp = applyPageOptions(folder, out, temp, job.options);
+    if (temp == received && job.options.find("page-ranges=") != std::string::npos)
         temp = applyPageRanges(folder, out, temp, job.options);
     ::close(out);
     // A name the folder's file system refuses (too long for it, say) becomes "Untitled"; should

@@ -1,6 +1,8 @@
 #include "print/CupsBackend.h"
 #include "print/BackendParts.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,22 +40,47 @@ TEST(CupsBackend, FileNameFromTheJobTitle)
                {".pdf", "pdf"},
                {std::string(250, 'a'), std::string(200, 'a')},
                {std::string(150, '\xC3') + "x", "x"},
-               {std::string(199, 'b') + "\u00E9\u00E9", std::string(199, 'b')}})
+               {std::string(199, 'b') + "\u00E9\u00E9", std::string(199, 'b')},
+               {"(stdin)", "stdin"}, // CUPS's titles for piped data and for none
+               {"untitled", "Untitled"}})
         EXPECT_EQ(zirn::print::spoolNameFromTitle(title), name) << "title: " << title;
 }
 
-TEST(CupsBackend, PageRangesForQpdf)
+TEST(CupsBackend, OptionsThatChangePages)
 {
-    for (const auto& [options, ranges] : Pairs{{"copies=1 page-ranges=2 number-up=2", "2-2"},
-                                               {"page-ranges=2-3,7-", "2-3,7-9"},
-                                               {"page-ranges=8-20", "8-9"},
-                                               {"page-ranges=12-14", ""},
-                                               {"job-name='x page-ranges=1' page-ranges=3", "3-3"},
-                                               {"page-ranges=3-1", ""},
-                                               {"page-ranges=0", ""},
-                                               {"page-ranges=1;z", ""},
-                                               {"copies=2", ""}})
+    // For a document of 9 pages of the size given: the pages qpdf keeps when page ranges come
+    // alone, and else what pdftopdf does. Only known values pass; neutral ones change nothing.
+    const std::string a4 = " PageSize=Custom.595.28x841.89";
+    for (const auto& [options, width, height, ranges, pdftopdf] :
+         std::vector<std::tuple<std::string, double, double, std::string, std::string>>{
+             {"copies=1 page-ranges=2 number-up=2", 595.28, 841.89, "2-2", "number-up=2 page-ranges=2" + a4},
+             {"page-ranges=2-3,7-", 595.28, 841.89, "2-3,7-9", ""},
+             {"page-ranges=8-20", 595.28, 841.89, "8-9", ""},
+             {"page-ranges=12-14", 595.28, 841.89, "", ""},
+             {"job-name='x page-ranges=1 page-set=odd' page-ranges=3", 595.28, 841.89, "3-3", ""},
+             {"page-ranges=3-1", 595.28, 841.89, "", ""},
+             {"page-ranges=0", 595.28, 841.89, "", ""},
+             {"page-ranges=1;z mirror", 595.28, 841.89, "", "mirror" + a4},
+             {"number-up=1 page-set=all outputorder=normal orientation-requested=3 PageSize=A4 "
+              "media=iso_a4_210x297mm print-scaling=auto sides=two-sided-long-edge copies=2 nolandscape",
+              595.28, 841.89, "", ""},
+             {"page-set=odd OutputOrder=Reverse", 595.28, 841.89, "",
+              "page-set=odd outputorder=reverse" + a4},
+             {"number-up=4 number-up-layout=btlr page-border=double", 595.28, 841.89, "",
+              "number-up=4 number-up-layout=btlr page-border=double" + a4},
+             {"number-up=3 page-set=evn outputorder=x'y number-up-layout=lrtb", 595.28, 841.89, "", ""},
+             {"landscape", 595.28, 841.89, "", "orientation-requested=4" + a4},
+             {"orientation-requested=5 fit-to-page=true print-scaling=fill", 595.28, 841.89, "",
+              "orientation-requested=5 fit-to-page print-scaling=fill" + a4},
+             {"landscape=true orientation-requested=4 PageSize=A4", 841.89, 595.28, "", ""},
+             {"media=A5,Tray1", 595.28, 841.89, "", "PageSize=Custom.420.00x595.00"},
+             {"media=iso_a5_148x210mm page-ranges=2", 841.89, 595.28, "2-2",
+              "page-ranges=2 PageSize=Custom.595.00x420.00"},
+             {"PageSize=Letter media=A5", 595.28, 841.89, "", "PageSize=Custom.612.00x792.00"},
+             {"PageSize=Letter", 612, 792, "", ""}}) {
         EXPECT_EQ(zirn::print::qpdfPageRanges(options, 9), ranges) << options;
+        EXPECT_EQ(zirn::print::pdftopdfOptions(options, width, height), pdftopdf) << options;
+    }
 }
 
 TEST(CupsBackend, ProgramsGetOnlyTheirStandardStreamsAndTime)
@@ -180,17 +207,23 @@ TEST_F(BackendAsRoot, WritesAsTheUserNeverReplacesAndAppliesPageRanges)
     for (const Job& job :
          {Job{.user = user, .data = pdf, .title = "Quarterly Report.odt"},
           Job{.user = user, .data = pdf + "%2", .title = "/x/Quarterly Report.pdf", .onStandardInput = true},
-          Job{.user = user, .data = readAll(three), .title = "Pages", .options = "page-ranges=2-3"}})
+          Job{.user = user, .data = readAll(three), .title = "Pages", .options = "page-ranges=2-3"},
+          Job{.user = user, .data = readAll(three), .title = "Odd", .options = "page-set=odd"},
+          Job{.user = user, .data = "%PDF-1.4 cut short", .title = "Cut", .options = "number-up=2"}})
         ASSERT_EQ(print(job), 0) << job.title;
-    // No temporary file left; the first file byte for byte, not replaced; two pages kept.
+    // No temporary file left; the first file byte for byte, not replaced; two pages kept, by
+    // qpdf and by pdftopdf; what pdftopdf cannot read arrives as it was sent.
     // (Owners and modes: the printing test.)
-    EXPECT_EQ(names(spool),
-              (std::vector<std::string>{"Pages.pdf", "Quarterly Report 1.pdf", "Quarterly Report.pdf"}));
+    EXPECT_EQ(names(spool), (std::vector<std::string>{"Cut.pdf", "Odd.pdf", "Pages.pdf",
+                                                      "Quarterly Report 1.pdf", "Quarterly Report.pdf"}));
     EXPECT_EQ(readAll(spool / "Quarterly Report.pdf"), pdf);
     EXPECT_EQ(readAll(spool / "Quarterly Report 1.pdf"), pdf + "%2");
-    std::string pages;
-    zirn::print::runProgram({"/usr/bin/qpdf", "--show-npages", spool / "Pages.pdf"}, {}, 30, &pages);
-    EXPECT_EQ(pages, "2\n");
+    EXPECT_EQ(readAll(spool / "Cut.pdf"), "%PDF-1.4 cut short");
+    for (const char* kept : {"Pages.pdf", "Odd.pdf"}) {
+        std::string pages;
+        zirn::print::runProgram({"/usr/bin/qpdf", "--show-npages", spool / kept}, {}, 30, &pages);
+        EXPECT_EQ(pages, "2\n") << kept;
+    }
 }
 
 TEST_F(BackendAsRoot, SpoolFolderThroughALink)
@@ -207,6 +240,15 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
     fs::create_directory_symlink(rootOnly, home / "PDF");
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Linked"}), zirn::print::BackendCancel);
     EXPECT_TRUE(names(rootOnly).empty());
+    // A USB stick of the user's: no exclusive rename, no hard links, and still nothing replaced.
+    if (const auto stick = zirn::test::mountFuse("exfat", root / "stick", uid)) {
+        fs::remove(home / "PDF");
+        fs::create_directory_symlink(root / "stick", home / "PDF");
+        EXPECT_EQ(print({.user = user, .data = pdf, .title = "Stick"}) +
+                      print({.user = user, .data = pdf, .title = "Stick"}),
+                  0);
+        EXPECT_EQ(names(root / "stick"), (std::vector<std::string>{"Stick 1.pdf", "Stick.pdf"}));
+    }
 }
 
 TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRoot)

@@ -1,8 +1,24 @@
 #!/usr/bin/env python3
-"""Writes what an application hands the print queue: a PDF with an embedded TrueType font,
-a link, an outline and Title/Author (argv[1]), and a PostScript job (argv[2])."""
+"""Writes what applications hand the print queue: a PDF with an embedded TrueType font, a
+link, an outline and Title/Author (argv[1]), a PostScript job (argv[2]), an A4 PDF of four
+pages saying "Page 1" to "Page 4" (argv[3]) and a 600x400 colour PNG (argv[4])."""
+import struct
 import sys
 import zlib
+
+
+def pdf(objects, info=b""):
+    out = bytearray(b"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n")
+    offsets = []
+    for number, body in enumerate(objects, 1):
+        offsets.append(len(out))
+        out += b"%d 0 obj\n%s\nendobj\n" % (number, body)
+    xref = len(out)
+    out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+    out += b"".join(b"%010d 00000 n \n" % o for o in offsets)
+    out += b"trailer\n<< /Size %d /Root 1 0 R%s >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, info, xref)
+    return out
+
 
 font = open("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "rb").read()
 text = b"BT /F1 18 Tf 72 720 Td (Quarterly figures in DejaVu) Tj ET"
@@ -24,17 +40,28 @@ objects = [
     % (len(zlib.compress(font)), len(font), zlib.compress(font)),
     b"<< /Title (Quarterly Report) /Author (Ann Example) >>",
 ]
-out = bytearray(b"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n")
-offsets = []
-for number, body in enumerate(objects, 1):
-    offsets.append(len(out))
-    out += b"%d 0 obj\n%s\nendobj\n" % (number, body)
-xref = len(out)
-out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
-out += b"".join(b"%010d 00000 n \n" % o for o in offsets)
-out += b"trailer\n<< /Size %d /Root 1 0 R /Info 11 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, xref)
-open(sys.argv[1], "wb").write(out)
+open(sys.argv[1], "wb").write(pdf(objects, b" /Info 11 0 R"))
 
 open(sys.argv[2], "w").write("%!PS-Adobe-3.0\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
                              "/Helvetica findfont 20 scalefont setfont 72 700 moveto\n"
                              "(Notes from PostScript) show\nshowpage\n%%EOF\n")
+
+pages = [b"<< /Type /Catalog /Pages 2 0 R >>",
+         b"<< /Type /Pages /Kids [4 0 R 6 0 R 8 0 R 10 0 R] /Count 4 >>",
+         b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"]
+for number in range(1, 5):
+    text = b"BT /F1 24 Tf 72 720 Td (Page %d) Tj ET" % number
+    pages += [b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents %d 0 R"
+              b" /Resources << /Font << /F1 3 0 R >> >> >>" % (3 + 2 * number),
+              b"<< /Length %d >>\nstream\n%s\nendstream" % (len(text), text)]
+open(sys.argv[3], "wb").write(pdf(pages))
+
+
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+pixels = b"".join(b"\0" + bytes(v for x in range(600) for v in (x % 256, y % 256, (x + y) % 256))
+                  for y in range(400))
+open(sys.argv[4], "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 600, 400, 8, 2, 0, 0, 0))
+                              + chunk(b"IDAT", zlib.compress(pixels)) + chunk(b"IEND", b""))

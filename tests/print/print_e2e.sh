@@ -3,12 +3,12 @@
 # stock "authenticated" policy, the queue added by scripts/install-printer.sh from a prebuilt
 # build, jobs printed with lp by an ordinary user made for the test, the backend storing them
 # in ~/PDF and starting the program in that user's (offscreen) session, and the program
-# writing the final PDF.
+# writing the final PDF, also of images, text and jobs with options that change pages.
 #
-#   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <source folder>
+#   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <zirn-texttopdf> <source folder>
 # Needs root (cupsd, test users); skipped otherwise with exit code 77.
 set -euo pipefail
-program=$1 backend=$2 source=$3
+program=$1 backend=$2 filter=$3 source=$4
 
 if [[ $(id -u) -ne 0 ]]; then
     echo "SKIPPED: the printing end-to-end test needs root (a private cupsd and test users); run scripts/test.sh as root."
@@ -55,20 +55,25 @@ mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Out" "$other_home"
 printf '[Values]\nAutoStart = 1\nSilent = 1\nAutoUpdate = 0\nPostAction = none\nPath = %s\n' "$home/Out" \
     >"$home/.config/org.zirn.PDFWriter/Zirn.ini"
 chown -R "$user:" "$home"; chown -R "$other:" "$other_home"
-python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
-chmod 644 "$scratch/Quarterly Report.pdf" "$scratch/notes.ps"
+python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps" \
+    "$scratch/Four.pdf" "$scratch/photo.png"
+printf 'Grüße aus Zürich, naïve café\n' >"$scratch/memo.txt"
+chmod 644 "$scratch"/*.*
 # The build the installer takes, as its user made it: the program, and the test build of the
 # backend, which starts it where the installer is told to put it (a folder of root's, afresh).
 rm -rf /tmp/zirn-print-test
 install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
 install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
+install -D -m 755 "$filter" "$prebuilt/src/textfilter/zirn-texttopdf"
 
 # A private cupsd: its own configuration, programs, spool and logs, and only a local socket,
 # where it knows the connecting user by the socket itself.
 mkdir -p "$c/conf/ppd" "$c/cache" "$c/state" "$c/spool/tmp" "$c/log" "$c/bin/backend"
 for folder in /usr/lib/cups/*; do
-    [[ $(basename "$folder") == backend ]] || ln -s "$folder" "$c/bin/"
+    [[ $(basename "$folder") =~ ^(backend|filter)$ ]] || ln -s "$folder" "$c/bin/"
 done
+mkdir "$c/bin/filter"
+ln -s /usr/lib/cups/filter/* "$c/bin/filter/"
 chmod -R 755 "$c"
 cat > "$c/conf/cupsd.conf" <<CONF
 Listen $socket
@@ -158,7 +163,38 @@ lp_as "$user" -t "notes.ps" "$scratch/notes.ps" >/dev/null || fail "lp of PostSc
 wait_for 60 test -f "$home/Out/notes.pdf" || fail "no output for the PostScript job"
 pdftotext "$home/Out/notes.pdf" - | grep -q "Notes from PostScript" || fail "the PostScript text is lost"
 
-# 4. Printing in another user's name is refused and reaches nobody.
+# 4. An image keeps its colour and pixels; text stays text; a piped job gets a plain name;
+# options that change pages are applied: "<pages> <width>x<height>: <page numbers it shows>".
+lp_as "$user" -t photo.png "$scratch/photo.png" >/dev/null || fail "lp of an image"
+lp_as "$user" -t memo.txt "$scratch/memo.txt" >/dev/null || fail "lp of text"
+runuser -u "$user" -- env -i PATH=/usr/bin:/bin CUPS_SERVER="$socket" lp -d "$queue" <"$scratch/Four.pdf" >/dev/null ||
+    fail "lp from a pipe"
+wait_for 60 test -f "$home/Out/photo.pdf" -a -f "$home/Out/memo.pdf" -a -f "$home/Out/stdin.pdf" ||
+    fail "no output for the image, the text or the piped job: $(ls "$home/Out")"
+pdfimages -list "$home/Out/photo.pdf" | grep -Eq '^ +1 +0 image +600 +400 +rgb +3 +8 ' ||
+    fail "the image lost colour or pixels: $(pdfimages -list "$home/Out/photo.pdf")"
+pdftotext "$home/Out/memo.pdf" - | grep -q "Grüße aus Zürich, naïve café" || fail "the text cannot be found in the PDF"
+pages() { # pdf: its page count, first page's size as shown, and the numbers of the pages it shows
+    local info size
+    info=$(pdfinfo "$1")
+    size=$(awk '/^Page size:/ {w = $3; h = $5} /^Page rot:/ {r = $3} END {
+        if (r % 180) { t = w; w = h; h = t }; printf "%.0fx%.0f", w, h }' <<<"$info")
+    echo "$(awk '/^Pages:/ {print $2}' <<<"$info") $size: $(pdftotext "$1" - | grep -o 'Page [0-9]' | cut -c6 | xargs)"
+}
+[[ $(pages "$home/Out/stdin.pdf") == "4 595x842: 1 2 3 4" ]] || fail "the piped job: $(pages "$home/Out/stdin.pdf")"
+while IFS='|' read -r title option expected; do
+    lp_as "$user" -t "$title" -o "$option" "$scratch/Four.pdf" >/dev/null || fail "lp -o $option"
+    wait_for 60 test -f "$home/Out/$title.pdf" || fail "no output for -o $option"
+    [[ $(pages "$home/Out/$title.pdf") == "$expected" ]] || fail "-o $option gave $(pages "$home/Out/$title.pdf")"
+done <<'ROWS'
+Odd|page-set=odd|2 595x842: 1 3
+Reverse|outputorder=reverse|4 595x842: 4 3 2 1
+Two up|number-up=2|2 842x595: 1 2 3 4
+Landscape|orientation-requested=4|4 842x595: 1 2 3 4
+Booklet|media=A5|4 420x595: 1 2 3 4
+ROWS
+
+# 5. Printing in another user's name is refused and reaches nobody.
 ! lp_as "$user" -U "$other" -t "Intrusion" "$scratch/Quarterly Report.pdf" 2>"$scratch/lp.err" ||
     fail "lp -U $other was accepted"
 grep -q "Unauthorized" "$scratch/lp.err" || fail "lp -U did not say Unauthorized: $(cat "$scratch/lp.err")"
@@ -166,7 +202,7 @@ sleep 2
 [[ ! -e "$other_home/PDF" ]] || fail "something reached $other"
 [[ -z "$(find "$home" -name 'Intrusion*')" ]] || fail "the refused job was stored"
 
-# 5. --remove changes nothing in cupsd.conf when the end of a block is lost; else it leaves no trace.
+# 6. --remove changes nothing in cupsd.conf when the end of a block is lost; else it leaves no trace.
 echo "# BEGIN zirn-pdf-writer" >>"$c/conf/cupsd.conf"
 cp "$c/conf/cupsd.conf" "$scratch/lost-end"
 ! "${installer[@]}" --remove >/dev/null 2>&1 || fail "--remove went on without the end of a block"
@@ -174,6 +210,6 @@ cmp -s "$c/conf/cupsd.conf" "$scratch/lost-end" || fail "--remove edited a block
 cp "$scratch/cupsd.conf" "$c/conf/cupsd.conf"
 "${installer[@]}" --remove >/dev/null
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "--remove changed cupsd.conf"
-[[ ! -e "$c/bin/backend/zirn" ]] || fail "--remove left the backend"
+[[ ! -e "$c/bin/backend/zirn" && ! -e "$c/bin/filter/zirn-texttopdf" ]] || fail "--remove left the backend or filter"
 ! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
 echo "1 passed, 0 failed"

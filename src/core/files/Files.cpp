@@ -65,16 +65,71 @@ bool writeAll(int fd, const char* data, size_t size)
     return true;
 }
 
+namespace {
+
+// Where neither the exclusive rename nor a hard link exists (FUSE file systems such as exFAT
+// and FAT, network mounts), an empty placeholder claims the name: it is made only when nothing
+// has that name, and the plain rename then puts from over it and over nothing else.
+bool renameOverPlaceholder(int folder, const std::string& from, const std::string& to)
+{
+    const int placeholder =
+        ::openat(folder, to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (placeholder < 0) {
+        // from was made in this folder: a name refused so is one the file system cannot hold
+        // (FAT and exFAT have no ":" or "?", and answer ENOENT or EPERM).
+        if (errno == ENOENT || errno == EPERM)
+            errno = EINVAL;
+        return false;
+    }
+    struct stat made
+    {};
+    const bool statted = ::fstat(placeholder, &made) == 0;
+    int error = statted ? EEXIST : errno;
+    ::close(placeholder);
+    // Whether to still names the placeholder: what replaced it is never renamed over or removed.
+    const auto ours = [&] {
+        struct stat now
+        {};
+        return !statted || (::fstatat(folder, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+                            now.st_dev == made.st_dev && now.st_ino == made.st_ino);
+    };
+    const auto renamed = [&] { return ::renameat(folder, from.c_str(), folder, to.c_str()) == 0; };
+    bool removed = false;
+    if (statted && ours()) {
+        if (renamed())
+            return true;
+        error = errno;
+        // Some file systems rename only to a free name: the placeholder goes first then, and a
+        // name taken again by the rename's time was taken by someone else.
+        if (error == EEXIST && ours() && ::unlinkat(folder, to.c_str(), 0) == 0) {
+            removed = true;
+            if (renamed())
+                return true;
+            error = errno;
+        }
+    }
+    if (!removed && ours())
+        ::unlinkat(folder, to.c_str(), 0);
+    // A rename refused over the own placeholder in the own folder: the file system cannot rename.
+    errno = error == EPERM || error == EINVAL || error == ENOSYS ? EOPNOTSUPP : error;
+    return false;
+}
+
+} // namespace
+
 bool renameNoReplace(int folder, const std::string& from, const std::string& to)
 {
     if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
-    if (errno != EINVAL && errno != ENOSYS)
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return false;
-    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0)
-        return false;
-    ::unlinkat(folder, from.c_str(), 0);
-    return true;
+    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) == 0) {
+        ::unlinkat(folder, from.c_str(), 0);
+        return true;
+    }
+    // EEXIST: the name is taken. Any other refusal (EPERM from FUSE, EOPNOTSUPP from network
+    // mounts, ...) means that this file system has no hard links.
+    return errno != EEXIST && renameOverPlaceholder(folder, from, to);
 }
 
 bool isTaken(int folder, const std::string& name)

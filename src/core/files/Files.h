@@ -32,8 +32,11 @@ bool writeAll(int fd, const char* data, size_t size);
 
 // Gives the entry from in folder the name to, unless something has that name: never replaces
 // an entry. A file system without the exclusive rename gets a hard link, which fails on a
-// taken name just as surely, and from is then removed. False with errno set; EEXIST when to
-// is taken.
+// taken name just as surely, and from is then removed; one without hard links either (FUSE,
+// network mounts) gets an empty placeholder made exclusively at to, which the plain rename
+// replaces; should that rename fail, the placeholder goes again. False with errno set and from
+// left as it was: EEXIST when to is taken, EOPNOTSUPP when the file system cannot rename,
+// EINVAL when it cannot hold the name to.
 bool renameNoReplace(int folder, const std::string& from, const std::string& to);
 
 // Whether folder has an entry called name. Any entry counts, a folder too, and a link also

@@ -6,6 +6,7 @@
 #include "core/Paths.h"
 #include "core/files/Files.h"
 #include "core/pdf/CreationWindow.h"
+#include "core/pdf/Passwords.h"
 #include "core/settings/Settings.h"
 
 #include <QCoreApplication>
@@ -41,45 +42,6 @@ QString outputFolder(const Settings& settings)
     if (settings.OutputPath.isEmpty())
         return Paths::defaultOutputFolder();
     return Paths::expandTilde(settings.OutputPath);
-}
-
-// What the user reads when the passwords cannot protect the file as given; empty when they can.
-QString passwordRefusal(PdfDocument::PasswordProblem problem, PdfProtection::Method method)
-{
-    using Problem = PdfDocument::PasswordProblem;
-    const bool aes256 = method == PdfProtection::Method::Aes256;
-    switch (problem) {
-    case Problem::None:
-        break;
-    case Problem::NotEncodable:
-        return QCoreApplication::translate("Zirn",
-                                           "With 128-bit encryption the passwords can only contain letters "
-                                           "of Western European languages, digits and common punctuation. "
-                                           "256-bit encryption (EncryptionKeyLength = 256 in Zirn.ini) "
-                                           "accepts any characters.");
-    case Problem::SameAsMaster:
-        return QCoreApplication::translate("Zirn",
-                                           "The user password must differ from the master password: "
-                                           "whoever has it would have full control, and the printing and "
-                                           "copying restrictions would not apply.");
-    case Problem::SameStart:
-        return QCoreApplication::translate("Zirn",
-                                           "128-bit encryption uses only the first 32 characters of a "
-                                           "password, and the user password and the master password "
-                                           "begin with the same 32: whoever has the user password would "
-                                           "have full control, and the printing and copying restrictions "
-                                           "would not apply.");
-    case Problem::TooLong:
-        return aes256 ? QCoreApplication::translate("Zirn",
-                                                    "A password can have at most 127 bytes in UTF-8: 127 "
-                                                    "letters A to Z, fewer with accents or of other scripts.")
-                      : QCoreApplication::translate("Zirn",
-                                                    "With 128-bit encryption a password can have at most "
-                                                    "32 characters. 256-bit encryption "
-                                                    "(EncryptionKeyLength = 256 in Zirn.ini) accepts "
-                                                    "longer ones.");
-    }
-    return {};
 }
 
 // UserAccessPermissions (ignored when negative), with 2 added for AllowPrint and 16 for
@@ -135,6 +97,11 @@ QString failureReason(const FileFailure& failure)
         return QCoreApplication::translate("Zirn", "Permission denied.");
     case EROFS:
         return QCoreApplication::translate("Zirn", "The disk is read-only.");
+    case EOPNOTSUPP: // what the output file reports when the name cannot be given
+    case ENOSYS:
+        return QCoreApplication::translate("Zirn", "The folder's file system cannot rename files.");
+    case EINVAL:
+        return QCoreApplication::translate("Zirn", "The folder's file system does not allow this file name.");
     default:
         return QString::fromLocal8Bit(std::strerror(failure.error));
     }
@@ -236,7 +203,8 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     }
 
     // 3. The input document; its absence is reported after the encryption checks.
-    const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile);
+    PdfDocument::OpenFailure unopened{};
+    const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile, &unopened);
 
     // 4. Document information. An input without an information dictionary gets one: what the
     // user typed and saw saved must not be dropped because the producer wrote none.
@@ -263,19 +231,25 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
                                                               : PdfProtection::Method::Aes128};
         // A password that no reader could type, one that would be cut, or a user password that
         // gives full control would protect less than the window promises.
-        const QString refusal = passwordRefusal(PdfDocument::checkPasswords(*protection), protection->method);
-        if (!refusal.isEmpty()) {
-            m_desktop.runCriticalAlert({refusal, {}, {}});
+        char32_t refused = 0;
+        const PdfDocument::PasswordProblem problem = PdfDocument::checkPasswords(*protection, &refused);
+        if (problem != PdfDocument::PasswordProblem::None) {
+            m_desktop.runCriticalAlert(passwordRefusal(problem, protection->method, refused));
             m_window.showMasterPassword();
             return {};
         }
     }
     if (!document) {
-        return fail(
-            settings, location,
-            settings.InputFile.isEmpty()
-                ? QCoreApplication::translate("Zirn", "There is no document to convert.")
-                : QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable."));
+        QString reason =
+            QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable.");
+        if (settings.InputFile.isEmpty())
+            reason = QCoreApplication::translate("Zirn", "There is no document to convert.");
+        else if (unopened == PdfDocument::OpenFailure::PagesTooDeep)
+            reason =
+                QCoreApplication::translate(
+                    "Zirn", "The document is not a valid PDF: its pages are nested more than %1 levels deep.")
+                    .arg(PdfDocument::maxPageTreeDepth);
+        return fail(settings, location, reason);
     }
     // Leftovers of writes that were cut off in earlier runs.
     OutputFile::removeStale(folder);
@@ -300,7 +274,26 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
         return fail(settings, location, failureReason(*failure));
     }
     // 7. After the write, the caller runs the post action and closes the window (see Result).
-    return place(std::move(output), settings, policy, location, number, replaceConfirmed);
+    const Result result = place(std::move(output), settings, policy, location, number, replaceConfirmed);
+    if (result.outcome == Outcome::Written && document->repaired())
+        reportRepair(settings, result.outputPath);
+    return result;
+}
+
+void PdfCreator::reportRepair(const Settings& settings, const QString& location)
+{
+    // The file is written and stays; what the damage cost can only be judged by looking.
+    if (settings.Silent != 0) {
+        qWarning("The document %s was damaged and has been repaired; check the PDF file %s.",
+                 qUtf8Printable(settings.InputFile), qUtf8Printable(location));
+        return;
+    }
+    m_desktop.runCriticalAlert(
+        {QCoreApplication::translate("Zirn", "The document was damaged and has been repaired."),
+         location + u'\n' +
+             QCoreApplication::translate(
+                 "Zirn", "The PDF file was created from what could be read; check that nothing is missing."),
+         {}});
 }
 
 } // namespace zirn

@@ -49,6 +49,9 @@ private:
     Result place(std::unique_ptr<OutputFile> output, const Settings& settings, TakenName policy,
                  QString location, unsigned long number, bool replaceConfirmed);
     Result fail(const Settings& settings, const QString& location, const QString& reason);
+    // Tells that the output at location was written from a damaged input that qpdf repaired:
+    // an alert, or with Silent a line in the log.
+    void reportRepair(const Settings& settings, const QString& location);
 
     DesktopServices& m_desktop;
     CreationWindow& m_window;

@@ -1,22 +1,33 @@
 #include "core/pdf/PdfDocument.h"
 
+#include "core/pdf/Passwords.h"
 #include "core/pdf/XmpMetadata.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
-#include <qpdf/QUtil.hh>
+
+#include <set>
+#include <stdexcept>
+#include <vector>
 
 namespace zirn {
 
 struct PdfDocument::Members
 {
     QPDF pdf;
+    bool damaged = false; // qpdf warned before its warnings were last taken
+
+    // Takes qpdf's warnings so far; each one is a repair.
+    bool takeWarnings()
+    {
+        damaged = !pdf.getWarnings().empty() || damaged;
+        return damaged;
+    }
 };
 
 namespace {
@@ -24,13 +35,6 @@ namespace {
 // Thrown through the writer when the output file reports an error of its own.
 struct WriteAborted
 {};
-
-std::string pdfDocPassword(const QString& password)
-{
-    std::string encoded;
-    QUtil::utf8_to_pdf_doc(password.toStdString(), encoded);
-    return encoded;
-}
 
 // The writer's output into an OutputFile, in blocks. The writer calls this also from
 // destructors (the last block of an encrypted stream), where an exception would end the
@@ -81,19 +85,89 @@ void configureProtection(QPDFWriter& writer, const PdfProtection& protection)
     const bool accessibility = (bits & 32u) != 0, extract = (bits & 16u) != 0, assemble = (bits & 8u) != 0,
                annotate = (bits & 64u) != 0, fillForms = (bits & 128u) != 0, modify = (bits & 4u) != 0;
     // Revision 6 takes the passwords as UTF-8, revision 4 in PDFDocEncoding.
+    const std::string user = preparePassword(protection.userPassword, protection.method).bytes;
+    const std::string owner = preparePassword(protection.ownerPassword, protection.method).bytes;
     if (protection.method == PdfProtection::Method::Aes256) {
-        const std::string user = protection.userPassword.toStdString();
-        const std::string owner = protection.ownerPassword.toStdString();
         writer.setR6EncryptionParameters(user.c_str(), owner.c_str(), accessibility, extract, assemble,
                                          annotate, fillForms, modify, print, /*encrypt_metadata_aes=*/true);
         return;
     }
-    const std::string user = pdfDocPassword(protection.userPassword);
-    const std::string owner = pdfDocPassword(protection.ownerPassword);
     writer.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(), accessibility, extract, assemble,
                                              annotate, fillForms, modify, print, /*encrypt_metadata=*/true,
                                              /*use_aes=*/true);
 }
+
+enum class PageTree { Sound, Unusable, TooDeep };
+
+// The page tree walked without recursion, each node once, down to maxPageTreeDepth levels.
+// qpdf's own walk recurses once per level, and a file of a few megabytes can nest its pages
+// deep enough to exhaust any stack.
+PageTree checkPageTree(QPDFObjectHandle root)
+{
+    // Some producers point the catalog at a page instead of at the root of the tree.
+    QPDFObjectHandle top = root.getKey("/Pages");
+    std::set<QPDFObjGen> above;
+    while (top.isDictionary() && top.hasKey("/Parent") && above.insert(top.getObjGen()).second)
+        top = top.getKey("/Parent");
+    if (!top.isDictionary() || !top.getKey("/Kids").isArray())
+        return PageTree::Unusable;
+    // A node is marked while its subtree is walked, so that a loop is told from a subtree
+    // that two nodes share. Direct nodes can neither loop nor be shared.
+    struct Step
+    {
+        QPDFObjectHandle node;
+        int depth;
+        bool leaving;
+    };
+    std::vector<Step> steps{{top, 0, false}};
+    std::set<QPDFObjGen> walked, onPath;
+    while (!steps.empty()) {
+        Step step = steps.back();
+        steps.pop_back();
+        const QPDFObjGen id = step.node.getObjGen();
+        if (step.leaving) {
+            onPath.erase(id);
+            continue;
+        }
+        if (step.depth > PdfDocument::maxPageTreeDepth)
+            return PageTree::TooDeep;
+        if (step.node.isIndirect()) {
+            if (onPath.count(id) != 0)
+                return PageTree::Unusable;
+            if (!walked.insert(id).second)
+                continue;
+            onPath.insert(id);
+            steps.push_back({step.node, step.depth, true});
+        }
+        QPDFObjectHandle kids = step.node.getKey("/Kids");
+        for (QPDFObjectHandle& kid :
+             kids.isArray() ? kids.getArrayAsVector() : std::vector<QPDFObjectHandle>())
+            if (kid.isDictionary())
+                steps.push_back({kid, step.depth + 1, false});
+    }
+    return PageTree::Sound;
+}
+
+// Collects decoded data up to a limit and stops the decoder beyond it, so that a small stream
+// that inflates to gigabytes costs no more than the limit.
+class BoundedBuffer : public Pipeline
+{
+public:
+    explicit BoundedBuffer(size_t limit) : Pipeline("bounded buffer", nullptr), m_limit(limit) {}
+
+    void write(unsigned char const* data, size_t size) override
+    {
+        if (size > m_limit - static_cast<size_t>(m_data.size()))
+            throw std::length_error("stream data beyond the limit");
+        m_data.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+    void finish() override {}
+    const QByteArray& data() const { return m_data; }
+
+private:
+    size_t m_limit;
+    QByteArray m_data;
+};
 
 } // namespace
 
@@ -101,8 +175,10 @@ PdfDocument::PdfDocument() : m(std::make_unique<Members>()) {}
 
 PdfDocument::~PdfDocument() = default;
 
-std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path)
+std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path, OpenFailure* failure)
 {
+    if (failure)
+        *failure = OpenFailure::Unreadable;
     if (!QFileInfo(path).isFile())
         return nullptr;
     try {
@@ -113,7 +189,12 @@ std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path)
         // A file that qpdf could only "recover" into something without a page tree is no PDF.
         if (!pdf.getRoot().isDictionary())
             return nullptr;
-        pdf.getAllPages();
+        const PageTree tree = checkPageTree(pdf.getRoot());
+        if (tree != PageTree::Sound) {
+            if (failure && tree == PageTree::TooDeep)
+                *failure = OpenFailure::PagesTooDeep;
+            return nullptr;
+        }
         return document;
     } catch (const std::exception&) {
         return nullptr;
@@ -167,12 +248,18 @@ void PdfDocument::setDocumentInfo(const DocumentFields& fields)
         QPDFObjectHandle metadata = m->pdf.getRoot().getKey("/Metadata");
         if (!metadata.isStream())
             return;
-        const std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_generalized);
-        const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
-                                static_cast<qsizetype>(data->getSize()));
+        BoundedBuffer packet(maxMetadataSize);
+        bool decoded = false;
+        m->takeWarnings();
+        const bool complete = metadata.pipeStreamData(&packet, &decoded, 0, qpdf_dl_generalized,
+                                                      /*suppress_warnings=*/true);
+        // The decoder's complaints about a packet cut off or kept as it is are no repair.
+        m->pdf.getWarnings();
+        if (!complete || !decoded)
+            return;
         // Stored unfiltered, as XMP usually is, so that tools which scan files for packets
         // find it.
-        if (const std::optional<QByteArray> updated = updateXmpPacket(packet, fields))
+        if (const std::optional<QByteArray> updated = updateXmpPacket(packet.data(), fields))
             metadata.replaceStreamData(updated->toStdString(), QPDFObjectHandle::newNull(),
                                        QPDFObjectHandle::newNull());
     } catch (const std::exception&) {
@@ -186,6 +273,15 @@ std::optional<FileFailure> PdfDocument::write(OutputFile& output,
 {
     OutputPipeline pipeline(output);
     try {
+        // qpdf writes the trailer's /Size only where the trailer it read has one, and a
+        // repaired trailer may lack it; the value is the writer's own.
+        QPDFObjectHandle trailer = m->pdf.getTrailer();
+        if (!trailer.hasKey("/Size"))
+            trailer.replaceKey("/Size", QPDFObjectHandle::newInteger(0));
+        // qpdf writes the catalog's metadata uncompressed into a file without encryption,
+        // however large it inflates; it is copied as it is, as every other stream.
+        if (QPDFObjectHandle metadata = m->pdf.getRoot().getKey("/Metadata"); metadata.isStream())
+            metadata.setFilterOnWrite(false);
         QPDFWriter writer(m->pdf);
         writer.setOutputPipeline(&pipeline);
         // The job is to stamp and protect the document, not to recompress it: compressing
@@ -214,26 +310,9 @@ std::optional<FileFailure> PdfDocument::write(OutputFile& output,
     }
 }
 
-PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& protection)
+bool PdfDocument::repaired()
 {
-    const bool aes256 = protection.method == PdfProtection::Method::Aes256;
-    // The bytes that the method stores.
-    std::string user, owner;
-    if (aes256) {
-        user = protection.userPassword.toStdString();
-        owner = protection.ownerPassword.toStdString();
-    } else if (!QUtil::utf8_to_pdf_doc(protection.userPassword.toStdString(), user) ||
-               !QUtil::utf8_to_pdf_doc(protection.ownerPassword.toStdString(), owner)) {
-        return PasswordProblem::NotEncodable;
-    }
-    if (!user.empty() && user == owner)
-        return PasswordProblem::SameAsMaster;
-    if (!aes256 && !user.empty() && user.compare(0, 32, owner, 0, 32) == 0)
-        return PasswordProblem::SameStart;
-    const size_t holds = aes256 ? 127 : 32;
-    if (user.size() > holds || owner.size() > holds)
-        return PasswordProblem::TooLong;
-    return PasswordProblem::None;
+    return m->takeWarnings();
 }
 
 } // namespace zirn

@@ -49,10 +49,17 @@ struct PdfProtection
 class PdfDocument
 {
 public:
-    // Opens the file; nothing when it cannot be read as PDF (missing, empty, not a PDF, or
-    // protected by a user password that the empty password does not open). Damaged files
-    // that can be repaired are read.
-    static std::unique_ptr<PdfDocument> open(const QString& path);
+    // Why open gave nothing: a file that cannot be read as PDF (missing, empty, not a PDF, no
+    // page tree, a page tree that loops, or protected by a user password that the empty
+    // password does not open), or pages nested more than maxPageTreeDepth levels below the
+    // root, which no real document has and which would make readers recurse until they fail.
+    enum class OpenFailure { Unreadable, PagesTooDeep };
+    static constexpr int maxPageTreeDepth = 1000;
+
+    // Opens the file; nothing when it cannot, with the reason in failure when one is given.
+    // Damaged files that can be repaired are read (see repaired). The page tree is walked
+    // without recursion, however deep it is.
+    static std::unique_ptr<PdfDocument> open(const QString& path, OpenFailure* failure = nullptr);
 
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
@@ -67,28 +74,51 @@ public:
     // other entry stays the original object, so binary strings and names that are no UTF-8
     // come back as they were. When the catalog carries XMP metadata, its title, description,
     // keywords, creator, creator tool and metadata date are brought in step, and the rest of
-    // the packet is kept; a document without XMP gets none. Failures leave things as they were.
+    // the packet is kept; a document without XMP gets none. A packet that decodes to more than
+    // maxMetadataSize bytes (real ones have a few kilobytes) is kept as it is, unread, as one
+    // that cannot be decoded or parsed is. Failures leave things as they were.
     void setDocumentInfo(const DocumentFields& fields);
+    static constexpr size_t maxMetadataSize = 4 * 1024 * 1024;
+
+    // True when qpdf had to repair the file to read or write it (a damaged cross-reference
+    // table or trailer, objects not where the file says, wrong stream lengths): what was
+    // written is what could be recovered. Meaningful after write.
+    bool repaired();
 
     // Called with 0 to 100 while a write goes on.
     using Progress = std::function<void(int)>;
 
     // Writes the whole document into output, protected when protection is given and
     // otherwise unencrypted (also when the input was encrypted). Streams are copied as they
-    // are, neither decoded nor compressed again (only encrypted). Writing stops at the first
-    // error, whose reason it gives; nothing when the whole document was written.
+    // are, neither decoded nor compressed again (only encrypted). The passwords are stored in
+    // their prepared form (see checkPasswords). Writing stops at the first error, whose reason
+    // it gives; nothing when the whole document was written.
     std::optional<FileFailure> write(OutputFile& output, const std::optional<PdfProtection>& protection,
                                      const Progress& progress);
 
     // Why the passwords of protection would not protect the file as they promise, checked
-    // before a write. Revision 4 stores a password in PDFDocEncoding (no Cyrillic, Greek or CJK
-    // letters, for example) and uses only its first 32 bytes; revision 6 stores UTF-8 and
-    // holds 127 bytes. A password is never cut: a longer one is TooLong. A non-empty user
-    // password that the method cannot tell from the master password would open the file with
-    // full control, so the permissions would not apply: SameAsMaster when the two are equal,
-    // SameStart when they differ only after the first 32 bytes (revision 4).
-    enum class PasswordProblem { None, NotEncodable, SameAsMaster, SameStart, TooLong };
-    static PasswordProblem checkPasswords(const PdfProtection& protection);
+    // before a write on the forms the method stores (Passwords.h). Revision 4 stores a
+    // password composed, in PDFDocEncoding (no Cyrillic, Greek or CJK letters, for example):
+    // NotEncodable names the first character without a form there; it uses only the first 32
+    // bytes. Revision 6 stores the SASLprep form in UTF-8 and holds 127 bytes; the preparation
+    // refuses control and private-use characters and the like (Prohibited, naming the
+    // character), and a right-to-left password that is not wholly one (MixedDirections).
+    // OnlyIgnored: a password typed but nothing once prepared (soft hyphens only). A password is
+    // never cut: a longer one is TooLong. A non-empty user password that the method cannot tell
+    // from the master password would open the file with full control, so the permissions would
+    // not apply: SameAsMaster when the two are equal, SameStart when they differ only after
+    // the first 32 bytes (revision 4). character receives the character refused, or 0.
+    enum class PasswordProblem {
+        None,
+        NotEncodable,
+        Prohibited,
+        MixedDirections,
+        OnlyIgnored,
+        SameAsMaster,
+        SameStart,
+        TooLong
+    };
+    static PasswordProblem checkPasswords(const PdfProtection& protection, char32_t* character = nullptr);
 
 private:
     PdfDocument();

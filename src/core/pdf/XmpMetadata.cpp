@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -220,6 +222,35 @@ std::string utf8(const QString& text)
     return text.toStdString();
 }
 
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// Where a top-level element stands in the text it was parsed from, as read: from its '<' to
+// after the last '>' before what follows it at the top level (the next comment or processing
+// instruction, or the end). What the parse skipped between the two goes with it; a closing
+// tag in a later comment does not count. Nothing when the parse gives no positions.
+std::optional<std::pair<size_t, size_t>> elementSpan(const std::string& text, pugi::xml_node element)
+{
+    const ptrdiff_t name = element.offset_debug();
+    if (name < 1 || text[static_cast<size_t>(name) - 1] != '<')
+        return std::nullopt;
+    size_t next = text.size();
+    if (const pugi::xml_node after = element.next_sibling()) {
+        // The position of a name or of a comment's text, after the '<' that opens it.
+        const ptrdiff_t inside = after.offset_debug();
+        if (inside < 1)
+            return std::nullopt;
+        next = text.rfind('<', static_cast<size_t>(inside) - 1);
+    }
+    const size_t close = next == std::string::npos ? next : text.rfind('>', next - 1);
+    if (close == std::string::npos || close < static_cast<size_t>(name))
+        return std::nullopt;
+    return std::pair{static_cast<size_t>(name) - 1, close + 1};
+}
+
 } // namespace
 
 std::optional<QByteArray> updateXmpPacket(const QByteArray& packet, const DocumentFields& fields)
@@ -235,6 +266,14 @@ std::optional<QByteArray> updateXmpPacket(const QByteArray& packet, const Docume
         return std::nullopt;
     const pugi::xml_node rdf = findRdf(document);
     if (!rdf)
+        return std::nullopt;
+    pugi::xml_attribute encoding;
+    if (const pugi::xml_node first = document.first_child(); first.type() == pugi::node_declaration)
+        encoding = first.attribute("encoding");
+    // pugixml reads UTF-8, UTF-16, UTF-32 and Latin-1, and anything else as UTF-8: new text in
+    // a packet that says it is in another encoding would be in the wrong one.
+    if (parsed.encoding == pugi::encoding_utf8 && encoding &&
+        !equalsIgnoringCase(encoding.value(), "UTF-8") && !equalsIgnoringCase(encoding.value(), "UTF8"))
         return std::nullopt;
 
     std::vector<Description> descriptions;
@@ -256,27 +295,21 @@ std::optional<QByteArray> updateXmpPacket(const QByteArray& packet, const Docume
     for (const Property& property : properties)
         setProperty(rdf, descriptions, property);
 
-    const auto serialize = [](pugi::xml_node node) {
-        std::ostringstream out;
-        node.print(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-        return out.str();
-    };
     // pugixml drops the whitespace outside the root element, which holds the packet's padding
     // for editors that rewrite it in place. In a UTF-8 packet the bytes around the root element
     // are therefore taken over as they were.
     const pugi::xml_node root = document.document_element();
-    const std::string closing = "</" + std::string(root.name());
-    const size_t closingAt = original.rfind(closing);
-    const ptrdiff_t start = root.offset_debug() - 1;
-    const size_t end = closingAt == std::string::npos || static_cast<ptrdiff_t>(closingAt) <= start
-                           ? std::string::npos
-                           : original.find('>', closingAt);
-    if (parsed.encoding == pugi::encoding_utf8 && start >= 0 && original[static_cast<size_t>(start)] == '<' &&
-        end != std::string::npos) {
-        const std::string result =
-            original.substr(0, static_cast<size_t>(start)) + serialize(root) + original.substr(end + 1);
-        return QByteArray::fromStdString(result);
+    if (parsed.encoding == pugi::encoding_utf8) {
+        if (const std::optional<std::pair<size_t, size_t>> span = elementSpan(original, root)) {
+            std::ostringstream out;
+            root.print(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+            return QByteArray::fromStdString(original.substr(0, span->first) + out.str() +
+                                             original.substr(span->second));
+        }
     }
+    // Written anew in UTF-8, which a declaration must then name.
+    if (encoding)
+        encoding.set_value("UTF-8");
     std::ostringstream out;
     document.save(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     return QByteArray::fromStdString(out.str());

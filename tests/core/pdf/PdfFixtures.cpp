@@ -1,10 +1,15 @@
 #include "PdfFixtures.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+
+#include <cstdlib>
 
 namespace zirn::test {
 
@@ -29,8 +34,29 @@ void makePdf(const QString& path, const FixtureOptions& options)
                                 QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
         pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
     }
+    QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages"), top = pages;
+    for (int level = 0; level < std::abs(options.nesting); ++level) {
+        QPDFObjectHandle node =
+            pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Pages /Count 0 >>"));
+        node.replaceKey("/Kids", QPDFObjectHandle::newArray({top}));
+        top = node;
+    }
+    if (options.nesting != 0) // the first page listed twice, as some producers do, or a loop
+        pages.getKey("/Kids").appendItem(options.nesting > 0 ? pages.getKey("/Kids").getArrayItem(0) : top);
+    pdf.getRoot().replaceKey("/Pages", top);
     if (options.xmp) {
         QPDFObjectHandle metadata = QPDFObjectHandle::newStream(&pdf, options.xmp->toStdString());
+        if (options.deflateXmp) {
+            Pl_Buffer deflated("xmp");
+            Pl_Flate deflate("xmp", &deflated, Pl_Flate::a_deflate);
+            deflate.write(reinterpret_cast<const unsigned char*>(options.xmp->constData()),
+                          static_cast<size_t>(options.xmp->size()));
+            deflate.finish();
+            metadata.replaceStreamData(deflated.getBufferSharedPointer(),
+                                       QPDFObjectHandle::newName("/FlateDecode"),
+                                       QPDFObjectHandle::newNull());
+            metadata.setFilterOnWrite(false);
+        }
         metadata.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
         metadata.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
         pdf.getRoot().replaceKey("/Metadata", metadata);
@@ -46,6 +72,17 @@ void makePdf(const QString& path, const FixtureOptions& options)
                                                  true, qpdf_r3p_full, true, true);
     }
     writer.write();
+    if (!options.damage.isEmpty()) {
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        QByteArray data = file.readAll();
+        for (const QRegularExpressionMatch& match :
+             QRegularExpression(options.damage).globalMatch(QString::fromLatin1(data)))
+            data.replace(match.capturedStart(), match.capturedLength(),
+                         QByteArray(match.capturedLength(), ' '));
+        file.seek(0);
+        file.write(data);
+    }
 }
 
 std::unique_ptr<QPDF> openWithQpdf(const QString& path, const char* password)

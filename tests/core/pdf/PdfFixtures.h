@@ -16,8 +16,11 @@ struct FixtureOptions
     std::optional<QMap<QString, QString>> info = QMap<QString, QString>{}; // nothing: no dictionary
     std::string rawInfo;           // further entries in PDF syntax: "<< /Checksum <DEADBEEF> >>"
     std::optional<QByteArray> xmp; // stored as the catalog's /Metadata stream
+    bool deflateXmp = false;       // that stream compressed
     std::optional<std::pair<QString, QString>> encryptUserOwner; // R4 AES with these passwords
     size_t padding = 0; // spaces in the first page's contents, then stored uncompressed
+    int nesting = 0;    // /Pages nodes the tree hangs below, each in the next, and a page twice; -1: a loop
+    QString damage;     // a pattern whose matches in the written file become blanks
 };
 
 // Writes a small PDF made for the test at path.

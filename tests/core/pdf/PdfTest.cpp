@@ -15,9 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <qpdf/Buffer.hh>
@@ -28,6 +32,20 @@ using namespace zirn;
 namespace {
 
 const QString stamp = QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]");
+
+// Set by a case: the answer of a file system that cannot rename files, to every plain rename.
+int refusedRename = 0;
+
+} // namespace
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept
+{
+    if (refusedRename != 0)
+        return errno = refusedRename, -1;
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, 0));
+}
+
+namespace {
 
 class PdfCreatorTest : public ::testing::Test
 {
@@ -60,9 +78,9 @@ protected:
 
     QString at(const QString& name) const { return folder + u'/' + name; }
 
-    QStringList entries() const
+    QStringList entries(const QString& sub = {}) const
     {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(at(sub)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QString folder, input;
@@ -103,10 +121,22 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"meanwhile, ask, Overwrite", 0, 0, 0, {}, "Report.pdf", true},
         {"over the input itself", 1, 0, -1, {}, "input/Job 12.pdf", false, "Job 12.pdf", "input"},
         {"no folder: home, having no desktop folder", 1, 0, -1, {}, "~/Report.pdf", false, "Report.pdf", ""},
+        // File systems without the exclusive rename and hard links (USB sticks, network mounts).
+        {"exFAT, number", 2, 0, -1, {"exfat/Report.pdf"}, "exfat/Report 1.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, ask, free", 0, 0, -1, {}, "exfat/Report.pdf", false, "Report.pdf", "exfat"},
+        {"exFAT, meanwhile, number", 2, 0, -1, {}, "exfat/Report 2.pdf", true, "Report.pdf", "exfat"},
+        {"FAT, number", 2, 0, -1, {"fat/Report.pdf"}, "fat/Report 1.pdf", false, "Report.pdf", "fat"},
+        {"FAT, ask, Overwrite", 0, 0, 0, {"fat/Report.pdf"}, "fat/Report.pdf", false, "Report.pdf", "fat"},
+        // A folder its user may write into but not list: written, and a success.
+        {"drop folder, as an ordinary user", 2, 0, -1, {}, "drop/Report 1.pdf", false, "Report.pdf", "drop"},
     };
     // clang-format on
+    const auto exfat = test::mountFuse("exfat", at("exfat").toStdString()),
+               fat = test::mountFuse("fat", at("fat").toStdString());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if ((c.dir == "exfat" && !exfat) || (c.dir == "fat" && !fat))
+            continue;
         for (const QString& name : entries())
             if (name != QStringLiteral("input") && !QFile::remove(at(name)))
                 QDir(at(name)).removeRecursively();
@@ -120,7 +150,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
             else
                 ASSERT_TRUE(test::writeFile(at(name), "old"));
         }
-        const QString other = at(c.overwrite == 2 ? QStringLiteral("Report 1.pdf") : c.name);
+        const QString other =
+            at((c.dir.isEmpty() ? "" : c.dir + u'/') + (c.overwrite == 2 ? "Report 1.pdf" : c.name));
         window.duringWrite = [&] {
             if (c.meanwhile)
                 test::writeFile(other, "other");
@@ -132,7 +163,19 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         if (!c.dir.isNull())
             s.OutputPath = c.dir.startsWith(u'~') || c.dir.isEmpty() ? c.dir : at(c.dir);
         desktop.alertAnswers = {c.answer};
+        // The drop folder, used by an ordinary user (nobody when the test runs as root).
+        const passwd* user = c.dir == "drop" && ::getuid() == 0 ? ::getpwnam("nobody") : nullptr;
+        const QByteArray drop = QFile::encodeName(at("drop"));
+        if (c.dir == "drop") {
+            ASSERT_EQ(::mkdir(drop, 0300) |
+                          ::chmod(QFile::encodeName(QFileInfo(test::scratchHome()).path()), 0711) |
+                          ::chown(drop, user ? user->pw_uid : ::getuid(), gid_t(-1)) |
+                          ::seteuid(user ? user->pw_uid : ::getuid()),
+                      0);
+        }
         const auto result = create(s);
+        ASSERT_EQ(::seteuid(::getuid()), 0);
+        ::chmod(drop, 0700);
         const QString expected = c.written.startsWith(u'~') ? QDir::homePath() + c.written.mid(1)
                                  : c.written.isEmpty()      ? QString()
                                                             : at(c.written);
@@ -148,7 +191,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                         QFileInfo(at(name.section(u'>', 0, 0))).isSymLink());
         EXPECT_EQ(c.meanwhile && test::readFile(other) == "other", c.meanwhile && other != expected);
         // No temporary file left, and a link is replaced, never followed.
-        EXPECT_EQ(entries().filter(QRegularExpression(QStringLiteral("\\.part|gone"))), QStringList());
+        EXPECT_EQ((entries() + entries(c.dir)).filter(QRegularExpression(QStringLiteral("\\.part|gone"))),
+                  QStringList());
     }
 }
 
@@ -162,13 +206,24 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     {
         const char* what;
         std::function<void(Settings&)> change;
-        QString message, reason; // the start of the one alert (empty: none); the reason after the path
+        QString message,
+            reason; // the start of the one alert (empty: none); the reason after the path, or the detail
         rlim_t limit = RLIM_INFINITY;
         QString where = QStringLiteral("Report.pdf");
     };
     const QString fail = QStringLiteral("Can't create PDF file."),
                   big = QStringLiteral("The file is too large.");
     const rlim_t none = RLIM_INFINITY, mb = 1'000'000;
+    const QString deep = at("deep.pdf");
+    test::makePdf(deep, {.nesting = 40'000});
+    const auto passwords = [](qint64 keyLength, const QString& user, const QString& master) {
+        return [=](Settings& s) {
+            s.UseEncryption = 1;
+            s.EncryptionKeyLength = keyLength;
+            s.PasswordUser = user;
+            s.PasswordOwner = master;
+        };
+    };
     // clang-format off
     const Case cases[] = {
         {"missing folder", [&](Settings& s) { s.OutputPath = at("missing/deeper"); }, fail,
@@ -177,66 +232,71 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          "A part of the folder's path is not a folder.", none, "blocker/Report.pdf"},
         {"folder at the name, replace", [](Settings& s) { s.OutputFileName = "Folder.pdf"; }, fail,
          "A folder of that name is in the way.", none, "Folder.pdf"},
+        {"a file system that cannot rename",
+         [&](Settings& s) { s.OutputPath = at("fat"); s.Overwrite = 2; refusedRename = EPERM; }, fail,
+         "The folder's file system cannot rename files.", none, "fat/Report 1.pdf"},
+        {"a name FAT cannot hold",
+         [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", none, "fat/Q3: a?.pdf"},
         {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, mb, "Report 1.pdf"},
         // Encrypted streams end in the writer's destructors: no exception may leave them.
         {"file-size limit, replaced, protected", [](Settings& s) { s.UseEncryption = 1; }, fail, big, mb},
         {"no input", [](Settings& s) { s.InputFile.clear(); }, fail, "There is no document to convert."},
         {"unreadable input", [&](Settings& s) { s.InputFile = at("blocker"); }, fail,
          "The document to convert is missing or unreadable."},
+        {"pages nested 40,000 deep", [&](Settings& s) { s.InputFile = deep; }, fail,
+         "The document is not a valid PDF: its pages are nested more than 1000 levels deep."},
         {"missing input, Silent", [&](Settings& s) { s.InputFile = at("gone.pdf"); s.Silent = 1; }},
         {"no master password comes first, also Silent",
          [](Settings& s) { s.UseEncryption = 1; s.PasswordOwner.clear(); s.Silent = 1; s.InputFile.clear(); },
          "Please enter a master password first."},
-        {"unencodable master password", [](Settings& s) { s.UseEncryption = 1; s.PasswordOwner = "пароль"; },
-         "With 128-bit encryption the passwords can only"},
-        {"unencodable user password", [](Settings& s) { s.UseEncryption = 1; s.PasswordUser = "密码"; },
-         "With 128-bit encryption the passwords can only"},
+        // The character refused is named; a composed form is looked for first.
+        {"unencodable master password", passwords(128, "", "Mu\u0308ller-пароль"),
+         "With 128-bit encryption the passwords can only", "This character cannot be used: п (U+043F)"},
+        {"unencodable user password, a mark without a composed form", passwords(128, "a\u0331", "M"),
+         "With 128-bit encryption the passwords can only", "This character cannot be used: \u25CC\u0331 (U+0331)"},
+        {"256-bit, a control character", passwords(256, "", "ab\u0007"), "A password cannot contain control",
+         "This character cannot be used: U+0007"},
+        {"256-bit, Hebrew then digits", passwords(256, "שלום123", "M"), "A password with letters of a right"},
+        {"256-bit, soft hyphens only", passwords(256, "", "\u00AD"), "A password consists only of characters"},
         // A user password that opens with full control: the restrictions would not apply.
-        {"user password is the master password",
-         [](Settings& s) { s.UseEncryption = 1; s.PasswordUser = "Master-ß"; },
+        {"user password is the master password", passwords(128, "Master-ß", "Master-ß"),
          "The user password must differ"},
-        {"the same, 256-bit",
-         [](Settings& s) { s.UseEncryption = 1; s.EncryptionKeyLength = 256; s.PasswordUser = "Master-ß"; },
+        {"the same once prepared, 256-bit", passwords(256, "Sommer\u00A02024", "Sommer 2024"),
          "The user password must differ"},
-        {"the same first 32 characters",
-         [](Settings& s) {
-             s.UseEncryption = 1;
-             s.PasswordUser = QString(32, u'p') + "u";
-             s.PasswordOwner = QString(32, u'p') + "m";
-         },
+        {"the same first 32 characters", passwords(128, QString(32, u'p') + "u", QString(32, u'p') + "m"),
          "128-bit encryption uses only the first 32"},
         // Never cut.
-        {"33 characters", [](Settings& s) { s.UseEncryption = 1; s.PasswordUser = QString(33, u'u'); },
-         "With 128-bit encryption a password can have at most 32"},
-        {"128 bytes, 256-bit",
-         [](Settings& s) {
-             s.UseEncryption = 1; s.EncryptionKeyLength = 256; s.PasswordOwner = QString(64, u'ж');
-         },
-         "A password can have at most 127 bytes"},
+        {"33 characters", passwords(128, QString(33, u'u'), "M"), "With 128-bit encryption a password can have at most 32"},
+        {"128 bytes, 256-bit", passwords(256, "", QString(64, u'ж')), "A password can have at most 127 bytes"},
     };
     // clang-format on
-    const QStringList before = entries();
+    const auto fat = test::mountFuse("fat", at("fat").toStdString());
+    const QStringList before = entries() + entries("fat");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit original{};
     ::getrlimit(RLIMIT_FSIZE, &original);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if (c.where.startsWith("fat/") && !fat)
+            continue;
         Settings s = base;
         c.change(s);
         rlimit limit = original;
         limit.rlim_cur = std::min(c.limit, original.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto result = create(s);
+        refusedRename = 0;
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
         ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() ? 0 : 1);
         const auto& alert = desktop.alerts.isEmpty() ? Alert{} : desktop.alerts[0];
         EXPECT_EQ(alert.message.left(c.message.size()) + alert.detail,
-                  c.message + (c.reason.isEmpty() ? QString() : at(c.where) + u'\n' + c.reason));
+                  c.message +
+                      (c.reason.isEmpty() || c.message != fail ? c.reason : at(c.where) + u'\n' + c.reason));
         // The master password's own alerts bring its field forward.
         EXPECT_EQ(window.masterPasswordShown, !c.message.isEmpty() && c.message != fail ? 1 : 0);
         EXPECT_TRUE(window.progress.isEmpty() || window.progress.last() == -2); // the busy state ends
-        EXPECT_EQ(entries(), before); // no partial file, no temporary file
+        EXPECT_EQ(entries() + entries("fat"), before); // no partial file, no temporary file
     }
     std::signal(SIGXFSZ, SIG_DFL);
 
@@ -265,7 +325,10 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         quint32 granted = 0; // the permission bits the file must carry
         QString user = QString();
         QList<qint64> keyLengths = {128, 256}; // EncryptionKeyLength, each tried
+        QByteArray opens = {};                 // what opens it as the user password, if not user in UTF-8
     };
+    // The trailer repaired; Silent (with 256) tells it to the log instead.
+    const test::FixtureOptions damaged = {.damage = "/Size \\d+"};
     const Case cases[] = {
         {"plain", producer, "Grüße aus Köln", false},
         {"protected, print", producer, "Grüße aus Köln", true, 1, 0, 0, 2},
@@ -279,6 +342,10 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"nothing, user password", {}, "T", true, 0, 0, 0, 0, "reader"},
         {"32 characters, other lengths are 128", {}, "T", true, 1, 0, 0, 2, QString(32, u'u'), {192, -1}},
         {"Cyrillic, 127 bytes", {}, "T", true, 1, 0, 0, 2, QString(63, u'ж') + "u", {256}},
+        // Composed, a space of another width and a ligature as readers prepare them when typed.
+        {"prepared, 256-bit", {}, "T", true, 1, 0, 0, 2, "cafe\u0301\u00A0\uFB01", {256}, "café fi"},
+        {"composed, 128-bit", {}, "T", true, 1, 0, 0, 2, "Mu\u0308ller", {128}, "M\xFCller"},
+        {"damaged", damaged, "T", false},
     };
     for (const Case& c : cases)
         for (const qint64 keyLength : c.keyLengths) {
@@ -292,10 +359,16 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
             s.AllowCopyPaste = c.copy;
             s.UserAccessPermissions = c.extra;
             s.EncryptionKeyLength = keyLength;
+            s.Silent = keyLength == 256;
             ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
-            const auto pdf =
-                test::openWithQpdf(at("Report.pdf"), c.encrypt ? c.user.toUtf8().constData() : "");
+            const QByteArray password = !c.encrypt ? "" : c.opens.isEmpty() ? c.user.toUtf8() : c.opens;
+            const auto pdf = test::openWithQpdf(at("Report.pdf"), password.constData());
             ASSERT_NE(pdf, nullptr);
+            EXPECT_FALSE(pdf->anyWarnings()); // the trailer has its /Size, and so on
+            const bool told = !c.input.damage.isEmpty() && s.Silent == 0;
+            ASSERT_EQ(desktop.alerts.size(), told ? 1 : 0);
+            EXPECT_TRUE(!told || desktop.alerts[0].message + desktop.alerts[0].detail.section(u'\n', 0, 0) ==
+                                     "The document was damaged and has been repaired." + at("Report.pdf"));
             QStringList info;
             for (const char* entry : {"Title", "Subject", "Keywords", "Author", "Creator"})
                 info << test::infoText(*pdf, entry).value_or(QStringLiteral("<none>"));
@@ -347,15 +420,26 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
         "<rdf:Alt><rdf:li xml:lang=\"x-default\">Figures 2026</rdf:li></rdf:Alt>",
         "<dc:creator><rdf:Seq><rdf:li>Jürgen Müller</rdf:li></rdf:Seq></dc:creator>"};
     // Each row: the packet's root, forms that must be found in the result (none: the packet stays as
-    // it was), and old values that must be gone.
-    const std::tuple<QByteArray, QList<QByteArray>, QList<QByteArray>> cases[] = {
+    // it was), old values that must be gone, and how the packet is stored.
+    // Oversized: deflated, decoding beyond the limit; Utf16 and Koi8r: declared so, Utf16 also in it.
+    enum Stored { Plain, Deflated, Oversized, Utf16, Koi8r };
+    const QByteArray attributeForm =
+        rdf + ">" + about + pdfNs + "pdf:Producer='GS' pdf:Keywords='old'/>" + about +
+        "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'>\n</rdf:Description>" + about +
+        dcNs + "dc:format='application/pdf'/>" + close;
+    const QList<QByteArray> attributesWritten = {
+        "pdf:Producer=\"GS\"", "dc:format=\"application/pdf\"", "pdf:Keywords=\"alpha, beta\"",
+        "xmp:CreatorTool=\"" + stamp.toUtf8() + '"', "xmp:MetadataDate=\""};
+    const std::tuple<QByteArray, QList<QByteArray>, QList<QByteArray>, Stored> cases[] = {
         // Attribute form, one description per schema.
-        {rdf + ">" + about + pdfNs + "pdf:Producer='GS' pdf:Keywords='old'/>" + about +
-             "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmp:CreatorTool='Unknown'>\n</rdf:Description>" +
-             about + dcNs + "dc:format='application/pdf'/>" + close,
-         {"pdf:Producer=\"GS\"", "dc:format=\"application/pdf\"", "pdf:Keywords=\"alpha, beta\"",
-          "xmp:CreatorTool=\"" + stamp.toUtf8() + '"', "xmp:MetadataDate=\""},
-         {"old", "Unknown"}},
+        {attributeForm, attributesWritten, {"old", "Unknown"}, Plain},
+        {attributeForm, attributesWritten, {"old", "Unknown"}, Deflated},
+        {attributeForm, {}, {}, Oversized},
+        // Read in UTF-16, written in UTF-8, which the declaration then says.
+        {attributeForm,
+         attributesWritten + QList<QByteArray>{"<?xml version=\"1.0\" encoding=\"UTF-8\"?><?xpacket"},
+         {"UTF-16"},
+         Utf16},
         // Element form, another prefix, a value form of its own, several languages and authors.
         {rdf + ">\n " + about + pdfNs + dcNs + "xmlns:xap='http://ns.adobe.com/xap/1.0/'>\n  <!-- kept -->" +
              "<pdf:Keywords rdf:parseType='Literal'>old</pdf:Keywords>" +
@@ -365,22 +449,39 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
              " </rdf:Description>\n" + close,
          {"<!-- kept -->", "<pdf:Keywords>alpha, beta</pdf:Keywords>",
           "<xap:CreatorTool>" + stamp.toUtf8() + '<', "<xap:MetadataDate>"},
-         {"old", "Old", "Alt", "Ann", "Bob"}},
+         {"old", "Old", "Alt", "Ann", "Bob"},
+         Plain},
         // Namespaces declared above the descriptions: a schema joins the one that uses it.
         {rdf + " " + dcNs + "><rdf:Description rdf:about=''><pdf:Producer " + pdfNs + ">GS</pdf:Producer>" +
              "</rdf:Description><rdf:Description rdf:about=''><dc:format>PDF</dc:format>" +
              "</rdf:Description>" + close,
          {"</dc:format><dc:title>"},
-         {}},
-        // No description yet: a new one takes the simple values as attributes.
-        {rdf + ">" + close, {"pdf:Keywords=\"alpha, beta\""}, {}},
-        {rdf + "><rdf:Description>", {}, {}}, // no well-formed XML
+         {},
+         Plain},
+        // No description yet: a new one takes the simple values as attributes. The root ends where
+        // the parse says, not at a closing tag in a comment after it.
+        {rdf + ">" + close + "<!-- was </x:xmpmeta> -->",
+         {"pdf:Keywords=\"alpha, beta\"", "</x:xmpmeta><!-- was </x:xmpmeta> -->\n"},
+         {},
+         Plain},
+        {rdf + "><rdf:Description>", {}, {}, Plain}, // no well-formed XML
+        {attributeForm, {}, {}, Koi8r},              // which pugixml would read as UTF-8
     };
-    for (const auto& [root, written, gone] : cases) {
-        const QByteArray original = begin + root + end;
-        test::makePdf(input, {.xmp = original});
+    for (const auto& [root, written, gone, stored] : cases) {
+        QByteArray original = begin + root + end;
+        if (stored == Oversized)
+            original.insert(original.size() - end.size(), QByteArray(PdfDocument::maxMetadataSize, ' '));
+        if (stored == Utf16 || stored == Koi8r)
+            original.prepend(stored == Utf16 ? "<?xml version='1.0' encoding='UTF-16'?>"
+                                             : "<?xml version='1.0' encoding='KOI8-R'?>");
+        if (stored == Utf16) {
+            const QString text = QString::fromUtf8(original);
+            original = QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        }
+        test::makePdf(input, {.xmp = original, .deflateXmp = stored == Deflated || stored == Oversized});
         for (const qint64 keyLength : {0, 128, 256}) { // 0: plain
-            SCOPED_TRACE(testing::Message() << root.mid(rdf.size(), 80).toStdString() << ", " << keyLength);
+            SCOPED_TRACE(testing::Message()
+                         << root.mid(rdf.size(), 80).toStdString() << ", " << stored << ", " << keyLength);
             Settings s = base;
             s.UseEncryption = keyLength != 0 ? 1 : 0;
             s.EncryptionKeyLength = keyLength;
@@ -389,11 +490,13 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
             const auto data = pdf->getRoot().getKey("/Metadata").getStreamData();
             const QByteArray packet(reinterpret_cast<const char*>(data->getBuffer()),
                                     qsizetype(data->getSize()));
-            // Not compressed; in a protected file encrypted with the rest, as readers expect.
-            EXPECT_EQ(test::readFile(at("Report.pdf")).contains(packet), keyLength == 0);
-            // The wrapper and its padding as they were.
-            EXPECT_TRUE(written.isEmpty() ? packet == original
-                                          : packet.startsWith(begin) && packet.endsWith(end));
+            // Not compressed once written; in a protected file encrypted with the rest, as readers expect.
+            EXPECT_EQ(test::readFile(at("Report.pdf")).contains(packet),
+                      keyLength == 0 && stored != Oversized);
+            // The wrapper and its padding as they were, where the packet stays in UTF-8.
+            EXPECT_TRUE(written.isEmpty()
+                            ? packet == original
+                            : stored == Utf16 || (packet.startsWith(begin) && packet.endsWith(end)));
             for (const QByteArray& form : written.isEmpty() ? written : written + common)
                 EXPECT_TRUE(packet.contains(form)) << form.toStdString();
             for (const QByteArray& form : gone)
@@ -441,6 +544,9 @@ TEST(DocumentIntake, CopiesTheFourTextsOfWhatCanBeOpened)
          {"Jürgen", "Alpha, Beta", "", ""}},
         {"master.pdf", F{.info = full, .encryptUserOwner = std::pair{"", "o"}}, all},
         {"user.pdf", F{.info = full, .encryptUserOwner = std::pair{"u", "o"}}, none},
+        {"nested.pdf", F{.info = full, .nesting = 100}, all},
+        {"too deep.pdf", F{.info = full, .nesting = 40'000}, none}, // walked without recursion
+        {"loop.pdf", F{.info = full, .nesting = -1}, none},
         {"letter.pdf", std::nullopt, none},
         {"", std::nullopt, none},
     };
