@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Takes the README's screenshots of the three tabs from the real window under Xvfb:
 #   scripts/screenshots.sh     (writes docs/tab-general.png, tab-encryption.png, tab-settings.png)
 set -euo pipefail

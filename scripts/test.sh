@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds Zirn PDF Writer and runs the whole test suite twice: an ordinary build in build/,
 # then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/. Run as root
 # (as CI does), it also builds the Debian package and checks it with lintian.
