@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages that building, running and testing need, when some are missing.
 # Sourced by run.sh and test.sh; safe to run on its own.
 set -euo pipefail
@@ -9,6 +10,7 @@ ZIRN_PACKAGES=(
     qt6-qpa-plugins
     libqpdf-dev qpdf libpugixml-dev nlohmann-json3-dev libicu-dev libgtest-dev
     poppler-utils xvfb xauth fonts-dejavu-core time desktop-file-utils
+    librsvg2-bin appstream
 )
 
 # What the printing end-to-end test needs besides: a print system, python3 for its fixture, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Adds the printer "Zirn PDF Writer" to CUPS: a job printed to it is stored unchanged, as the
 # printing user, in ~/PDF, and Zirn PDF Writer opens on it in that user's desktop session.
 #
@@ -8,17 +9,19 @@
 #
 # It never builds anything as root. It copies the program, the queue's backend and its text
 # filter from the build you made into root's places (/usr/local/bin/zirn-pdf-writer,
-# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses a build that anybody but root and you (the user who ran sudo) can change. The
+# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses a build that
+# anybody but root and you (the user who ran sudo) can change. The
 # queue gets the stock "authenticated" policy through scripts/printer-queue.sh; cupsd.conf is
 # left as it is, except that the policy block of earlier versions is taken out. What earlier
-# versions added for AppArmor and cups-pdf goes too. Running it twice changes nothing.
+# versions added for AppArmor and cups-pdf goes too. Running it twice changes nothing. A queue
+# of that name with another device than ours or cups-pdf is someone else's: it is left alone.
 #
 # Options for testing and special set-ups:
 #   --build DIR           the build to install from (default: build/ in this checkout)
 #   --program FILE        where the program goes (default /usr/local/bin/zirn-pdf-writer); the
 #                         backend must have been built to start it (-DZIRN_PRINT_PROGRAM=FILE)
 #   --queue NAME          queue name (default Zirn_PDF_Writer)
-#   --server HOST:PORT    the CUPS server to configure, also a socket path (default: the local one)
+#   --server SOCKET       the local socket of the CUPS to configure (default /run/cups/cups.sock)
 #   --server-bin DIR      the server's program folder (default /usr/lib/cups)
 #   --cupsd-conf FILE     the server's configuration; the caller then restarts that server
 set -euo pipefail
@@ -104,6 +107,7 @@ if [[ $remove -eq 1 ]]; then
     status=0
     sh scripts/printer-queue.sh "${queue[@]}" remove || status=$?
     [[ $status -ne 3 ]] || echo "CUPS is not running: the queue stays until you run this again with CUPS running." >&2
+    [[ $status -ne 4 ]] || status=0
     rm -f "$backend" "$filter"
     remove_earlier_versions
     [[ $status -ne 0 ]] || echo "Removed the printer."
@@ -159,6 +163,6 @@ if [[ $status -eq 3 ]]; then
     echo "CUPS is not running; start it (sudo systemctl start cups, or sudo cupsd without systemd) and run this again." >&2
     exit 1
 fi
-[[ $status -eq 0 ]] || exit 1
+[[ $status -eq 0 ]] || exit 1 # 4: the queue of that name is someone else's, as said
 remove_earlier_versions
 echo "The printer \"Zirn PDF Writer\" is ready."

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds the Debian package zirn-pdf-writer_<version>_<arch>.deb into the top folder of the
-# source, installing what the build needs first (with sudo when not run as root).
+# source, with its .buildinfo (how it was built, to rebuild it bit for bit) and .changes,
+# installing what the build needs first (with sudo when not run as root).
 #
 #   scripts/package.sh            # then: sudo apt install ./zirn-pdf-writer_<version>_<arch>.deb
 #
@@ -28,7 +30,6 @@ dpkg-buildpackage -us -uc -b
 version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg-architecture -q DEB_HOST_ARCH)
 name=zirn-pdf-writer_${version}_${arch}
-mv -f "../$name.deb" .
-rm -f "../$name.buildinfo" "../$name.changes"
+mv -f "../$name.deb" "../$name.buildinfo" "../$name.changes" .
 echo
 echo "Built $PWD/$name.deb; install it with: sudo apt install ./$name.deb"

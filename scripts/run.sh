@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds Zirn PDF Writer and opens its window on a copy of a document.
 #
 #   scripts/run.sh [document.pdf]

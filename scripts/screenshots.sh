@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the three tabs from the real window under Xvfb:
+# SPDX-License-Identifier: Apache-2.0
+# Takes the screenshots of the three tabs (for the README and software centres) from the real
+# window under Xvfb:
 #   scripts/screenshots.sh     (writes docs/tab-general.png, tab-encryption.png, tab-settings.png)
+# The window shows the output folder, so the shots run as a user's would: with the home
+# /home/erika and the folder ~/Documents, made on a scratch /home that only this script's own
+# mount namespace sees (nothing of the machine's /home is touched).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-zirn_install_packages "${ZIRN_PACKAGES[@]}" imagemagick
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target zirn-pdf-writer >/dev/null
+if [[ -z "${ZIRN_SCREENSHOT_HOME:-}" ]]; then
+    source scripts/deps.sh
+    zirn_install_packages "${ZIRN_PACKAGES[@]}" imagemagick
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j "$(nproc)" --target zirn-pdf-writer >/dev/null
+    exec unshare --map-root-user --mount env ZIRN_SCREENSHOT_HOME=/home/erika bash "$0"
+fi
+mount -t tmpfs tmpfs /home
 
+home=$ZIRN_SCREENSHOT_HOME
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 shoot() { # tab-index file
-    local home="$work/home$1"
-    mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Desktop" "$work/spool$1"
-    cp resources/sample.pdf "$work/spool$1/Quarterly Report.pdf"
+    rm -rf "$home"
+    mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Documents" "$home/PDF"
+    cp resources/sample.pdf "$home/PDF/Quarterly Report.pdf"
     cat > "$home/.config/org.zirn.PDFWriter/Zirn.ini" <<INI
 [Values]
 SelectedTab = $1
 AutoUpdate = 1
+Path = ~/Documents
 Author = Erika Mustermann
 Keywords = report, figures, 2026
 Subject = Figures of the third quarter
@@ -28,8 +39,9 @@ AllowPrint = 1
 INI
     printf '{"LastAutoUpdateCheck": "%s"}\n' "$(date -u '+%Y-%m-%d %H:%M:%S +0000')" \
         > "$home/.config/org.zirn.PDFWriter/defaults.json"
-    HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$work/spool$1/Quarterly Report.pdf' & pid=\$!; sleep 2;
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" USER=erika LOGNAME=erika LANG=en_US.UTF-8 \
+        TMPDIR="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/Quarterly Report.pdf' & pid=\$!; sleep 2;
                  import -window root -crop 560x380+0+0 '$PWD/docs/$2'; kill \$pid" 2>/dev/null
     echo "docs/$2"
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds Zirn PDF Writer and runs the whole test suite twice: an ordinary build in build/,
 # then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/; where clang
 # is installed, it runs each fuzz target for 20 seconds too (scripts/fuzz.sh). Run as root
@@ -39,6 +40,7 @@ if [[ $(id -u) -eq 0 ]]; then
     echo "== Debian package, checked by lintian"
     # The unit tests have just run on these sources: the package build leaves them out.
     DEB_BUILD_OPTIONS=nocheck scripts/package.sh
-    lintian --fail-on error "zirn-pdf-writer_$(dpkg-parsechangelog -S Version)_$(dpkg --print-architecture).deb"
-    echo "== The package builds and lintian reports no errors"
+    lintian -EvIL +pedantic --fail-on error,warning,pedantic,experimental \
+        "zirn-pdf-writer_$(dpkg-parsechangelog -S Version)_$(dpkg --print-architecture).changes"
+    echo "== The package builds and lintian reports no error, warning, pedantic or experimental tag"
 fi

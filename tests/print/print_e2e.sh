@@ -103,23 +103,29 @@ cupsd_pid=$!
 running() { lpstat -h "$socket" -r 2>/dev/null | grep -q "is running"; }
 wait_for 10 running || fail "the private cupsd did not start"
 
-# The queue, by the project's own install logic: never from a build that others can change.
-# The blocks that earlier versions appended to cupsd.conf go (twice, the first one glued to the
-# last line); otherwise cupsd.conf stays byte for byte, and a second run changes nothing.
+# The queue, by the project's own install logic: never from a build that others can change;
+# without a scheduler at the socket, it says so; under a German locale (which CUPS's tools
+# speak even where it is not installed) it adds the queue. The blocks that earlier versions
+# appended to cupsd.conf go (twice, the first one glued to the last line); otherwise cupsd.conf
+# stays byte for byte, and a second run changes nothing, not even the administrator's choices.
 chmod o+w "$prebuilt/src"
 ! "${installer[@]}" >/dev/null 2>&1 || fail "install-printer.sh took a build that others can change"
 chmod o-w "$prebuilt/src"
+[[ $("${installer[@]}" --server "$scratch/none.sock" 2>&1) == *"CUPS is not running"* ]] || fail "no scheduler, not said"
 cp "$c/conf/cupsd.conf" "$scratch/cupsd.conf"
 for _ in 1 2; do
     printf '%s\n' "# BEGIN zirn-pdf-writer (install-printer.sh --remove takes this out)" "<Policy zirn-pdf-writer>" \
         "</Policy>" "# END zirn-pdf-writer" >>"$c/conf/cupsd.conf"
 done
-"${installer[@]}" || fail "install-printer.sh"
+LANG=de_DE.UTF-8 "${installer[@]}" || fail "install-printer.sh"
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "install-printer.sh changed cupsd.conf"
-state() { sha256sum "$c/bin/backend/zirn"; lpstat -h "$socket" -l -v -p "$queue"; }
+state() { sha256sum "$c/bin/backend/zirn"; grep -E '^(State|Accepting|OpPolicy) ' "$c/conf/printers.conf"; }
+cupsdisable -h "$socket" "$queue" && cupsreject -h "$socket" "$queue"
+lpadmin -h "$socket" -p "$queue" -o printer-op-policy=default
 before=$(state)
 "${installer[@]}" >/dev/null
 [[ "$before" == "$(state)" ]] || fail "a second install-printer.sh changed the configuration"
+lpadmin -h "$socket" -p "$queue" -E -o printer-op-policy=authenticated
 [[ $(stat -c '%U:%G %a' "$c/bin/backend/zirn") == "root:root 700" ]] || fail "the backend is not root's alone"
 grep -qx "OpPolicy authenticated" "$c/conf/printers.conf" && grep -qx "ErrorPolicy abort-job" "$c/conf/printers.conf" ||
     fail "the queue lacks the stock authenticated policy, or a failed job would stop it or come again"
@@ -208,8 +214,14 @@ cp "$c/conf/cupsd.conf" "$scratch/lost-end"
 ! "${installer[@]}" --remove >/dev/null 2>&1 || fail "--remove went on without the end of a block"
 cmp -s "$c/conf/cupsd.conf" "$scratch/lost-end" || fail "--remove edited a block without its end"
 cp "$scratch/cupsd.conf" "$c/conf/cupsd.conf"
-"${installer[@]}" --remove >/dev/null
+LANG=es_ES.UTF-8 "${installer[@]}" --remove >/dev/null
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "--remove changed cupsd.conf"
 [[ ! -e "$c/bin/backend/zirn" && ! -e "$c/bin/filter/zirn-texttopdf" ]] || fail "--remove left the backend or filter"
 ! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
+
+# 6. A queue of that name with another device is someone else's: adding and removing leave it.
+install -m 755 /dev/null "$c/bin/backend/other"
+lpadmin -h "$socket" -p "$queue" -v other:/ 2>/dev/null
+! "${installer[@]}" >/dev/null 2>&1 && "${installer[@]}" --remove >/dev/null 2>&1 || fail "someone else's queue"
+[[ $(LC_ALL=C lpstat -h "$socket" -v "$queue") == "device for $queue: other:/" ]] || fail "someone else's queue changed"
 echo "1 passed, 0 failed"
