@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
 # Builds Zirn PDF Writer and runs the whole test suite twice: an ordinary build in build/,
-# then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/. Run as root
+# then a build with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/; where clang
+# is installed, it runs each fuzz target for 20 seconds too (scripts/fuzz.sh). Run as root
 # (as CI does), it also builds the Debian package and checks it with lintian.
 # Installs the Debian packages it needs first (with sudo when not root).
 set -euo pipefail
@@ -32,6 +33,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 echo "== All tests passed in both builds"
+
+scripts/fuzz.sh 20
 
 if [[ $(id -u) -eq 0 ]]; then
     echo "== Debian package, checked by lintian"

@@ -67,12 +67,15 @@ void AppController::finishLaunch()
     loadSettings();
     m_window.showSettings(m_settings);
     m_window.showLastCheck(m_updateCheck->lastCheckText().value_or(QString()));
-    if (m_settings.AutoUpdate != 0)
-        m_updateCheck->checkForUpdate(false);
     m_window.setLinks(m_config.homeUrl, m_desktop);
     passwordEnable();
     if (m_settings.AutoStart != 0)
         m_window.pressCreate();
+    // The check follows a Create at launch, and runs only when the window stayed open: a Create
+    // that succeeds ends the run before any answer could be shown, so a print with AutoStart
+    // sends no request.
+    if (m_settings.AutoUpdate != 0 && m_window.isVisible())
+        m_updateCheck->checkForUpdate(false);
 }
 
 void AppController::prepareSettingsFile()

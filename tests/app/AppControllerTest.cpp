@@ -33,7 +33,7 @@ protected:
         root = test::freshFolder("app");
         QDir().mkpath(root + "/spool");
         QDir().mkpath(root + "/out");
-        config = {root + "/config/Zirn.ini", ":/zirn/Zirn.ini", "http://127.0.0.1:1/u",
+        config = {root + "/config/Zirn.ini", ":/zirn/Zirn.ini", server.url("/update.php?p=zirn_mac"),
                   "http://www.zirn-pdf.org/"};
         input = root + "/spool/Job 12.pdf";
         test::makePdf(input, {.info = QMap<QString, QString>{{"Title", "Printed"}, {"Author", "Printer"}}});
@@ -72,6 +72,9 @@ protected:
     QString out(const QString& name = "Job 12.pdf") const { return root + "/out/" + name; }
     QString saved(const char* key) const { return store->value(QLatin1String(key)).toString(); }
 
+    QByteArray updateAnswer; // of the update service, with status 200
+    test::HttpTestServer server{
+        [this](const auto&) { return test::HttpTestServer::reply(200, updateAnswer); }};
     QString root, input;
     AppController::Config config;
     test::RecordingDesktop desktop;
@@ -84,8 +87,6 @@ protected:
 
 TEST_F(AppControllerTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
 {
-    test::HttpTestServer server([](const auto&) { return test::HttpTestServer::reply(404, ""); });
-    config.updateUrl = server.url("/update.php?p=zirn_mac");
     // A path as handed over, relative and like a URL, is a path all the same.
     test::makePdf(root + "/spool/file:Second.pdf", {.info = QMap<QString, QString>{{"Title", "Second"}}});
     writeIni("AutoUpdate=5\nPostAction=OpenFile\nMasterPassword=m\nSelectedTab=7\nAuthor=Ini\n"
@@ -139,6 +140,15 @@ TEST_F(AppControllerTest, LaunchShowsTheLastDocumentOverTheLoadedSettings)
     EXPECT_FALSE(test::waitFor([&] { return server.requests.size() > 1; }, 500));
     controller->aboutToQuit();
     EXPECT_TRUE(QFileInfo(root + "/spool").isDir());
+    // The first run copies the default settings file, which may hold passwords: the user's alone.
+    QDir(root + "/config").removeRecursively();
+    launch();
+    EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(":/zirn/Zirn.ini"));
+    for (const auto& [path, mode] : {std::pair{config.settingsFile, 0600u}, {root + "/config", 0700u}}) {
+        struct stat info = {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode) << path.toStdString();
+    }
 }
 
 TEST_F(AppControllerTest, CreateCopiesTheWindowAndNormalisesTheName)
@@ -176,26 +186,6 @@ TEST_F(AppControllerTest, CreateCopiesTheWindowAndNormalisesTheName)
     EXPECT_EQ(stored, (QStringList{"New title", root + "/out/R&D", "2", "0", ""}));
 }
 
-// Create at launch, refused for the missing master password: its field is brought forward, and a
-// further Create succeeds.
-TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusal)
-{
-    writeIni("AutoStart=1\nUseEncryption=1\nMasterPassword=\n");
-    launch({input});
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_FALSE(QFileInfo::exists(out()));
-    EXPECT_EQ(tabs()->currentIndex(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), w("passwordOwner"));
-    EXPECT_EQ(w<QLineEdit>("title")->text(), "Printed");
-    QTest::keyClicks(w("passwordOwner"), "secret");
-    QTest::mouseClick(w("create"), Qt::LeftButton);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(desktop.openedFiles, QStringList{out()}); // the post action "openFile"
-    const auto pdf = test::openWithQpdf(out(), "");
-    ASSERT_NE(pdf, nullptr);
-    EXPECT_TRUE(pdf->isEncrypted());
-}
-
 // The write runs on a worker while the window's thread waits. A timer due meanwhile runs there with
 // the controls and links disabled, and Return or Escape pressed meanwhile neither starts a second
 // Create nor closes the window. An update answer that comes meanwhile waits for the end of Create:
@@ -203,12 +193,8 @@ TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusal)
 // the question that follows is declined).
 TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
 {
-    test::HttpTestServer server([](const auto&) {
-        return test::HttpTestServer::reply(
-            200,
-            "<update><version>99</version><application>New</application><help>http://x/</help></update>");
-    });
-    config.updateUrl = server.url("/u");
+    updateAnswer =
+        "<update><version>99</version><application>New</application><help>http://x/</help></update>";
     for (const bool taken : {false, true}) {
         SCOPED_TRACE(taken);
         writeIni("AutoUpdate=1\n");
@@ -261,14 +247,15 @@ TEST_F(AppControllerTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
 {
     const QString second = root + "/spool/Second.pdf", intoSpool = "Overwrite=1\nPath=" + root + "/spool\n";
     // Each row: the settings, the documents handed over, whether another job of the same title is
-    // spooled under the same name meanwhile, and whether the input survives.
+    // spooled under the same name meanwhile, and whether the input survives. A print with AutoStart
+    // ends before an update answer could be shown: it checks for none.
     const std::tuple<QString, QStringList, bool, bool> cases[] = {
-        {"", {input}, false, false},                         // Cancel
-        {"AutoStart=1\n", {input}, false, false},            // Create
-        {"", {}, false, true},                               // no document
-        {"", {input, second}, false, true},                  // the last one is the input
-        {"", {input}, true, true},                           // another job spooled meanwhile
-        {"AutoStart=1\n" + intoSpool, {input}, false, true}, // the output replaced the input
+        {"", {input}, false, false},                                       // Cancel
+        {"AutoStart=1\nAutoUpdate=1\n", {input}, false, false},            // Create
+        {"", {}, false, true},                                             // no document
+        {"", {input, second}, false, true},                                // the last one is the input
+        {"", {input}, true, true},                                         // another job spooled meanwhile
+        {"AutoStart=1\nAutoUpdate=1\n" + intoSpool, {input}, false, true}, // the output replaced the input
     };
     for (const auto& [ini, documents, respooled, inputSurvives] : cases) {
         SCOPED_TRACE(testing::Message() << ini.toStdString() << documents.size() << respooled);
@@ -278,6 +265,8 @@ TEST_F(AppControllerTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
         writeIni(ini);
         const auto handedOver = FileIdentity::of(input);
         launch(documents);
+        EXPECT_FALSE(
+            test::waitFor([&] { return !server.requests.isEmpty(); }, ini.contains("AutoStart") ? 400 : 0));
         if (respooled) {
             test::makePdf(input + ".new");
             ASSERT_EQ(::rename(QFile::encodeName(input + ".new"), QFile::encodeName(input)), 0);
@@ -292,22 +281,6 @@ TEST_F(AppControllerTest, OnlyTheDocumentHandedOverIsDeletedAtTheEnd)
         EXPECT_TRUE(!inputSurvives ||
                     (FileIdentity::of(input) == handedOver) == (!respooled && !ini.contains("Overwrite")));
     }
-}
-
-TEST_F(AppControllerTest, FirstRunCopiesTheDefaultSettingsFileOnce)
-{
-    launch();
-    EXPECT_EQ(test::readFile(config.settingsFile), test::readFile(":/zirn/Zirn.ini"));
-    // It may hold passwords: the file and its folder are the user's alone.
-    for (const auto& [path, mode] : {std::pair{config.settingsFile, 0600u}, {root + "/config", 0700u}}) {
-        struct stat info = {};
-        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-        EXPECT_EQ(info.st_mode & 07777, mode) << path.toStdString();
-    }
-    // An existing file, even an empty one, is left alone.
-    test::writeFile(config.settingsFile, "");
-    launch();
-    EXPECT_EQ(QFileInfo(config.settingsFile).size(), 0);
 }
 
 // Return and keypad Enter press Create from a field of each tab, and fields take more than
@@ -341,9 +314,10 @@ TEST_F(AppControllerTest, EnterCreatesFromEveryTabWithLongFields)
         EXPECT_EQ(*key ? saved(key) : "", *key ? w<QLineEdit>(field)->text() : "") << field;
 }
 
-// Create at launch without a document: the alert, in German, leaves the window open. Last: it leaves
-// the German translation installed.
-TEST_F(AppControllerTest, CreateAtLaunchWithoutADocumentInGerman)
+// Create at launch without a document: the alert, in German, leaves the window open. Refused for
+// the missing master password: its field is brought forward, the update check follows, and a
+// further Create succeeds. Last: it leaves the German translation installed.
+TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusalInGerman)
 {
     ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
     writeIni("AutoStart=1\n");
@@ -351,4 +325,19 @@ TEST_F(AppControllerTest, CreateAtLaunchWithoutADocumentInGerman)
     ASSERT_EQ(desktop.alerts.size(), 1);
     EXPECT_EQ(desktop.alerts[0].message, "Die PDF-Datei kann nicht erstellt werden.");
     EXPECT_TRUE(window->isVisible());
+    writeIni("AutoStart=1\nAutoUpdate=1\nUseEncryption=1\nMasterPassword=\n");
+    launch({input});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(test::waitFor([&] { return server.requests.size() == 1; }));
+    EXPECT_FALSE(QFileInfo::exists(out()));
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), w("passwordOwner"));
+    EXPECT_EQ(w<QLineEdit>("title")->text(), "Printed");
+    QTest::keyClicks(w("passwordOwner"), "secret");
+    QTest::mouseClick(w("create"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(desktop.openedFiles, QStringList{out()}); // the post action "openFile"
+    const auto pdf = test::openWithQpdf(out(), "");
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_TRUE(pdf->isEncrypted());
 }

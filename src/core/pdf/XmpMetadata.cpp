@@ -75,14 +75,22 @@ bool attributeIs(pugi::xml_node owner, pugi::xml_attribute attribute, const char
     return localOf(attribute.name()) == local && attributeNamespace(owner, attribute) == ns;
 }
 
-// A prefix bound to ns at node, declaring one on node when none is.
+// Whether a bound prefix can start a name: a declaration such as "xmlns:8ap" binds one that no
+// element or attribute may carry.
+bool canStartName(std::string_view prefix)
+{
+    const auto first = static_cast<unsigned char>(prefix.empty() ? '0' : prefix.front());
+    return ((first | 0x20) >= 'a' && (first | 0x20) <= 'z') || first == '_' || first >= 0x80;
+}
+
+// A prefix bound to ns at node that can be written, declaring one on node when none is.
 std::string prefixFor(pugi::xml_node node, const char* ns, const char* preferred)
 {
     for (pugi::xml_node n = node; n; n = n.parent()) {
         for (const pugi::xml_attribute a : n.attributes()) {
             const std::string_view name = a.name();
             if (name.starts_with("xmlns:") && std::string_view(a.value()) == ns &&
-                namespaceOf(node, name.substr(6)) == ns)
+                canStartName(name.substr(6)) && namespaceOf(node, name.substr(6)) == ns)
                 return std::string(name.substr(6));
         }
     }

@@ -25,6 +25,10 @@ enum class Saved {
     // RememberEncryptionSettings off (loaded before it, so the row comes after it). Integer
     // fields only.
     UnlessRemembered,
+    // Saved, but the saved text stands in for a missing one (none from the document, no key in
+    // the file) only where the window shows it before the Create: with AutoStart nobody would
+    // see another document's title go into this one. "{save}" still asks for it. Text fields.
+    UnlessUnseen,
 };
 
 // One key of both the settings file and the store. Integer fields keep the value they hold
@@ -39,9 +43,9 @@ struct SettingKey
 
 // Every key, in the order of loading: the text fields, then the integers.
 const SettingKey kKeys[] = {
-    {&Settings::Title, QLatin1String("Title"), Saved::Yes},
-    {&Settings::Subject, QLatin1String("Subject"), Saved::Yes},
-    {&Settings::Keywords, QLatin1String("Keywords"), Saved::Yes},
+    {&Settings::Title, QLatin1String("Title"), Saved::UnlessUnseen},
+    {&Settings::Subject, QLatin1String("Subject"), Saved::UnlessUnseen},
+    {&Settings::Keywords, QLatin1String("Keywords"), Saved::UnlessUnseen},
     {&Settings::Author, QLatin1String("Author"), Saved::Yes, TextDefault::LoginName},
     {&Settings::PasswordUser, QLatin1String("UserPassword"), Saved::Yes},
     {&Settings::PasswordOwner, QLatin1String("MasterPassword"), Saved::Yes},
@@ -101,7 +105,7 @@ std::optional<qint64> SettingsLoader::parseDecimalInteger(const QString& text)
 }
 
 void SettingsLoader::loadTextSetting(QString& field, const QString& key, const IniSection& values,
-                                     const QString& defaultValue) const
+                                     const QString& defaultValue, bool savedStandsIn) const
 {
     const auto it = values.constFind(key);
     if (it != values.constEnd()) {
@@ -110,6 +114,9 @@ void SettingsLoader::loadTextSetting(QString& field, const QString& key, const I
             return;
         }
     } else if (!field.isEmpty()) {
+        return;
+    } else if (!savedStandsIn) {
+        field = defaultValue;
         return;
     }
     if (const auto saved = m_store.stringValue(key))
@@ -151,10 +158,14 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
         }
         return QString();
     };
+    // AutoStart as loaded below: whether anybody sees the window before the Create.
+    qint64 autoStart = s.AutoStart;
+    loadIntegerSetting(autoStart, QStringLiteral("AutoStart"), values);
     for (const SettingKey& entry : kKeys) {
         const QString key = entry.key;
         if (const auto* text = std::get_if<QString Settings::*>(&entry.field)) {
-            loadTextSetting(s.**text, key, values, textDefault(entry.textDefault));
+            loadTextSetting(s.**text, key, values, textDefault(entry.textDefault),
+                            entry.saved != Saved::UnlessUnseen || autoStart == 0);
             continue;
         }
         if (entry.saved == Saved::UnlessRemembered && s.RememberEncryptionSettings == 0)

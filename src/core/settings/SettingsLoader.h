@@ -17,6 +17,8 @@ class DefaultsStore;
 // value saved in the defaults store at the last Create (asked for explicitly by "{save}",
 // or used when the file does not name the key); a built-in default. A text field that
 // already holds text from the input document keeps it when the file does not name its key.
+// With AutoStart a title, subject or keywords that neither the document nor the file gives
+// stays empty (unless the file says "{save}"): nobody reviews it before the Create.
 class SettingsLoader
 {
 public:
@@ -46,7 +48,7 @@ public:
 
 private:
     void loadTextSetting(QString& field, const QString& key, const IniSection& values,
-                         const QString& defaultValue) const;
+                         const QString& defaultValue, bool savedStandsIn) const;
     void loadIntegerSetting(qint64& field, const QString& key, const IniSection& values) const;
 
     DefaultsStore& m_store;

@@ -451,11 +451,13 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
           "<xap:CreatorTool>" + stamp.toUtf8() + '<', "<xap:MetadataDate>"},
          {"old", "Old", "Alt", "Ann", "Bob"},
          Plain},
-        // Namespaces declared above the descriptions: a schema joins the one that uses it.
-        {rdf + " " + dcNs + "><rdf:Description rdf:about=''><pdf:Producer " + pdfNs + ">GS</pdf:Producer>" +
+        // Namespaces declared above the descriptions: a schema joins the one that uses it. A prefix
+        // that is no name is never written.
+        {rdf + " " + dcNs + "xmlns:8ap='http://ns.adobe.com/xap/1.0/'><rdf:Description rdf:about=''>" +
+             "<pdf:Producer " + pdfNs + ">GS</pdf:Producer>" +
              "</rdf:Description><rdf:Description rdf:about=''><dc:format>PDF</dc:format>" +
              "</rdf:Description>" + close,
-         {"</dc:format><dc:title>"},
+         {"</dc:format><dc:title>", "<xmp:CreatorTool>"},
          {},
          Plain},
         // No description yet: a new one takes the simple values as attributes. The root ends where

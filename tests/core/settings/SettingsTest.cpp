@@ -62,6 +62,11 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("[Values]\nTitle = From file", {{"Title", "saved"}}, true).Title, "From file");
     EXPECT_EQ(load("Title = main\n[Other]\nTitle = o", {{"Title", "saved"}}).Title, "saved");
     EXPECT_EQ(load("[Values]\nKeywords = {SAVE}", {}).Keywords, "{SAVE}");
+    // With AutoStart nobody sees a saved title, subject or keywords go into an untitled document.
+    const QVariantMap earlier{{"Title", "Q3"}, {"Keywords", "k"}, {"Author", "A"}, {"AutoStart", 1LL}};
+    const Settings unseen = load("[Values]\nSubject = S", earlier);
+    EXPECT_EQ(unseen.Title + '|' + unseen.Subject + '|' + unseen.Keywords + '|' + unseen.Author, "|S||A");
+    EXPECT_EQ(load("[Values]\nTitle = {save}", earlier).Title, "Q3");
     EXPECT_EQ(load("", {{"Author", ""}}).Author, "");
     EXPECT_EQ(load("", {{"Author", 5LL}}).Author, "alice");
     EXPECT_EQ(load("[Values]\nPath = ~/Reports", {}).OutputPath, home + "/Reports");
