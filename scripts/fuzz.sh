@@ -6,6 +6,8 @@
 #
 #   scripts/fuzz.sh [SECONDS]
 #
+# ZIRN_FUZZ_SEED fixes libFuzzer's random seed (scripts/test.sh sets it, so that a run of the
+# tests tries the same inputs every time); unset, every run takes a new one.
 # Without clang it says so and does nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,7 +42,7 @@ for program in build-fuzz/tests/fuzz/fuzz_*; do
     seeds=()
     [[ -d tests/fuzz/seeds/$target ]] && seeds=("tests/fuzz/seeds/$target")
     scratch=$(mktemp -d "$memory/zirn-fuzz.XXXXXX")
-    if TMPDIR=$scratch "$program" -max_total_time="$seconds" -print_final_stats=1 \
+    if TMPDIR=$scratch "$program" -max_total_time="$seconds" -seed="${ZIRN_FUZZ_SEED:-0}" -print_final_stats=1 \
         -artifact_prefix="build-fuzz/crashes/$target-" "$corpus" "${seeds[@]}" >"$scratch/log" 2>&1; then
         echo "$target: $(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/log") runs, no fault"
     else

@@ -34,7 +34,7 @@ export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 echo "== All tests passed in both builds"
 
-scripts/fuzz.sh 20
+ZIRN_FUZZ_SEED=1 scripts/fuzz.sh 20
 
 if [[ $(id -u) -eq 0 ]]; then
     echo "== Debian package, checked by lintian"
