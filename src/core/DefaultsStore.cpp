@@ -226,15 +226,13 @@ void DefaultsStore::setValue(const QString& key, const QVariant& value)
     else
         m_values.remove(key);
     m_changed.insert(key);
-    if (m_batchDepth > 0)
-        m_pending = true;
-    else
+    if (m_batchDepth == 0)
         sync();
 }
 
 DefaultsStore::Batch::~Batch()
 {
-    if (--m_store.m_batchDepth == 0 && m_store.m_pending)
+    if (--m_store.m_batchDepth == 0 && !m_store.m_changed.isEmpty())
         m_store.sync();
 }
 
@@ -245,7 +243,6 @@ void DefaultsStore::setInteger(const QString& key, qint64 value)
 
 bool DefaultsStore::sync()
 {
-    m_pending = false;
     if (!Paths::makePrivateFolder(QFileInfo(m_filePath).absolutePath()))
         return false;
     const StoreLock lock(m_filePath);

@@ -70,7 +70,6 @@ public:
 
 private:
     int m_batchDepth = 0;
-    bool m_pending = false;
     QString m_filePath;
     QVariantMap m_values;
     QSet<QString> m_changed; // keys set or removed here and not yet written

@@ -16,11 +16,12 @@ std::optional<FileIdentity> FileIdentity::of(const QString& path)
     return FileIdentity{info.st_dev, info.st_ino};
 }
 
-bool removeIfSame(const QString& path, const FileIdentity& identity)
+void removeIfSame(const QString& path, const FileIdentity& identity)
 {
     // A small window stays between the test and the removal; no system call removes a name
     // only if it still names a given file.
-    return FileIdentity::of(path) == identity && ::unlink(QFile::encodeName(path).constData()) == 0;
+    if (FileIdentity::of(path) == identity)
+        ::unlink(QFile::encodeName(path).constData());
 }
 
 } // namespace zirn

@@ -23,7 +23,7 @@ struct FileIdentity
     bool operator==(const FileIdentity&) const = default;
 };
 
-// Deletes path only while it still names the file identified; true when it was deleted.
-bool removeIfSame(const QString& path, const FileIdentity& identity);
+// Deletes path only while it still names the file identified.
+void removeIfSame(const QString& path, const FileIdentity& identity);
 
 } // namespace zirn

@@ -55,6 +55,7 @@ TEST(DefaultsStore, ValueKindsAndCorruptFiles)
             EXPECT_EQ(reopened.stringValue("a").has_value(), value.typeId() == QMetaType::QString);
             DefaultsStore(path).setValue("a", value);
         }
+        EXPECT_FALSE(test::readFile(path).contains("\\u")); // text stays readable UTF-8
     }
 }
 

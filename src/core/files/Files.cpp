@@ -84,31 +84,15 @@ bool renameOverPlaceholder(int folder, const std::string& from, const std::strin
     struct stat made
     {};
     const bool statted = ::fstat(placeholder, &made) == 0;
-    int error = statted ? EEXIST : errno;
     ::close(placeholder);
-    // Whether to still names the placeholder: what replaced it is never renamed over or removed.
-    const auto ours = [&] {
-        struct stat now
-        {};
-        return !statted || (::fstatat(folder, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-                            now.st_dev == made.st_dev && now.st_ino == made.st_ino);
-    };
-    const auto renamed = [&] { return ::renameat(folder, from.c_str(), folder, to.c_str()) == 0; };
-    bool removed = false;
-    if (statted && ours()) {
-        if (renamed())
-            return true;
-        error = errno;
-        // Some file systems rename only to a free name: the placeholder goes first then, and a
-        // name taken again by the rename's time was taken by someone else.
-        if (error == EEXIST && ours() && ::unlinkat(folder, to.c_str(), 0) == 0) {
-            removed = true;
-            if (renamed())
-                return true;
-            error = errno;
-        }
-    }
-    if (!removed && ours())
+    if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
+        return true;
+    const int error = errno;
+    // The placeholder goes, unless something else has taken its name meanwhile.
+    struct stat now
+    {};
+    if (statted && ::fstatat(folder, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+        now.st_dev == made.st_dev && now.st_ino == made.st_ino)
         ::unlinkat(folder, to.c_str(), 0);
     // A rename refused over the own placeholder in the own folder: the file system cannot rename.
     errno = error == EPERM || error == EINVAL || error == ENOSYS ? EOPNOTSUPP : error;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace zirn;
 using test::HttpTestServer;
 using Link = MachineFacts::LinkAddress;
@@ -215,6 +217,8 @@ TEST(HttpDownload, ResultTable)
          HttpTestServer::reply(200, "", "X: " + QByteArray(HttpDownload::kMaxHeaderSize, 'h') + "\r\n"),
          nullptr},
         {"/loop", redirect(302, "/loop"), nullptr},
+        {"/hop/20", {}, "<update/>"}, // the longest chain of redirects taken: /hop/N leads to N - 1
+        {"/hop/21", {}, nullptr},
         {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort", true}, nullptr},
         {"/hangup", {{}, true}, nullptr},
         {"/to-file", redirect(302, "file:///etc/passwd"), nullptr},
@@ -223,6 +227,11 @@ TEST(HttpDownload, ResultTable)
         {"/endless-headers", {"HTTP/1.1 200 OK\r\nX-Slow: ", false}, nullptr}, // ended by the time limit
     };
     HttpTestServer server([&](const HttpTestServer::Request& r) {
+        if (r.target.startsWith("/hop/")) {
+            const int left = r.target.mid(5).toInt();
+            return left == 0 ? HttpTestServer::reply(200, "<update/>")
+                             : redirect(301, "/hop/" + QByteArray::number(left - 1));
+        }
         for (const auto& [path, response, _] : cases)
             if (path == r.target)
                 return response;
@@ -302,8 +311,37 @@ TEST(MachineIdentifier, WorkedExamples)
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("6.1.0-28-amd64"), (std::array<int, 3>{6, 1, 0}));
     EXPECT_EQ(LinuxMachineFacts::parseKernelRelease("5.15"), (std::array<int, 3>{5, 15, 0}));
     EXPECT_FALSE(LinuxMachineFacts::parseKernelRelease("unknown").has_value());
+    EXPECT_FALSE(LinuxMachineFacts::parseKernelRelease("4294967296.1").has_value());
     EXPECT_EQ(LinuxMachineFacts::parseUuidText("3f2a-01"), QByteArray::fromHex("3f2a01"));
     EXPECT_TRUE(LinuxMachineFacts::parseUuidText("nonsense").isEmpty());
-    LinuxMachineFacts empty(test::freshFolder("facts") + "/nothing");
-    EXPECT_FALSE(empty.platformSerialNumber().has_value() || empty.ataDiskModels().has_value());
+    // The facts read from a tree laid out like /sys and /dev: only disks behind an ATA host
+    // count, and only the block device the tree itself lies on names the volume.
+    const QString root = test::freshFolder("facts");
+    LinuxMachineFacts empty(root + "/nothing"), tree(root);
+    EXPECT_FALSE(empty.platformSerialNumber() || empty.ataDiskModels() || empty.rootVolumeUuid());
+    const QString ata = "sys/devices/pci0/ata1/host0/sda", nvme = "sys/devices/pci0/nvme0/nvme0n1";
+    for (const QString& folder : {QString(ata + "/device"), QString(nvme + "/device"), QString("sys/block"),
+                                  QString("sys/class/dmi/id"), QString("dev/disk/by-uuid")})
+        ASSERT_TRUE(QDir(root).mkpath(folder));
+    for (const auto& [file, text] : {std::pair{"sys/class/dmi/id/product_serial", " C02X1 \n"},
+                                     {"sys/devices/pci0/ata1/host0/sda/device/model", "Disk A\n"},
+                                     {"sys/devices/pci0/nvme0/nvme0n1/device/model", "Disk B\n"},
+                                     {"dev/disk/by-uuid/0badc0de", "not a device"}})
+        ASSERT_TRUE(test::writeFile(root + "/" + file, text));
+    ASSERT_TRUE(QFile::link("../devices/pci0/ata1/host0/sda", root + "/sys/block/sda"));
+    ASSERT_TRUE(QFile::link("../devices/pci0/nvme0/nvme0n1", root + "/sys/block/nvme0n1"));
+    EXPECT_EQ(tree.platformSerialNumber(), QStringLiteral("C02X1"));
+    EXPECT_EQ(tree.ataDiskModels(), QStringList{"Disk A"});
+    EXPECT_FALSE(tree.rootVolumeUuid().has_value());
+    // Device nodes need root.
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(root).constData(), &info), 0);
+    const QByteArray other = QFile::encodeName(root + "/dev/disk/by-uuid/1111-2222");
+    const QByteArray same = QFile::encodeName(root + "/dev/disk/by-uuid/3f2a-01ab");
+    if (::mknod(other.constData(), S_IFBLK | 0600, info.st_dev + 1) == 0 &&
+        ::mknod(same.constData(), S_IFBLK | 0600, info.st_dev) == 0) {
+        EXPECT_EQ(tree.rootVolumeUuid(), QByteArray::fromHex("3f2a01ab"));
+    }
+    // This machine has at least its loopback interface.
+    EXPECT_TRUE(LinuxMachineFacts().linkAddresses().has_value());
 }
