@@ -63,7 +63,7 @@ python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.p
 printf 'Grüße aus Zürich, naïve café\n' >"$scratch/memo.txt"
 chmod 644 "$scratch"/*.*
 # The build the installer takes, as its user made it: the program, and the test build of the
-# backend, which starts it where the installer is told to put it (cupsd.conf names it below).
+# backend, which starts it where the installer is told to put it (cups-files.conf names it below).
 install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
 install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
 install -D -m 755 "$filter" "$prebuilt/src/textfilter/zirn-texttopdf"
