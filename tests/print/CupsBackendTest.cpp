@@ -223,7 +223,8 @@ TEST_F(BackendAsRoot, WritesAsTheUserNeverReplacesAndAppliesPageRanges)
         ASSERT_EQ(print(job), 0) << job.title;
     // No temporary file left; the first file byte for byte, not replaced; two pages kept, by
     // qpdf and by pdftopdf; what pdftopdf cannot read arrives as it was sent.
-    // (Owners and modes: the printing test.)
+    // (Owners and modes: the printing test.) Quick jobs leave their user no mark of a slow one.
+    EXPECT_FALSE(fs::exists(root / "marks" / std::to_string(uid)));
     EXPECT_EQ(names(spool), (std::vector<std::string>{"Cut.pdf", "Odd.pdf", "Pages.pdf",
                                                       "Quarterly Report 1.pdf", "Quarterly Report.pdf"}));
     EXPECT_EQ(readAll(spool / "Quarterly Report.pdf"), pdf);
