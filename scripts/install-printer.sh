@@ -9,12 +9,14 @@
 #
 # It never builds anything as root. It copies the program, the queue's backend and its text
 # filter from the build you made into root's places (/usr/local/bin/zirn-pdf-writer,
-# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses a build that
-# anybody but root and you (the user who ran sudo) can change. The
+# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses any file it
+# copies, reads or runs as root that anybody but root and you (the user who ran sudo) can
+# change, and any place it copies to that they can. The
 # queue gets the stock "authenticated" policy through scripts/printer-queue.sh; cupsd.conf is
 # left as it is, except that the policy block of earlier versions is taken out. What earlier
-# versions added for AppArmor and cups-pdf goes too. Running it twice changes nothing. A queue
-# of that name with another device than ours or cups-pdf is someone else's: it is left alone.
+# versions added for AppArmor and cups-pdf goes too (for another server named with --cupsd-conf,
+# only what lies beside its cupsd.conf). Running it twice changes nothing. A queue of that
+# name with another device than ours or cups-pdf is someone else's: it is left alone.
 #
 # Options for testing and special set-ups:
 #   --build DIR           the build to install from (default: build/ in this checkout)
@@ -53,8 +55,32 @@ fi
 
 backend=$server_bin/backend/zirn
 filter=$server_bin/filter/zirn-texttopdf
-ppd=resources/zirn-pdf-writer.ppd
 apparmor_profile=/etc/apparmor.d/usr.sbin.cupsd
+
+# Nothing that anybody but root and the invoking user can change: a file, resolved through
+# every link, and every folder above it (a sticky folder of root's such as /tmp is fine). What
+# is used is the resolved path, so no link is followed again after the check.
+owner=${SUDO_UID:-0}
+trusted() { # path -> its resolved path
+    local path at uid mode
+    path=$(realpath -e -- "$1") || return 1
+    at=$path
+    while :; do
+        read -r uid mode < <(stat -c '%u %a' -- "$at")
+        [[ $uid == 0 || $uid == "$owner" ]] || return 1
+        if ((8#$mode & 8#022)) && ! [[ $uid == 0 && -d $at && -k $at ]]; then return 1; fi
+        [[ $at != / ]] || break
+        at=$(dirname -- "$at")
+    done
+    printf '%s\n' "$path"
+}
+refuse() { # path
+    echo "Refused: users other than root and you can change $1 (it or a folder above it is writable by its" \
+        "group or by all, or belongs to someone else)." >&2
+    exit 1
+}
+trusted scripts/install-printer.sh >/dev/null || refuse scripts/install-printer.sh
+queue_script=$(trusted scripts/printer-queue.sh) || refuse scripts/printer-queue.sh
 
 # Takes out the blocks that earlier versions appended between a "# BEGIN zirn-pdf-writer" and
 # a "# END zirn-pdf-writer" line, and nothing else: the rest stays byte for byte, also a last
@@ -85,9 +111,13 @@ reload_cupsd() {
     fi
 }
 
-# What earlier versions set up: a cups-pdf configuration and hook, and AppArmor lines.
+# What earlier versions set up: a cups-pdf configuration beside cupsd.conf, the policy block in
+# it and, for the system's own server only, a hook and AppArmor lines.
 remove_earlier_versions() {
-    rm -f "/etc/cups/cups-pdf-Zirn_PDF_Writer.conf" /etc/apparmor.d/local/zirn-pdf-writer.cups-pdf
+    rm -f "$(dirname -- "$cupsd_conf")/cups-pdf-Zirn_PDF_Writer.conf"
+    if drop_blocks "$cupsd_conf"; then reload_cupsd; fi
+    [[ $own_server -eq 1 ]] || return 0
+    rm -f /etc/apparmor.d/local/zirn-pdf-writer.cups-pdf
     rm -f /usr/local/libexec/zirn-pdf-writer/zirn-print-hook
     rmdir /usr/local/libexec/zirn-pdf-writer 2>/dev/null || true
     local changed=0
@@ -100,12 +130,11 @@ remove_earlier_versions() {
         $(cat /sys/module/apparmor/parameters/enabled) == Y ]] && command -v apparmor_parser >/dev/null; then
         apparmor_parser -r "$apparmor_profile"
     fi
-    if drop_blocks "$cupsd_conf"; then reload_cupsd; fi
 }
 
 if [[ $remove -eq 1 ]]; then
     status=0
-    sh scripts/printer-queue.sh "${queue[@]}" remove || status=$?
+    sh "$queue_script" "${queue[@]}" remove || status=$?
     [[ $status -ne 3 ]] || echo "CUPS is not running: the queue stays until you run this again with CUPS running." >&2
     [[ $status -ne 4 ]] || status=0
     rm -f "$backend" "$filter"
@@ -114,42 +143,30 @@ if [[ $remove -eq 1 ]]; then
     exit "$status"
 fi
 
-# Nothing that anybody but root and the invoking user can change: the files, every folder
-# above them (a sticky folder of root's such as /tmp is fine) and the whole build.
-owner=${SUDO_UID:-0}
-trusted() { # path
-    local path uid mode
-    path=$(realpath -e -- "$1") || return 1
-    [[ -z "$(find "$path" ! -type l \( ! -uid 0 ! -uid "$owner" -o -perm /022 \) -print -quit)" ]] || return 1
-    while [[ $path != / ]]; do
-        path=$(dirname -- "$path")
-        read -r uid mode < <(stat -c '%u %a' -- "$path")
-        [[ $uid == 0 || $uid == "$owner" ]] || return 1
-        ((8#$mode & 8#022)) && ! [[ $uid == 0 && -k $path ]] && return 1
-    done
-    return 0
-}
-program_source=$build/src/app/zirn-pdf-writer
-backend_source=$build/src/print/zirn-cups-backend
-filter_source=$build/src/textfilter/zirn-texttopdf
-if [[ ! -x "$program_source" || ! -x "$backend_source" || ! -x "$filter_source" ]]; then
+if [[ ! -x "$build/src/app/zirn-pdf-writer" || ! -x "$build/src/print/zirn-cups-backend" ||
+    ! -x "$build/src/textfilter/zirn-texttopdf" ]]; then
     echo "No build in $build: build it first as yourself (cmake -S . -B build -G Ninja &&" \
         "cmake --build build), then run sudo $0 again." >&2
     exit 1
 fi
-for path in "$build" "$ppd"; do
-    trusted "$path" || {
-        echo "Refused: users other than root and you can change $path (a file or folder in it or above it" \
-            "is writable by its group or by all, or belongs to someone else)." >&2
-        exit 1
-    }
+program_source=$(trusted "$build/src/app/zirn-pdf-writer") || refuse "$build/src/app/zirn-pdf-writer"
+backend_source=$(trusted "$build/src/print/zirn-cups-backend") || refuse "$build/src/print/zirn-cups-backend"
+filter_source=$(trusted "$build/src/textfilter/zirn-texttopdf") || refuse "$build/src/textfilter/zirn-texttopdf"
+ppd=$(trusted resources/zirn-pdf-writer.ppd) || refuse resources/zirn-pdf-writer.ppd
+deps=$(trusted scripts/deps.sh) || refuse scripts/deps.sh
+# Where they go: the nearest folder that exists.
+for target in "$program" "$backend" "$filter"; do
+    place=$target
+    while [[ ! -e $place ]]; do place=$(dirname -- "$place"); done
+    trusted "$place" >/dev/null || refuse "$place"
 done
-if ! tr '\0' '\n' <"$backend_source" | grep -xF -- "$program" >/dev/null; then
+# The printing test's build of the backend takes its program from the server's environment.
+if ! tr '\0' '\n' <"$backend_source" | grep -xF -e "$program" -e ZIRN_TEST_PROGRAM >/dev/null; then
     echo "Refused: $backend_source does not start $program (configure with -DZIRN_PRINT_PROGRAM=$program)." >&2
     exit 1
 fi
 
-source scripts/deps.sh
+source "$deps"
 zirn_install_packages cups cups-client cups-filters ghostscript poppler-utils qpdf
 
 # Root's alone: CUPS runs a backend as root only when others may not execute it.
@@ -158,7 +175,7 @@ cmp -s "$backend_source" "$backend" || install -o root -g root -m 0700 "$backend
 cmp -s "$filter_source" "$filter" || install -o root -g root -m 0755 "$filter_source" "$filter"
 
 status=0
-sh scripts/printer-queue.sh "${queue[@]}" add "$ppd" || status=$?
+sh "$queue_script" "${queue[@]}" add "$ppd" || status=$?
 if [[ $status -eq 3 ]]; then
     echo "CUPS is not running; start it (sudo systemctl start cups, or sudo cupsd without systemd) and run this again." >&2
     exit 1

@@ -1,11 +1,14 @@
 #include "print/BackendParts.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <grp.h>
+#include <linux/keyctl.h>
 #include <pwd.h>
+#include <sys/syscall.h>
 #include <syslog.h>
 #include <unistd.h>
 
@@ -64,8 +67,15 @@ bool dropPrivileges(const Account& account)
     // setuid() as root sets the real, effective and saved ids: there must be no way back.
     if (::setuid(0) == 0 || ::seteuid(0) == 0 || ::setgid(0) == 0)
         return false;
-    return ::getuid() == account.uid && ::geteuid() == account.uid && ::getgid() == account.gid &&
-           ::getegid() == account.gid;
+    if (::getuid() != account.uid || ::geteuid() != account.uid || ::getgid() != account.gid ||
+        ::getegid() != account.gid)
+        return false;
+    // The print service's session keyring, which every backend, filter and program started
+    // this way shares, stays behind: a new, empty one of the user's own. Without keyrings in
+    // the kernel (ENOSYS), or with keyctl forbidden to every process here (EPERM, a seccomp
+    // filter that all of them inherit), there is nothing to share.
+    return ::syscall(SYS_keyctl, KEYCTL_JOIN_SESSION_KEYRING, nullptr) >= 0 || errno == ENOSYS ||
+           errno == EPERM;
 }
 
 } // namespace zirn::print

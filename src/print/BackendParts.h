@@ -50,10 +50,12 @@ struct Account
     std::string home;
 };
 
-// What CUPS says about the job: its id, title and options.
+// What CUPS says about the job: its id, title and options; and the supervisor's process id,
+// which no other running job has (the worker's is 1, in a PID namespace of its own).
 struct Job
 {
     std::string id, title, options;
+    pid_t supervisor = 0;
 };
 
 // The account the job prints into: the user CUPS names, when that is an ordinary account (not
@@ -61,7 +63,8 @@ struct Job
 // (AUTH_UID). Nothing, with the reason given to CUPS and the log, otherwise.
 std::optional<Account> printingAccount(const char* user);
 
-// Becomes the account for good (groups, gid, uid) and verifies that there is no way back.
+// Becomes the account for good (groups, gid, uid), verifies that there is no way back and
+// leaves the print service's session keyring for a new one of the account's own.
 bool dropPrivileges(const Account& account);
 
 // The user's side of a job, in the worker after the drop: checks that the data read through
@@ -112,8 +115,16 @@ bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
 pid_t findDisplayProcess(uid_t uid);
 
 // In a child of the supervisor, still root: joins the cgroups of display (a process of the
-// account) and takes its resource limits, then drops to the account and starts program on pdf
-// detached, in that process's environment and umask. False when any step fails.
+// account) and takes its resource limits, nice value and OOM score adjustment, then drops to
+// the account and starts program on pdf detached, in that process's environment and umask.
+// True once the program runs (its execve succeeded); false, with the reason logged, otherwise.
 bool startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account);
+
+// The deadline for a job of uid: seconds, or at most ShortJobSeconds while a job of theirs was
+// slow in the last SlowJobMemorySeconds, by the marks in folder (root's alone, made when
+// missing; without it, seconds).
+int jobSeconds(const char* folder, uid_t uid, int seconds);
+// Marks that a job of uid was slow (cut off at its deadline, or longer than ShortJobSeconds).
+void noteSlowJob(const char* folder, uid_t uid);
 
 } // namespace zirn::print

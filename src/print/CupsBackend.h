@@ -4,8 +4,9 @@
 // root:root 0700) with the job arguments. That process stays root and never touches the
 // user's files: it checks the job, opens its data and hands it to a worker that drops to the
 // printing user, stores the job's PDF unchanged in ~/PDF and starts the program on it in that
-// user's desktop session; it waits for the worker under one deadline for the whole job, so no
-// user can hold up the queue. Plain C++ and POSIX on purpose: it runs as root.
+// user's desktop session; it waits for the worker under one deadline for the whole job, which
+// ends everything the job started, and shortens it for a user whose job took long just
+// before. Plain C++ and POSIX on purpose: it runs as root.
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,13 @@ constexpr int BackendCancel = 5;
 
 // The whole job's deadline: a worker still running then is killed and the job cancelled.
 constexpr int JobSeconds = 120;
+// One user's share of the queue: for ten minutes after a job of theirs was cut off at its
+// deadline or took longer than twenty seconds, their jobs get twenty seconds, which a usual
+// job needs a fraction of.
+constexpr int ShortJobSeconds = 20;
+constexpr int SlowJobMemorySeconds = 600;
+// Where the backend keeps the time of each user's last slow job (root's alone).
+constexpr const char* SlowJobFolder = "/run/zirn-cups-backend";
 
 // The spool file's name (without ".pdf") from the job title as the user sees it: a leading
 // path, control characters, bidirectional overrides, invalid UTF-8 and one trailing document
@@ -41,8 +49,10 @@ std::string qpdfPageRanges(std::string_view options, int pageCount);
 // Empty when no such option applies.
 std::string pdftopdfOptions(std::string_view options, double width, double height);
 
-// The whole backend: argv as CUPS passes it; program is the desktop program to start;
-// seconds the job's deadline.
-int run(int argc, char** argv, const char* program, int seconds = JobSeconds);
+// The whole backend: argv as CUPS passes it (cleared once read, so that ps shows no user or
+// title); program is the desktop program to start; seconds the job's deadline; marks the
+// folder of the marks of slow jobs.
+int run(int argc, char** argv, const char* program, int seconds = JobSeconds,
+        const char* marks = SlowJobFolder);
 
 } // namespace zirn::print

@@ -3,7 +3,9 @@
 #include "core/files/Files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -11,6 +13,7 @@
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <sys/wait.h>
+#include <syslog.h>
 #include <unistd.h>
 
 namespace zirn::print {
@@ -47,15 +50,20 @@ bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid)
         return false;
     const std::vector<std::string> env = {"PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
                                           "DBUS_SESSION_BUS_ADDRESS=unix:path=" + runtime + "/bus"};
+    // Through the user's bus ("@.host": the calling user here). The manager's own socket, the
+    // default, refuses a client in the worker's PID namespace, which cannot see its process.
     std::string environment;
-    if (runProgram({"/usr/bin/systemctl", "--user", "show-environment"}, env, 10, &environment) != 0 ||
+    if (runProgram({"/usr/bin/systemctl", "--user", "--machine=@.host", "show-environment"}, env, 10,
+                   &environment) != 0 ||
         !hasDisplay(split(environment, '\n')))
         return false;
     // The unit's arguments expand "$X" and "${X}": a file named after a title must stay itself.
     std::string argument = pdf;
     for (size_t at = 0; (at = argument.find('$', at)) != std::string::npos; at += 2)
         argument.insert(at, 1, '$');
-    return runProgram({"/usr/bin/systemd-run", "--user", "--quiet", "--collect", "--", program, argument},
+    // Done once the program's execve succeeded (Type=exec), not merely once it was forked.
+    return runProgram({"/usr/bin/systemd-run", "--user", "--machine=@.host", "--quiet", "--collect",
+                       "--property=Type=exec", "--", program, argument},
                       env, 10) == 0;
 }
 
@@ -122,7 +130,6 @@ bool joinCgroups(const std::string& cgroups)
 
 bool startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account)
 {
-    isolateChild(-1, -1);
     // The process's folder in /proc stays that process's: once it has ended, nothing answers
     // through it, not even a new process with the same number.
     const int proc = ::open(("/proc/" + std::to_string(display)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -150,6 +157,18 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
         if (::setrlimit(static_cast<__rlimit_resource>(resource), &limit) != 0)
             return false;
     }
+    // Its nice value (the 17th field after the name in parentheses) and OOM score adjustment
+    // rather than the print service's, where the system lets a process take them.
+    const std::string stat = files::readSmallFile(proc, "stat");
+    const std::vector<std::string> fields =
+        split(stat.substr(std::min(stat.rfind(')') + 1, stat.size())), ' ');
+    if (fields.size() > 16)
+        ::setpriority(PRIO_PROCESS, 0, std::atoi(fields[16].c_str()));
+    const std::string score = files::readSmallFile(proc, "oom_score_adj");
+    if (const int fd = ::open("/proc/self/oom_score_adj", O_WRONLY | O_CLOEXEC); fd >= 0) {
+        files::writeAll(fd, score.data(), score.size());
+        ::close(fd);
+    }
     // It is still where it was, and this process is there too.
     if (files::readSmallFile(proc, "cgroup") != cgroups ||
         files::readSmallFile(AT_FDCWD, "/proc/self/cgroup") != cgroups || !dropPrivileges(account))
@@ -157,23 +176,47 @@ bool startInSessionOf(const char* program, const std::string& pdf, pid_t display
     // Read as the user: what a process of theirs could read.
     std::vector<std::string> environment = split(files::readSmallFile(proc, "environ"), '\0');
     const mode_t mask = files::umaskOf(proc);
-    if (!hasDisplay(environment) || ::setsid() < 0)
+    if (!hasDisplay(environment))
         return false;
-    // The program belongs to no job of the print system and outlives the backend.
-    const pid_t child = ::fork();
+    // The program belongs to no job of the print system and outlives the backend. Whether it
+    // runs: the pipe closes with its execve, or brings the error.
+    int exec[2] = {-1, -1};
+    const pid_t child = ::pipe2(exec, O_CLOEXEC) == 0 ? ::fork() : -1;
     if (child == 0) {
         ::umask(mask);
-        if (::chdir(account.home.c_str()) != 0 && ::chdir("/") != 0)
-            ::_exit(127);
         std::vector<char*> envp;
         for (std::string& e : environment)
             envp.push_back(e.data());
         envp.push_back(nullptr);
         char* argv[] = {const_cast<char*>(program), const_cast<char*>(pdf.c_str()), nullptr};
-        ::execve(program, argv, envp.data());
+        if (::chdir(account.home.c_str()) == 0 || ::chdir("/") == 0)
+            ::execve(program, argv, envp.data());
+        const int error = errno;
+        files::writeAll(exec[1], reinterpret_cast<const char*>(&error), sizeof error);
         ::_exit(127);
     }
-    return child > 0;
+    ::close(exec[1]);
+    int error = errno;
+    ssize_t got = -1;
+    while (child > 0 && (got = ::read(exec[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    if (got != 0) {
+        log(LOG_NOTICE, "%s did not start: %s", program, std::strerror(error));
+        return false;
+    }
+    // A program can still die right after its execve, in the dynamic loader (an address-space
+    // limit, a missing library): one that fails within a quarter of a second did not start.
+    int status = 0;
+    pid_t ended = 0;
+    for (int waited = 0; ended == 0 && waited < 250; waited += 10) {
+        ::usleep(10000);
+        ended = ::waitpid(child, &status, WNOHANG);
+    }
+    if (ended != child || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+        return true;
+    log(LOG_NOTICE, "%s ended at once: %s %d", program, WIFEXITED(status) ? "exit status" : "signal",
+        WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
+    return false;
 }
 
 } // namespace zirn::print

@@ -42,7 +42,7 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
         return BackendCancel;
     }
 
-    std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(::getpid()) + ".part";
+    std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(job.supervisor) + ".part";
     const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     bool written = out >= 0 && files::writeAll(out, buffer.data(), filled);
     for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)

@@ -11,9 +11,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <linux/keyctl.h>
 #include <pwd.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
@@ -136,8 +138,10 @@ protected:
     {
         if (::getuid() != 0)
             GTEST_SKIP() << "runs the backend as CUPS does, as root, for a user made for the test";
+        // Everything of the test's in a folder of root's made for it, never at a fixed name.
         char pattern[] = "/tmp/zirn-backend-XXXXXX";
-        root = ::mkdtemp(pattern);
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
         fs::permissions(root, fs::perms(0755));
         home = root / "home";
         user = ("zirnbk" + std::to_string(::getpid())).substr(0, 31);
@@ -147,7 +151,8 @@ protected:
     }
     void TearDown() override
     {
-        [[maybe_unused]] const int removed = std::system(("userdel " + user).c_str());
+        [[maybe_unused]] const int removed =
+            std::system(("pkill -KILL -u " + user + "; userdel " + user).c_str());
         fs::remove_all(root);
     }
     // Runs the backend as cupsd does (names quoted for the test's own shell only).
@@ -158,7 +163,7 @@ protected:
         const passwd* account = ::getpwnam(job.user.c_str());
         const std::string auth = job.auth != "*" ? job.auth : std::to_string(account ? account->pw_uid : 0);
         const int status = std::system(
-            ("env -i PATH=/usr/bin:/bin " + (job.auth.empty() ? "" : "AUTH_UID=" + auth) +
+            ("env -i PATH=/usr/bin:/bin " + (job.auth.empty() ? "" : "AUTH_UID=" + auth) + " " + setup() +
              " " ZIRN_BACKEND_PATH " 42 '" + job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
              (job.onStandardInput ? "" : data.string()) + " <" + data.string() + " 2>" + messages.string())
                 .c_str());
@@ -178,6 +183,11 @@ protected:
 
     fs::path root, home;
     std::string user, pdf, shown; // shown: the status lines of the last print()
+    std::string setup() const
+    {
+        return "ZIRN_TEST_PROGRAM=" + (root / "zirn-pdf-writer").string() +
+               " ZIRN_TEST_MARKS=" + (root / "marks").string();
+    }
     uid_t uid = 0;
 };
 
@@ -213,7 +223,8 @@ TEST_F(BackendAsRoot, WritesAsTheUserNeverReplacesAndAppliesPageRanges)
         ASSERT_EQ(print(job), 0) << job.title;
     // No temporary file left; the first file byte for byte, not replaced; two pages kept, by
     // qpdf and by pdftopdf; what pdftopdf cannot read arrives as it was sent.
-    // (Owners and modes: the printing test.)
+    // (Owners and modes: the printing test.) Quick jobs leave their user no mark of a slow one.
+    EXPECT_FALSE(fs::exists(root / "marks" / std::to_string(uid)));
     EXPECT_EQ(names(spool), (std::vector<std::string>{"Cut.pdf", "Odd.pdf", "Pages.pdf",
                                                       "Quarterly Report 1.pdf", "Quarterly Report.pdf"}));
     EXPECT_EQ(readAll(spool / "Quarterly Report.pdf"), pdf);
@@ -251,18 +262,20 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
     }
 }
 
-TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRoot)
+TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineWithAllItStartedAndTheSupervisorStaysRoot)
 {
-    // The data never ends, so the worker waits for it; its user stops it as well.
+    // The data never ends, so the worker waits for it; its user stops it as well and leaves
+    // a process in a session of its own behind it.
     int data[2];
     ASSERT_EQ(::pipe(data), 0);
-    const std::string auth = "AUTH_UID=" + std::to_string(uid);
+    const std::string auth = "AUTH_UID=" + std::to_string(uid), marks = setup().substr(setup().find(' ') + 1);
     const pid_t backend = ::fork();
     if (backend == 0) {
         ::dup2(data[0], 0);
         ::dup2(::open((root / "messages").c_str(), O_WRONLY | O_CREAT, 0600), 2);
-        const char* argv[] = {"zirn:/", "42", user.c_str(), "Report", "1", "", nullptr};
-        const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), "ZIRN_TEST_JOB_SECONDS=2", nullptr};
+        const char* argv[] = {"zirn:/", "42", user.c_str(), "Divorce Draft 77", "1", "", nullptr};
+        const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), marks.c_str(), "ZIRN_TEST_JOB_SECONDS=2",
+                             nullptr};
         ::execve(ZIRN_BACKEND_PATH, const_cast<char**>(argv), const_cast<char**>(env));
         ::_exit(127);
     }
@@ -271,7 +284,16 @@ TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRo
     for (int i = 0; i < 1000 && worker.empty(); ++i, ::usleep(10000))
         zirn::print::runProgram({"/usr/bin/pgrep", "-P", std::to_string(backend)}, {}, 10, &worker);
     ASSERT_FALSE(worker.empty());
+    worker = std::to_string(std::stoi(worker));
+    std::string shown, left;
+    zirn::print::runProgram({"/usr/bin/ps", "-eo", "args"}, {}, 10, &shown);
+    EXPECT_TRUE(shown.find("Divorce Draft") == shown.npos && shown.find(user) == shown.npos) << shown;
     ::kill(std::stoi(worker), SIGSTOP);
+    const std::string gid = std::to_string(::getpwnam(user.c_str())->pw_gid);
+    zirn::print::runProgram({"/usr/bin/nsenter", "-t", worker, "-p", "--", "/usr/bin/setpriv",
+                             "--reuid=" + std::to_string(uid), "--regid=" + gid, "--init-groups",
+                             "/usr/bin/setsid", "-f", "/usr/bin/sleep", "60"},
+                            {}, 10);
     int status = 0;
     for (; ::waitpid(backend, &status, WNOHANG) == 0; ::usleep(50000)) {
         const std::string ids = readAll("/proc/" + std::to_string(backend) + "/status");
@@ -281,13 +303,19 @@ TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineAndTheSupervisorStaysRo
     EXPECT_NE(readAll(root / "messages").find("\nERROR: Cancelled a job that was not done in time\n"),
               std::string::npos);
     EXPECT_NE(::kill(std::stoi(worker), 0), 0);
+    zirn::print::runProgram({"/usr/bin/pgrep", "-u", std::to_string(uid)}, {}, 10, &left);
+    EXPECT_EQ(left, "");
     ::close(data[0]);
     ::close(data[1]);
+    // Until ten minutes have passed, the user's jobs have twenty seconds.
+    EXPECT_EQ(print({.user = user, .data = pdf, .title = "Next"}), 0) << readAll(root / "messages");
+    EXPECT_NE(readAll(root / "messages").find("this one has 20 seconds"), std::string::npos);
 }
 
-TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimits)
+TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupLimitsAndNoKeyringOfRoots)
 {
-    // The user's display process, in a cgroup of its own and with limits and a umask of its own.
+    // The user's display process, in a cgroup of its own and with limits, a umask, a nice value
+    // and an OOM score of its own; the backend in a session keyring of root's.
     std::string own = readAll("/proc/self/cgroup");
     own = own.substr(own.find("0::/") + 4);
     const fs::path session =
@@ -304,30 +332,37 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupAndLimi
         const rlimit files{345, 678}, processes{777, 888};
         ::setrlimit(RLIMIT_NOFILE, &files);
         ::setrlimit(RLIMIT_NPROC, &processes);
-        ::execl(
-            "/bin/sh", "sh", "-c",
-            ("umask 027; exec setpriv --reuid=" + ids + " --init-groups env -i DISPLAY=:77 sleep 60").c_str(),
-            nullptr);
+        ::execl("/bin/sh", "sh", "-c",
+                ("echo 345 >/proc/self/oom_score_adj; umask 027; exec nice -n 7 setpriv --reuid=" + ids +
+                 " --init-groups env -i DISPLAY=:77 sleep 60")
+                    .c_str(),
+                nullptr);
         ::_exit(127);
     }
     const std::string proc = "/proc/" + std::to_string(display);
     for (int i = 0; i < 1000 && readAll(proc + "/environ") != "DISPLAY=:77"s + '\0'; ++i)
         ::usleep(10000);
-    // The program says where it runs.
-    fs::create_directories("/tmp/zirn-print-test");
-    std::ofstream("/tmp/zirn-print-test/zirn-pdf-writer")
-        << "#!/bin/sh\n{ cat /proc/self/limits /proc/self/cgroup; umask; } >\"$1.part\" && mv \"$1.part\" "
-           "\"$1.seen\"\n";
-    fs::permissions("/tmp/zirn-print-test/zirn-pdf-writer", fs::perms(0755));
+    // The program says where it runs, and whose session keyrings it holds.
+    ASSERT_GE(::syscall(SYS_keyctl, KEYCTL_JOIN_SESSION_KEYRING, nullptr), 0);
+    std::ofstream(root / "zirn-pdf-writer")
+        << "#!/bin/sh\n{ cat /proc/self/limits /proc/self/cgroup /proc/self/oom_score_adj; nice; umask; awk "
+           "'$9 == "
+           "\"_ses:\" { print $6 }' /proc/keys | sort -u; } >\"$1.part\" && mv \"$1.part\" \"$1.seen\"\n";
+    fs::permissions(root / "zirn-pdf-writer", fs::perms(0755));
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Session"}), 0);
     const fs::path seen = home / "PDF/Session.pdf.seen";
     for (int i = 0; i < 1000 && !fs::exists(seen); ++i)
         ::usleep(10000);
     EXPECT_NE(readAll(proc + "/cgroup").find("zirn-session"), std::string::npos);
-    EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup") + "0027\n");
+    EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup") + "345\n7\n0027\n" +
+                                 std::to_string(uid) + "\n");
+    // A program that cannot run (its interpreter is missing) is not reported as opened.
+    std::ofstream(root / "zirn-pdf-writer") << "#!/nonexistent/shell\n";
+    EXPECT_EQ(print({.user = user, .data = pdf, .title = "Session"}), 0);
+    EXPECT_NE(shown.find("INFO: No desktop session opened"), shown.npos) << shown;
+    EXPECT_NE(readAll(root / "messages").find("did not start: No such file"), std::string::npos);
     ::kill(display, SIGKILL);
     ::waitpid(display, nullptr, 0);
-    fs::remove_all("/tmp/zirn-print-test");
     for (int i = 0; i < 100 && !fs::remove(session, error); ++i)
         ::usleep(10000);
 }

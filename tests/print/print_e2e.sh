@@ -15,16 +15,19 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 77
 fi
 
+# Everything of the test's, the program it installs included, in a folder of root's made for
+# it: never a fixed name in /tmp, never the machine's own CUPS files.
 scratch=$(mktemp -d /tmp/zirn-print-e2e.XXXXXX)
 chmod 755 "$scratch"
+[[ -O "$scratch" && ! -L "$scratch" ]] || { echo "FAILED: $scratch is not root's" >&2; exit 1; }
 queue=Zirn_PDF_Writer_Test$$
 user=zirne2e$$ other=zirnoth$$
 home="$scratch/home" other_home="$scratch/other"
 c="$scratch/cups"
 socket="$c/cups.sock"
 cupsd_pid="" session_pid=""
-prebuilt="$scratch/build"
-installer=(bash "$source/scripts/install-printer.sh" --build "$prebuilt" --program /tmp/zirn-print-test/zirn-pdf-writer
+prebuilt="$scratch/build" installed="$scratch/bin/zirn-pdf-writer"
+installer=(bash "$source/scripts/install-printer.sh" --build "$prebuilt" --program "$installed"
     --queue "$queue" --server "$socket" --server-bin "$c/bin" --cupsd-conf "$c/conf/cupsd.conf")
 
 cleanup() {
@@ -33,7 +36,7 @@ cleanup() {
     pkill -u "$user" 2>/dev/null
     [[ -n "$cupsd_pid" ]] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
     userdel "$user" 2>/dev/null; userdel "$other" 2>/dev/null
-    rm -rf "$scratch" /tmp/zirn-print-test "/tmp/runtime-$user"
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
 
@@ -60,8 +63,7 @@ python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.p
 printf 'Grüße aus Zürich, naïve café\n' >"$scratch/memo.txt"
 chmod 644 "$scratch"/*.*
 # The build the installer takes, as its user made it: the program, and the test build of the
-# backend, which starts it where the installer is told to put it (a folder of root's, afresh).
-rm -rf /tmp/zirn-print-test
+# backend, which starts it where the installer is told to put it (cups-files.conf names it below).
 install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
 install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
 install -D -m 755 "$filter" "$prebuilt/src/textfilter/zirn-texttopdf"
@@ -91,7 +93,8 @@ printf '# the last line' >>"$c/conf/cupsd.conf"
 printf '%s\n' "ServerRoot $c/conf" "CacheDir $c/cache" "StateDir $c/state" "RequestRoot $c/spool" \
     "TempDir $c/spool/tmp" "ErrorLog $c/log/error_log" "AccessLog $c/log/access_log" \
     "PageLog $c/log/page_log" "ServerBin $c/bin" "DataDir /usr/share/cups" "User lp" "Group lp" \
-    "SystemGroup root" "Sandboxing Relaxed" >"$c/conf/cups-files.conf"
+    "SystemGroup root" "Sandboxing Relaxed" "SetEnv ZIRN_TEST_PROGRAM $installed" \
+    "SetEnv ZIRN_TEST_MARKS $c/marks" >"$c/conf/cups-files.conf"
 # Newer cupsd takes the user from the local socket only with PeerCred on; older ones always
 # do, and refuse to start on a directive they do not know: keep it only where cupsd accepts it.
 echo "PeerCred on" >>"$c/conf/cups-files.conf"
@@ -103,22 +106,28 @@ cupsd_pid=$!
 running() { lpstat -h "$socket" -r 2>/dev/null | grep -q "is running"; }
 wait_for 10 running || fail "the private cupsd did not start"
 
-# The queue, by the project's own install logic: never from a build that others can change;
-# without a scheduler at the socket, it says so; under a German locale (which CUPS's tools
-# speak even where it is not installed) it adds the queue. The blocks that earlier versions
-# appended to cupsd.conf go (twice, the first one glued to the last line); otherwise cupsd.conf
-# stays byte for byte, and a second run changes nothing, not even the administrator's choices.
+# The queue, by the project's own install logic: never from a build that others can change,
+# also through a link; without a scheduler at the socket, it says so; under a German locale
+# (which CUPS's tools speak even where it is not installed) it adds the queue. The blocks that
+# earlier versions appended to cupsd.conf go (twice, the first one glued to the last line), as
+# does their cups-pdf file beside it; otherwise cupsd.conf stays byte for byte, and a second
+# run changes nothing, not even the administrator's choices.
 chmod o+w "$prebuilt/src"
 ! "${installer[@]}" >/dev/null 2>&1 || fail "install-printer.sh took a build that others can change"
 chmod o-w "$prebuilt/src"
+mkdir -m 777 "$scratch/open" && mv "$prebuilt/src/app" "$scratch/open/" && ln -s "$scratch/open/app" "$prebuilt/src/"
+! "${installer[@]}" >/dev/null 2>&1 || fail "install-printer.sh took a build linked into a folder others can change"
+rm "$prebuilt/src/app" && mv "$scratch/open/app" "$prebuilt/src/"
 [[ $("${installer[@]}" --server "$scratch/none.sock" 2>&1) == *"CUPS is not running"* ]] || fail "no scheduler, not said"
 cp "$c/conf/cupsd.conf" "$scratch/cupsd.conf"
+touch "$c/conf/cups-pdf-Zirn_PDF_Writer.conf"
 for _ in 1 2; do
     printf '%s\n' "# BEGIN zirn-pdf-writer (install-printer.sh --remove takes this out)" "<Policy zirn-pdf-writer>" \
         "</Policy>" "# END zirn-pdf-writer" >>"$c/conf/cupsd.conf"
 done
 LANG=de_DE.UTF-8 "${installer[@]}" || fail "install-printer.sh"
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "install-printer.sh changed cupsd.conf"
+[[ ! -e "$c/conf/cups-pdf-Zirn_PDF_Writer.conf" ]] || fail "install-printer.sh left the cups-pdf file"
 state() { sha256sum "$c/bin/backend/zirn"; grep -E '^(State|Accepting|OpPolicy) ' "$c/conf/printers.conf"; }
 cupsdisable -h "$socket" "$queue" && cupsreject -h "$socket" "$queue"
 lpadmin -h "$socket" -p "$queue" -o printer-op-policy=default
@@ -146,8 +155,9 @@ grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does
 rm -f "$spooled"
 
 # 2. With a session (a process of the user that carries a display; offscreen here).
+install -d -m 700 -o "$user" "$scratch/runtime"
 runuser -u "$user" -- env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-    DISPLAY=:77 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/.config" sleep 600 &
+    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY=:77 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/.config" sleep 600 &
 session_pid=$!
 sleep 0.5
 lp_as "$user" -t "Quarterly Report.odt" "$scratch/Quarterly Report.pdf" >/dev/null || fail "lp"

@@ -1,0 +1,67 @@
+#include "print/BackendParts.h"
+#include "print/CupsBackend.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <syslog.h>
+#include <unistd.h>
+
+namespace zirn::print {
+
+namespace {
+
+// The folder of the marks, one empty file per user named by the uid, whose time is that of
+// the user's last slow job. Root's alone, or not used.
+int openMarks(const char* folder)
+{
+    ::mkdir(folder, 0700);
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info
+    {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_uid == 0 && (info.st_mode & 077) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    log(LOG_WARNING, "%s is not a folder of root's alone: one user's jobs are not bounded", folder);
+    return -1;
+}
+
+} // namespace
+
+int jobSeconds(const char* folder, uid_t uid, int seconds)
+{
+    const int marks = openMarks(folder);
+    struct stat mark
+    {};
+    // Either way: a clock set back must not keep the mark for longer.
+    const bool recent = marks >= 0 &&
+                        ::fstatat(marks, std::to_string(uid).c_str(), &mark, AT_SYMLINK_NOFOLLOW) == 0 &&
+                        std::labs(std::time(nullptr) - mark.st_mtime) < SlowJobMemorySeconds;
+    if (marks >= 0)
+        ::close(marks);
+    if (!recent)
+        return seconds;
+    log(LOG_NOTICE, "a job of this user was slow less than %d minutes ago: this one has %d seconds",
+        SlowJobMemorySeconds / 60, std::min(seconds, ShortJobSeconds));
+    return std::min(seconds, ShortJobSeconds);
+}
+
+void noteSlowJob(const char* folder, uid_t uid)
+{
+    const int marks = openMarks(folder);
+    const int fd = marks < 0 ? -1
+                             : ::openat(marks, std::to_string(uid).c_str(),
+                                        O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::futimens(fd, nullptr) == 0)
+        log(LOG_NOTICE, "this user's jobs have %d seconds for the next %d minutes", ShortJobSeconds,
+            SlowJobMemorySeconds / 60);
+    if (fd >= 0)
+        ::close(fd);
+    if (marks >= 0)
+        ::close(marks);
+}
+
+} // namespace zirn::print
