@@ -76,6 +76,10 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
 // (else /dev/null), input (when >= 0) as descriptor 3, every other descriptor closed.
 void isolateChild(int output, int input);
 
+// The environment of the document tools the worker runs (qpdf, pdfinfo, pdftopdf): a fixed
+// PATH, and output that is never translated.
+extern const std::vector<std::string> toolEnvironment;
+
 // Runs args with env, never through a shell, in folder (a descriptor, or -1), with input as its
 // descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
 // signal or had to be killed after the given seconds. Its standard output goes to *output, or

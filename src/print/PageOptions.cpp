@@ -118,8 +118,6 @@ std::string pdftopdfOptions(std::string_view options, double width, double heigh
 
 namespace {
 
-const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=C"};
-
 // The first page as shown: its size in points, turned by its rotation, and the rotation.
 struct Shown
 {

@@ -66,12 +66,6 @@ std::string qpdfPageRanges(std::string_view options, int pageCount)
     return ranges;
 }
 
-namespace {
-
-const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=C"};
-
-} // namespace
-
 // Outline, links and document information of the kept pages stay.
 std::string applyPageRanges(int folder, int file, const std::string& temp, const std::string& options)
 {

@@ -11,6 +11,8 @@
 
 namespace zirn::print {
 
+const std::vector<std::string> toolEnvironment = {"PATH=/usr/bin:/bin", "LC_ALL=C"};
+
 // A child runs as the user, who may trace it: it must hold nothing of the print system's.
 // CUPS's status pipe (2), back channel (3) and side channel (4) above all.
 void isolateChild(int output, int input)
