@@ -144,14 +144,14 @@ if [[ $remove -eq 1 ]]; then
 fi
 
 if [[ ! -x "$build/src/app/zirn-pdf-writer" || ! -x "$build/src/print/zirn-cups-backend" ||
-    ! -x "$build/src/textfilter/zirn-texttopdf" ]]; then
+    ! -x "$build/src/print/textfilter/zirn-texttopdf" ]]; then
     echo "No build in $build: build it first as yourself (cmake -S . -B build -G Ninja &&" \
         "cmake --build build), then run sudo $0 again." >&2
     exit 1
 fi
 program_source=$(trusted "$build/src/app/zirn-pdf-writer") || refuse "$build/src/app/zirn-pdf-writer"
 backend_source=$(trusted "$build/src/print/zirn-cups-backend") || refuse "$build/src/print/zirn-cups-backend"
-filter_source=$(trusted "$build/src/textfilter/zirn-texttopdf") || refuse "$build/src/textfilter/zirn-texttopdf"
+filter_source=$(trusted "$build/src/print/textfilter/zirn-texttopdf") || refuse "$build/src/print/textfilter/zirn-texttopdf"
 ppd=$(trusted resources/zirn-pdf-writer.ppd) || refuse resources/zirn-pdf-writer.ppd
 deps=$(trusted scripts/deps.sh) || refuse scripts/deps.sh
 # Where they go: the nearest folder that exists.

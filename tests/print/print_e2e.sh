@@ -66,7 +66,7 @@ chmod 644 "$scratch"/*.*
 # backend, which starts it where the installer is told to put it (cups-files.conf names it below).
 install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
 install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
-install -D -m 755 "$filter" "$prebuilt/src/textfilter/zirn-texttopdf"
+install -D -m 755 "$filter" "$prebuilt/src/print/textfilter/zirn-texttopdf"
 
 # A private cupsd: its own configuration, programs, spool and logs, and only a local socket,
 # where it knows the connecting user by the socket itself.
