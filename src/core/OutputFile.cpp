@@ -21,13 +21,15 @@ namespace {
 
 const QString temporaryPrefix = QStringLiteral(".zirn-");
 const QString temporarySuffix = QStringLiteral(".part");
+// The replaced file, for a moment, where the file system's rename never replaces. Not a
+// temporary file for removeStale: should it stay, it is the user's earlier file.
+const QString asideSuffix = QStringLiteral(".old");
 constexpr time_t staleAfterSeconds = 24 * 60 * 60;
 
-QString temporaryName()
+QString temporaryName(const QString& suffix = temporarySuffix)
 {
     return temporaryPrefix +
-           QStringLiteral("%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0')) +
-           temporarySuffix;
+           QStringLiteral("%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0')) + suffix;
 }
 
 // The reason in errno, as a failure.
@@ -157,7 +159,8 @@ std::optional<FileFailure> OutputFile::replace(const QString& path)
     } else {
         takeUsualPermissions();
     }
-    if (::rename(source.c_str(), Paths::encoded(path).c_str()) != 0) {
+    const std::string aside = files::join(m_folder, Paths::encoded(temporaryName(asideSuffix)));
+    if (!files::renameReplacing(AT_FDCWD, source, Paths::encoded(path), aside)) {
         const std::optional<FileFailure> failure = systemFailure();
         ::unlink(source.c_str());
         m_temporaryPath.clear();

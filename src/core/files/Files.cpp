@@ -87,13 +87,21 @@ bool renameOverPlaceholder(int folder, const std::string& from, const std::strin
     ::close(placeholder);
     if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
         return true;
-    const int error = errno;
+    int error = errno;
     // The placeholder goes, unless something else has taken its name meanwhile.
     struct stat now
     {};
-    if (statted && ::fstatat(folder, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-        now.st_dev == made.st_dev && now.st_ino == made.st_ino)
+    const bool ours = statted && ::fstatat(folder, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+                      now.st_dev == made.st_dev && now.st_ino == made.st_ino;
+    if (ours)
         ::unlinkat(folder, to.c_str(), 0);
+    // A file system whose rename never replaces (fusefat 0.3) refused to put from over the own
+    // placeholder: there the plain rename claims the name by itself.
+    if (ours && error == EEXIST) {
+        if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
+            return true;
+        error = errno;
+    }
     // A rename refused over the own placeholder in the own folder: the file system cannot rename.
     errno = error == EPERM || error == EINVAL || error == ENOSYS ? EOPNOTSUPP : error;
     return false;
@@ -114,6 +122,27 @@ bool renameNoReplace(int folder, const std::string& from, const std::string& to)
     // EEXIST: the name is taken. Any other refusal (EPERM from FUSE, EOPNOTSUPP from network
     // mounts, ...) means that this file system has no hard links.
     return errno != EEXIST && renameOverPlaceholder(folder, from, to);
+}
+
+bool renameReplacing(int folder, const std::string& from, const std::string& to, const std::string& aside)
+{
+    if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
+        return true;
+    struct stat taken
+    {};
+    if (errno != EEXIST || ::fstatat(folder, to.c_str(), &taken, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (S_ISDIR(taken.st_mode))
+        return errno = EISDIR, false;
+    // The file system's rename never replaces: what has the name steps aside until from has it.
+    if (::renameat(folder, to.c_str(), folder, aside.c_str()) != 0)
+        return false;
+    if (::renameat(folder, from.c_str(), folder, to.c_str()) == 0)
+        return ::unlinkat(folder, aside.c_str(), 0), true;
+    const int error = errno;
+    ::renameat(folder, aside.c_str(), folder, to.c_str());
+    errno = error;
+    return false;
 }
 
 bool isTaken(int folder, const std::string& name)

@@ -34,10 +34,18 @@ bool writeAll(int fd, const char* data, size_t size);
 // an entry. A file system without the exclusive rename gets a hard link, which fails on a
 // taken name just as surely, and from is then removed; one without hard links either (FUSE,
 // network mounts) gets an empty placeholder made exclusively at to, which the plain rename
-// replaces; should that rename fail, the placeholder goes again. False with errno set and from
+// replaces (where the rename never replaces, the placeholder goes and the plain rename claims the
+// name); should that rename fail, the placeholder goes again. False with errno set and from
 // left as it was: EEXIST when to is taken, EOPNOTSUPP when the file system cannot rename,
 // EINVAL when it cannot hold the name to.
 bool renameNoReplace(int folder, const std::string& from, const std::string& to);
+
+// Gives the entry from in folder the name to, replacing a file or link that has it. Where the
+// file system's rename never replaces (it answers EEXIST), that entry is first renamed to aside,
+// a free name in the same folder, and removed once from has its name, or given its name back
+// should from not get it. False with errno set when from keeps its name; EISDIR when a folder
+// has the name.
+bool renameReplacing(int folder, const std::string& from, const std::string& to, const std::string& aside);
 
 // Whether folder has an entry called name. Any entry counts, a folder too, and a link also
 // when it leads nowhere or in a circle: renameNoReplace sees the name as taken all the same.

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -33,14 +34,18 @@ namespace {
 
 const QString stamp = QStringLiteral("Zirn PDF Writer [" ZIRN_VERSION "] [" ZIRN_HOME_URL "]");
 
-// Set by a case: the answer of a file system that cannot rename files, to every plain rename.
+// Set by a case: the answer of a file system that cannot rename files, to every plain rename;
+// EEXIST: of one whose rename never replaces, to a rename onto a taken name.
 int refusedRename = 0;
 
 } // namespace
 
 extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept
 {
-    if (refusedRename != 0)
+    struct stat taken
+    {};
+    if (refusedRename != 0 &&
+        (refusedRename != EEXIST || ::fstatat(toFolder, to, &taken, AT_SYMLINK_NOFOLLOW) == 0))
         return errno = refusedRename, -1;
     return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, 0));
 }
@@ -102,6 +107,7 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         QString written;        // below the folder, "~/" below home; empty: stopped
         bool meanwhile = false; // another job takes the name while this one writes
         QString name = QStringLiteral("Report.pdf"), dir = QString();
+        int rename = 0; // the file system's answer to a rename (see refusedRename)
     };
     // clang-format off
     const Case cases[] = {
@@ -127,6 +133,8 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         {"exFAT, meanwhile, number", 2, 0, -1, {}, "exfat/Report 2.pdf", true, "Report.pdf", "exfat"},
         {"FAT, number", 2, 0, -1, {"fat/Report.pdf"}, "fat/Report 1.pdf", false, "Report.pdf", "fat"},
         {"FAT, ask, Overwrite", 0, 0, 0, {"fat/Report.pdf"}, "fat/Report.pdf", false, "Report.pdf", "fat"},
+        {"FAT never replacing, number", 2, 0, -1, {"fat/Report.pdf"}, "fat/Report 1.pdf", false, "Report.pdf", "fat", EEXIST},
+        {"FAT never replacing, Overwrite", 0, 0, 0, {"fat/Report.pdf"}, "fat/Report.pdf", false, "Report.pdf", "fat", EEXIST},
         // A folder its user may write into but not list: written, and a success.
         {"drop folder, as an ordinary user", 2, 0, -1, {}, "drop/Report 1.pdf", false, "Report.pdf", "drop"},
     };
@@ -173,7 +181,9 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                           ::seteuid(user ? user->pw_uid : ::getuid()),
                       0);
         }
+        refusedRename = c.rename;
         const auto result = create(s);
+        refusedRename = 0;
         ASSERT_EQ(::seteuid(::getuid()), 0);
         ::chmod(drop, 0700);
         const QString expected = c.written.startsWith(u'~') ? QDir::homePath() + c.written.mid(1)
@@ -191,8 +201,9 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
                         QFileInfo(at(name.section(u'>', 0, 0))).isSymLink());
         EXPECT_EQ(c.meanwhile && test::readFile(other) == "other", c.meanwhile && other != expected);
         // No temporary file left, and a link is replaced, never followed.
-        EXPECT_EQ((entries() + entries(c.dir)).filter(QRegularExpression(QStringLiteral("\\.part|gone"))),
-                  QStringList());
+        EXPECT_EQ(
+            (entries() + entries(c.dir)).filter(QRegularExpression(QStringLiteral("\\.(part|old)|gone"))),
+            QStringList());
     }
 }
 
