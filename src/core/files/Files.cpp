@@ -113,6 +113,9 @@ bool renameNoReplace(int folder, const std::string& from, const std::string& to)
 {
     if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
+    // fusefat 0.3 fails to look up a name with a ":", which FAT cannot hold, with EIO.
+    if (errno == EIO && to.find(':', to.rfind('/') + 1) != std::string::npos)
+        return errno = EINVAL, false;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return false;
     if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) == 0) {
