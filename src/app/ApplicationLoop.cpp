@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <csignal>
+#include <cstring>
 
 namespace zirn {
 
@@ -67,7 +68,11 @@ int ApplicationLoop::run(int argc, char** argv)
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, terminate);
 
-    launch(controller, window, QCoreApplication::arguments().mid(1));
+    // A printed document's path carries its title: once read, ps shows it to nobody.
+    const QStringList documents = QCoreApplication::arguments().mid(1);
+    for (int i = 1; i < argc; ++i)
+        std::memset(argv[i], 0, std::strlen(argv[i]));
+    launch(controller, window, documents);
     // A Create pressed by the launch itself may already have closed the window.
     if (!window.isVisible()) {
         terminate();
