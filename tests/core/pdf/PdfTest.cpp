@@ -477,6 +477,11 @@ TEST_F(PdfCreatorTest, XmpMetadataFollowsTheInformation)
          {"pdf:Keywords=\"alpha, beta\"", "</x:xmpmeta><!-- was </x:xmpmeta> -->\n"},
          {},
          Plain},
+        // An attribute without a prefix has no namespace, not the default one.
+        {rdf + ">" + about + "xmlns='http://ns.adobe.com/pdf/1.3/' Keywords='kept'/>" + close,
+         {"Keywords=\"kept\"", "pdf:Keywords=\"alpha, beta\""},
+         {},
+         Plain},
         {rdf + "><rdf:Description>", {}, {}, Plain}, // no well-formed XML
         {attributeForm, {}, {}, Koi8r},              // which pugixml would read as UTF-8
     };
