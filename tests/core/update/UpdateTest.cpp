@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/utsname.h>
 
 using namespace zirn;
 using test::HttpTestServer;
@@ -342,6 +343,10 @@ TEST(MachineIdentifier, WorkedExamples)
         ::mknod(same.constData(), S_IFBLK | 0600, info.st_dev) == 0) {
         EXPECT_EQ(tree.rootVolumeUuid(), QByteArray::fromHex("3f2a01ab"));
     }
-    // This machine has at least its loopback interface.
+    // This machine has at least its loopback interface, and the kernel its release.
     EXPECT_TRUE(LinuxMachineFacts().linkAddresses().has_value());
+    utsname names{};
+    ASSERT_EQ(::uname(&names), 0);
+    EXPECT_EQ(LinuxMachineFacts().systemVersionPart(1),
+              LinuxMachineFacts::parseKernelRelease(names.release)->at(1));
 }
