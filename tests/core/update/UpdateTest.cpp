@@ -108,7 +108,7 @@ TEST_F(UpdateCheckTest, RequestAndWeekRule)
 // code that would change the query is never put into it; the ends of both letter ranges pass.
 TEST_F(UpdateCheckTest, DocumentTable)
 {
-    const QByteArray info = "<en>New!</en><de>Neu!</de><zA>zA</zA>";
+    const QByteArray info = "<en>New!</en><de>Neu!</de><zA>zA</zA><aZ>aZ</aZ>";
     const QByteArray entity =
         "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><update><version>9</version>"
         "<application>&e;</application><help>http://x/</help></update>";
@@ -127,6 +127,7 @@ TEST_F(UpdateCheckTest, DocumentTable)
         {document("1.10", "http://x/", "A", info), "@Z", {"A", "New!"}, "http://x/"},
         {document("1.10", "http://x/", "A", info), "a{", {"A", "New!"}, "http://x/"},
         {document("1.10", "http://x/", "A", info), "zA-CH", {"A", "zA"}, "http://x/"},
+        {document("1.10", "http://x/", "A", info), "aZ", {"A", "aZ"}, "http://x/"},
         {document("1.9"), "en", {}, nullptr},
         {document("5", "https:///no-host", "A"), "en", {"A", ""}, nullptr},
         {document("5", "file:///etc/passwd", "A"), "en", {"A", ""}, nullptr},
