@@ -136,10 +136,14 @@ if [[ $remove -eq 1 ]]; then
     status=0
     sh "$queue_script" "${queue[@]}" remove || status=$?
     [[ $status -ne 3 ]] || echo "CUPS is not running: the queue stays until you run this again with CUPS running." >&2
-    [[ $status -ne 4 ]] || status=0
+    message="Removed the printer."
+    if [[ $status -eq 4 ]]; then
+        status=0
+        message="Removed this program's backend and filter; the queue of that name stays."
+    fi
     rm -f "$backend" "$filter"
     remove_earlier_versions
-    [[ $status -ne 0 ]] || echo "Removed the printer."
+    [[ $status -ne 0 ]] || echo "$message"
     exit "$status"
 fi
 
