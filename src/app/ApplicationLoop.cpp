@@ -1,6 +1,7 @@
 #include "app/ApplicationLoop.h"
 
 #include "app/AppController.h"
+#include "app/StartupNotice.h"
 #include "core/DefaultsStore.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDesktopServices.h"
@@ -73,6 +74,9 @@ int ApplicationLoop::run(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         std::memset(argv[i], 0, std::strlen(argv[i]));
     launch(controller, window, documents);
+    // The window is up, or the Create pressed by the launch itself is done: either way the
+    // program ran.
+    announceStartup();
     // A Create pressed by the launch itself may already have closed the window.
     if (!window.isVisible()) {
         terminate();
