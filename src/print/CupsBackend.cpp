@@ -84,7 +84,12 @@ int supervise(pid_t worker, int messages, Clock::time_point deadline, SessionSta
             readMessages();
             return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
-        if ((cancelled && stopOnCancel) || millisecondsUntil(deadline) == 0) {
+        if (cancelled && stopOnCancel) {
+            ::kill(-worker, SIGKILL); // no fault of the worker's: not logged as one
+            waitChild(worker, 5000, "the job's worker", true);
+            return -2;
+        }
+        if (millisecondsUntil(deadline) == 0) {
             waitChild(worker, 0, "the job's worker", true);
             return -2;
         }
