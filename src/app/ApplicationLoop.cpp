@@ -46,6 +46,13 @@ void ApplicationLoop::installTranslations(const QLocale& locale)
         delete qt;
 }
 
+void ApplicationLoop::prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("zirn-pdf-writer"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zirn.PDFWriter"));
+    installTranslations(QLocale::system());
+}
+
 void ApplicationLoop::launch(AppController& controller, MainWindow& window, const QStringList& documents)
 {
     controller.prepareLaunch();
@@ -63,9 +70,7 @@ int ApplicationLoop::run(int argc, char** argv)
     // the program in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zirn-pdf-writer"));
-    QApplication::setDesktopFileName(QStringLiteral("org.zirn.PDFWriter"));
-    installTranslations(QLocale::system());
+    prepareApplication();
 
     QtDesktopServices desktop;
     DefaultsStore store(DefaultsStore::defaultLocation());

@@ -318,7 +318,7 @@ TEST_F(AppControllerTest, EnterCreatesFromEveryTabWithLongFields)
 // caption in its direction (a link's text starts on the right from right to left). Here: English.
 TEST_F(AppControllerTest, StartsInTheLanguageOfItsLocale)
 {
-    ApplicationLoop::installTranslations(QLocale::system());
+    ApplicationLoop::prepareApplication();
     writeIni("SelectedTab=2\n");
     launch();
     EXPECT_EQ(w<QLabel>("fileNameInfo")->text(), qEnvironmentVariable("ZIRN_EXPECT_CAPTION", "PDF &File"));
