@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists in the same folder.</source>
-        <translation>الملف «%1» موجود بالفعل في المجلد نفسه.</translation>
+        <translation>الملف &quot;%1&quot; موجود بالفعل في المجلد نفسه.</translation>
     </message>
     <message>
         <source>Do you want to overwrite this file?</source>

@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists in the same folder.</source>
-        <translation>הקובץ „%1” כבר קיים בתיקייה הזו.</translation>
+        <translation>הקובץ &quot;%1&quot; כבר קיים בתיקייה הזו.</translation>
     </message>
     <message>
         <source>Do you want to overwrite this file?</source>
