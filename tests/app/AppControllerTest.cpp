@@ -199,6 +199,7 @@ TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         SCOPED_TRACE(taken);
         writeIni("AutoUpdate=1\n");
         QFile::remove(out());
+        QFile::remove(root + "/config/defaults.json"); // no check yet
         launch({input});
         desktop.alertAnswers = {1};
         QSignalSpy creates(window.get(), &MainWindow::createClicked);
@@ -234,7 +235,7 @@ TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         EXPECT_EQ(window->isVisible(), taken);
         EXPECT_EQ(desktop.alerts.size(), taken ? 1 : 0);
         EXPECT_EQ(desktop.notices.size(), taken ? 1 : 0);
-        EXPECT_EQ(store->stringValue("LastAutoUpdateCheck").has_value(), taken);
+        EXPECT_TRUE(store->stringValue("LastAutoUpdateCheck").has_value()); // a check, shown or not
     }
     EXPECT_TRUE(w("create")->isEnabled());
     window->writeStarted();
