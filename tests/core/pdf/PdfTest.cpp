@@ -232,6 +232,16 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     const rlim_t none = RLIM_INFINITY, mb = 1'000'000;
     const QString deep = at("deep.pdf");
     test::makePdf(deep, {.nesting = 40'000});
+    // Fills the file system at folder: a file takes its space, empty files what its folder can hold.
+    const auto fill = [](const QString& folder) {
+        const int big = ::open(QFile::encodeName(folder + "/big").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string block(4096, 'x');
+        while (big >= 0 && ::write(big, block.data(), block.size()) > 0) {
+        }
+        ::close(big);
+        for (int i = 0; i < 10000 && test::writeFile(folder + QStringLiteral("/%1").arg(i), {}); ++i) {
+        }
+    };
     const auto passwords = [](qint64 keyLength, const QString& user, const QString& master) {
         return [=](Settings& s) {
             s.UseEncryption = 1;
@@ -254,6 +264,9 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         {"a file system that cannot rename",
          [&](Settings& s) { s.OutputPath = at("fat"); s.Overwrite = 2; refusedRename = EPERM; }, fail,
          "The folder's file system cannot rename files.", 0, none, "fat/Report 1.pdf"},
+        // Without unnamed files, the named temporary file's own refusal is the reason.
+        {"a full exFAT stick", [&](Settings& s) { s.OutputPath = at("exfat"); fill(at("exfat")); }, fail,
+         "The disk is full.", 0, none, "exfat/Report.pdf"},
         {"a name FAT cannot hold",
          [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", 0, none, "fat/Q3: a?.pdf"},
         {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, 0, mb, "Report 1.pdf"},
@@ -290,7 +303,8 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         {"128 bytes, 256-bit", passwords(256, "", QString(64, u'ж')), "A password can have at most 127 bytes", "", 'm'},
     };
     // clang-format on
-    const auto fat = test::mountFuse("fat", at("fat").toStdString());
+    const auto fat = test::mountFuse("fat", at("fat").toStdString()),
+               exfat = test::mountFuse("exfat", at("exfat").toStdString());
     const QStringList before = entries() + entries("fat");
     std::signal(SIGXFSZ, SIG_IGN);
     static QStringList logged; // on standard error
@@ -300,7 +314,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     ::getrlimit(RLIMIT_FSIZE, &original);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.where.startsWith("fat/") && !fat)
+        if ((c.where.startsWith("fat/") && !fat) || (c.where.startsWith("exfat/") && !exfat))
             continue;
         Settings s = base;
         c.change(s);
