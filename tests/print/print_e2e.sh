@@ -210,8 +210,8 @@ while IFS='|' read -r text limits expected; do
     [[ $(pdfinfo "$scratch/$text.pdf" | awk '/^Pages:/ {print $2}') == "$expected" ]] || fail "$text.txt: not $expected pages"
 done <<ROWS
 big|--cpu=60 $data|5428
-tabs|--cpu=10|392
-formfeeds|--cpu=10|100001
+tabs|--cpu=20|392
+formfeeds|--cpu=30|100001
 ROWS
 # While it runs (here: waiting for its text), nobody sees the job's user or title in ps.
 mkfifo "$scratch/text.fifo"
