@@ -292,7 +292,8 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         {"256-bit, Hebrew then digits", passwords(256, "שלום123", "M"), "A password with letters of a right", "", 'u'},
         {"256-bit, soft hyphens only", passwords(256, "", "\u00AD"), "A password consists only of characters", "", 'm'},
         // A user password that opens with full control: the restrictions would not apply.
-        {"user password is the master password", passwords(128, "Master-ß", "Master-ß"),
+        {"user password is the master password, also Silent",
+         [&](Settings& s) { passwords(128, "Master-ß", "Master-ß")(s); s.Silent = 1; },
          "The user password must differ", "", 'u'},
         {"the same once prepared, 256-bit", passwords(256, "Sommer\u00A02024", "Sommer 2024"),
          "The user password must differ", "", 'u'},
