@@ -56,7 +56,11 @@ public:
 class RecordingWindow : public CreationWindow
 {
 public:
-    void showMasterPassword() override { ++masterPasswordShown; }
+    void showPassword(PdfProtection::Password password) override { passwordsShown.append(password); }
+    void showFailure(const QString& message, const QString& detail) override
+    {
+        failures.append({message, detail, {}});
+    }
     void writeStarted() override
     {
         progress.append(-1);
@@ -66,7 +70,8 @@ public:
     void writeProgress(int percent) override { progress.append(percent); }
     void writeFinished() override { progress.append(-2); }
 
-    int masterPasswordShown = 0;
+    QList<PdfProtection::Password> passwordsShown;
+    QList<Alert> failures; // shown in the window
     QList<int> progress;               // -1 started, -2 finished, else percent
     std::function<void()> duringWrite; // runs between the choice of the name and its claim
 };

@@ -4,6 +4,7 @@
 #include "core/settings/Settings.h"
 #include "ui_MainWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QProgressDialog>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -59,7 +61,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
             [step] { step(-1); });
 
-    connect(m_ui->create, &QPushButton::clicked, this, &MainWindow::createClicked);
+    // Why the last Create stopped, where no alert says it; the next Create takes it away.
+    m_ui->failure->hide();
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_ui->failureIcon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(QSize(iconSize, iconSize), devicePixelRatio()));
+    connect(m_ui->create, &QPushButton::clicked, this, [this] {
+        m_ui->failure->hide();
+        emit createClicked();
+    });
     connect(m_ui->cancel, &QPushButton::clicked, this, &MainWindow::cancelClicked);
     connect(m_ui->passwordEnable, &QCheckBox::clicked, this, &MainWindow::passwordEnableClicked);
     connect(m_ui->path, &PathControl::clicked, this, &MainWindow::pathClicked);
@@ -189,10 +199,22 @@ void MainWindow::pressCreate()
     m_ui->create->click();
 }
 
-void MainWindow::showMasterPassword()
+void MainWindow::showPassword(PdfProtection::Password password)
 {
     m_ui->tabView->setCurrentIndex(1);
-    m_ui->passwordOwner->setFocus(Qt::OtherFocusReason);
+    (password == PdfProtection::Password::User ? m_ui->passwordUser : m_ui->passwordOwner)
+        ->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showFailure(const QString& message, const QString& detail)
+{
+    const QString text = detail.isEmpty() ? message : message + u'\n' + detail;
+    m_ui->failureText->setText(text);
+    m_ui->failureText->setToolTip(text); // a long path may be wider than the window
+    m_ui->failure->show();
+    // Read out as screen readers read an alert.
+    QAccessibleEvent shown(m_ui->failureText, QAccessible::Alert);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void MainWindow::writeStarted()

@@ -49,7 +49,9 @@ public:
     void pressCreate();
 
     // CreationWindow
-    void showMasterPassword() override;
+    void showPassword(PdfProtection::Password password) override;
+    // A line above the buttons, with the critical icon.
+    void showFailure(const QString& message, const QString& detail) override;
     void writeStarted() override;
     void writeProgress(int percent) override;
     void writeFinished() override;

@@ -199,6 +199,7 @@ TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         SCOPED_TRACE(taken);
         writeIni("AutoUpdate=1\n");
         QFile::remove(out());
+        QFile::remove(root + "/config/defaults.json"); // no check yet
         launch({input});
         desktop.alertAnswers = {1};
         QSignalSpy creates(window.get(), &MainWindow::createClicked);
@@ -234,7 +235,7 @@ TEST_F(AppControllerTest, TheWriteRunsOffTheMainThreadWithTheWindowDisabled)
         EXPECT_EQ(window->isVisible(), taken);
         EXPECT_EQ(desktop.alerts.size(), taken ? 1 : 0);
         EXPECT_EQ(desktop.notices.size(), taken ? 1 : 0);
-        EXPECT_EQ(store->stringValue("LastAutoUpdateCheck").has_value(), taken);
+        EXPECT_TRUE(store->stringValue("LastAutoUpdateCheck").has_value()); // a check, shown or not
     }
     EXPECT_TRUE(w("create")->isEnabled());
     window->writeStarted();
@@ -327,9 +328,11 @@ TEST_F(AppControllerTest, StartsInTheLanguageOfItsLocale)
     EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
 }
 
-// Create at launch without a document: the alert, in German, leaves the window open. Refused for
-// the missing master password: its field is brought forward, the update check follows, and a
-// further Create succeeds. Last: it leaves the German translation installed.
+// Create at launch without a document: the alert, in German, leaves the window open. With Silent,
+// a Create at launch that fails says why in the window, and the update check follows. The next
+// Create takes that line away; refused for the missing master password (an alert also with
+// Silent), it brings its field forward, and for a user password that is the master password, the
+// user password's field. A further Create succeeds. Last: it leaves the German translation installed.
 TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusalInGerman)
 {
     ApplicationLoop::installTranslations(QLocale(QLocale::German, QLocale::Germany));
@@ -337,16 +340,30 @@ TEST_F(AppControllerTest, CreateAtLaunchAndAfterARefusalInGerman)
     launch();
     ASSERT_EQ(desktop.alerts.size(), 1);
     EXPECT_EQ(desktop.alerts[0].message, "Die PDF-Datei kann nicht erstellt werden.");
-    EXPECT_TRUE(window->isVisible());
-    writeIni("AutoStart=1\nAutoUpdate=1\nUseEncryption=1\nMasterPassword=\n");
+    EXPECT_TRUE(window->isVisible() && !w("failure")->isVisible());
+    writeIni("AutoStart=1\nSilent=1\nAutoUpdate=1\nPath=" + root + "/missing\n");
     launch({input});
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(w("failure")->isVisible());
+    EXPECT_EQ(w<QLabel>("failureText")->text(), "Die PDF-Datei kann nicht erstellt werden.\n" + root +
+                                                    "/missing/Job 12.pdf\nDer Ordner existiert nicht.");
     EXPECT_TRUE(test::waitFor([&] { return server.requests.size() == 1; }));
+    w<PathControl>("path")->setFolder(root + "/out");
+    w<QCheckBox>("passwordEnable")->click();
+    w<QLineEdit>("passwordUser")->setText("secret");
+    QTest::mouseClick(w("create"), Qt::LeftButton);
+    EXPECT_FALSE(w("failure")->isVisible());
+    ASSERT_EQ(desktop.alerts.size(), 2);
     EXPECT_FALSE(QFileInfo::exists(out()));
     EXPECT_EQ(tabs()->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), w("passwordOwner"));
     EXPECT_EQ(w<QLineEdit>("title")->text(), "Printed");
     QTest::keyClicks(w("passwordOwner"), "secret");
+    tabs()->setCurrentIndex(0);
+    QTest::mouseClick(w("create"), Qt::LeftButton);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), w("passwordUser"));
+    w<QLineEdit>("passwordUser")->clear();
     QTest::mouseClick(w("create"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(desktop.openedFiles, QStringList{out()}); // the post action "openFile"

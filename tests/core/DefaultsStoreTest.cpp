@@ -1,4 +1,5 @@
 #include "core/DefaultsStore.h"
+#include "core/Paths.h"
 
 #include "TestSupport.h"
 
@@ -83,12 +84,22 @@ TEST(DefaultsStore, OwnerOnlyFilesAndFailedWrite)
     // Written atomically: no temporary file is left, only the lock that writers share.
     EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"mode.json", "mode.json.damaged", "mode.json.damaged-2", "mode.json.lock"}));
-    // A file where the folder should be: the write fails, even as root, and memory keeps the value.
+    // A file where the folder should be: the folder cannot be made, the write fails, even as root,
+    // and memory keeps the value.
     ASSERT_TRUE(test::writeFile(dir + "/blocker", "x"));
+    EXPECT_FALSE(Paths::makePrivateFolder(dir + "/blocker"));
     DefaultsStore blocked(dir + "/blocker/defaults.json");
     blocked.setValue("Title", "v");
     EXPECT_FALSE(blocked.sync());
     EXPECT_EQ(blocked.stringValue("Title"), QStringLiteral("v"));
+    // A damaged store that cannot be moved aside (its name leaves no room for ".damaged") is
+    // never written over: the write fails.
+    const QString longName = dir + u'/' + QString(248, u's');
+    ASSERT_TRUE(test::writeFile(longName, "{"));
+    DefaultsStore damaged(longName);
+    damaged.setValue("Title", "v");
+    EXPECT_FALSE(damaged.sync());
+    EXPECT_EQ(test::readFile(longName), "{");
 }
 
 TEST(DefaultsStore, TwoWritersKeepEachOthersKeys)

@@ -192,6 +192,41 @@ wait_for 60 test -f "$home/Out/photo.pdf" -a -f "$home/Out/memo.pdf" -a -f "$hom
 pdfimages -list "$home/Out/photo.pdf" | grep -Eq '^ +1 +0 image +600 +400 +rgb +3 +8 ' ||
     fail "the image lost colour or pixels: $(pdfimages -list "$home/Out/photo.pdf")"
 pdftotext "$home/Out/memo.pdf" - | grep -q "Grüße aus Zürich, naïve café" || fail "the text cannot be found in the PDF"
+# The text filter as CUPS runs it, as an ordinary user, bounded by limits rather than measured:
+# 20 MB of text within 64 MiB of data, a line of 256 K tabs and 100 K form feeds in seconds of
+# processor time, not minutes. Left out in the build with AddressSanitizer, whose own memory and
+# time do not fit such bounds. "<text> | <limits> | <pages>"
+if [[ $(ldd "$filter") != *libasan* ]]; then
+    python3 - "$scratch" <<'PY'
+import sys
+line = "The quick brown fox jumps over the lazy dog 0123456789\n"
+open(sys.argv[1] + "/big.txt", "w").write((line * (20_000_000 // len(line) + 1))[:20_000_000])
+open(sys.argv[1] + "/tabs.txt", "w").write("\t" * 262_144 + "end\n")
+open(sys.argv[1] + "/formfeeds.txt", "w").write("\f" * 100_000)
+PY
+    chmod 644 "$scratch"/*.txt
+    while IFS='|' read -r text limits expected; do
+        runuser -u "$user" -- prlimit $limits -- "$filter" 1 "$user" "$text" 1 "" "$scratch/$text.txt" \
+            >"$scratch/$text.pdf" || fail "the text filter on $text.txt under $limits"
+        [[ $(pdfinfo "$scratch/$text.pdf" | awk '/^Pages:/ {print $2}') == "$expected" ]] ||
+            fail "$text.txt: not $expected pages"
+    done <<'ROWS'
+big|--cpu=60 --data=67108864|5428
+tabs|--cpu=20|392
+formfeeds|--cpu=30|100001
+ROWS
+fi
+# While it runs (here: waiting for its text), nobody sees the job's user or title in ps.
+mkfifo "$scratch/text.fifo"
+runuser -u "$user" -- "$filter" 7 "$user" "Payroll Q3" 1 "" <"$scratch/text.fifo" >"$scratch/payroll.pdf" &
+texttopdf=$!
+exec {feed}>"$scratch/text.fifo"
+hidden() { pgrep -u "$user" -x zirn-texttopdf >/dev/null && [[ $(ps -o args= -u "$user") != *Payroll* ]]; }
+wait_for 10 hidden || fail "ps shows the text filter's arguments: $(ps -o args= -u "$user")"
+echo "Salaries" >&"$feed"
+exec {feed}>&-
+wait "$texttopdf" || fail "the text filter on a pipe"
+pdfinfo "$scratch/payroll.pdf" | grep -q "^Title: *Payroll Q3$" || fail "the title is lost"
 pages() { # pdf: its page count, first page's size as shown, and the numbers of the pages it shows
     local info size
     info=$(pdfinfo "$1")

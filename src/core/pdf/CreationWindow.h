@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/pdf/PdfDocument.h"
+
+#include <QString>
+
 #include <functional>
 
 namespace zirn {
@@ -10,9 +14,13 @@ class CreationWindow
 public:
     virtual ~CreationWindow() = default;
 
-    // Brings the "Encryption" tab forward and puts the keyboard focus into the master
-    // password field.
-    virtual void showMasterPassword() = 0;
+    // Brings the "Encryption" tab forward and puts the keyboard focus into the field of the
+    // password: the master password when it is missing, else the one that was refused.
+    virtual void showPassword(PdfProtection::Password password) = 0;
+
+    // Shows in the window itself why a Create stopped, where no alert may say it (Silent): the
+    // message, and the detail below it. The next Create takes it away.
+    virtual void showFailure(const QString& message, const QString& detail) = 0;
 
     // The output is being written: started, progress from 0 to 100, finished (also after a
     // failure). A large document takes seconds; the window shows that it is busy.

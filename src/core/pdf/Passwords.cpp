@@ -161,9 +161,15 @@ Alert passwordRefusal(Problem problem, PdfProtection::Method method, char32_t ch
     return alert;
 }
 
-PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& protection, char32_t* character)
+PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& protection, char32_t* character,
+                                                         PdfProtection::Password* refused)
 {
     const bool aes256 = protection.method == PdfProtection::Method::Aes256;
+    const auto refuse = [refused](Problem problem, bool userPassword) {
+        if (refused)
+            *refused = userPassword ? PdfProtection::Password::User : PdfProtection::Password::Owner;
+        return problem;
+    };
     // The forms that the method stores.
     const PreparedPassword user = preparePassword(protection.userPassword, protection.method);
     const PreparedPassword owner = preparePassword(protection.ownerPassword, protection.method);
@@ -171,19 +177,19 @@ PdfDocument::PasswordProblem PdfDocument::checkPasswords(const PdfProtection& pr
         if (password->problem != Problem::None) {
             if (character)
                 *character = password->character;
-            return password->problem;
+            return refuse(password->problem, password == &user);
         }
     }
-    if ((user.bytes.empty() && !protection.userPassword.isEmpty()) ||
-        (owner.bytes.empty() && !protection.ownerPassword.isEmpty()))
-        return Problem::OnlyIgnored;
+    const bool userIgnored = user.bytes.empty() && !protection.userPassword.isEmpty();
+    if (userIgnored || (owner.bytes.empty() && !protection.ownerPassword.isEmpty()))
+        return refuse(Problem::OnlyIgnored, userIgnored);
     if (!user.bytes.empty() && user.bytes == owner.bytes)
-        return Problem::SameAsMaster;
+        return refuse(Problem::SameAsMaster, true);
     if (!aes256 && !user.bytes.empty() && user.bytes.compare(0, 32, owner.bytes, 0, 32) == 0)
-        return Problem::SameStart;
+        return refuse(Problem::SameStart, true);
     const size_t holds = aes256 ? 127 : 32;
     if (user.bytes.size() > holds || owner.bytes.size() > holds)
-        return Problem::TooLong;
+        return refuse(Problem::TooLong, user.bytes.size() > holds);
     return Problem::None;
 }
 

@@ -113,24 +113,40 @@ PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
     : m_desktop(desktop), m_window(window)
 {}
 
-bool PdfCreator::askOverwrite(const QString& location)
+bool PdfCreator::mayReplace(const Settings& settings, const QString& location)
 {
-    Alert question;
-    question.message = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
-                           .arg(QFileInfo(location).fileName());
-    question.detail = QCoreApplication::translate("Zirn", "Do you want to overwrite this file?");
-    question.buttons = {QCoreApplication::translate("Zirn", "Overwrite"),
-                        QCoreApplication::translate("Zirn", "Cancel")};
-    return m_desktop.runCriticalAlert(question) == 0;
+    const QString taken = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
+                              .arg(QFileInfo(location).fileName());
+    // Silent asks nothing and writes nothing over it, but still says why nothing was written.
+    if (settings.Silent != 0) {
+        tell(settings, {taken, location, {}});
+        return false;
+    }
+    return m_desktop.runCriticalAlert({taken,
+                                       QCoreApplication::translate("Zirn", "Do you want to overwrite this file?"),
+                                       {QCoreApplication::translate("Zirn", "Overwrite"),
+                                        QCoreApplication::translate("Zirn", "Cancel")}}) == 0;
+}
+
+void PdfCreator::tell(const Settings& settings, const Alert& alert, bool alsoSilent)
+{
+    if (settings.Silent != 0) {
+        // On standard error, which the journal keeps when the printer started the program.
+        qWarning("%s", qUtf8Printable(alert.message + u' ' + QString(alert.detail).replace(u'\n', u' ')));
+        if (!alsoSilent) {
+            m_window.showFailure(alert.message, alert.detail);
+            return;
+        }
+    }
+    m_desktop.runCriticalAlert(alert);
 }
 
 PdfCreator::Result PdfCreator::fail(const Settings& settings, const QString& location, const QString& reason)
 {
     // The path stays first and as it is; the reason follows on a line of its own.
-    if (settings.Silent == 0)
-        m_desktop.runCriticalAlert({QCoreApplication::translate("Zirn", "Can't create PDF file."),
-                                    reason.isEmpty() ? location : location + u'\n' + reason,
-                                    {}});
+    tell(settings, {QCoreApplication::translate("Zirn", "Can't create PDF file."),
+                    reason.isEmpty() ? location : location + u'\n' + reason,
+                    {}});
     return {};
 }
 
@@ -172,9 +188,8 @@ PdfCreator::Result PdfCreator::place(std::unique_ptr<OutputFile> output, const S
                 return fail(settings, location, noFreeNumber());
             }
             location = *next;
-        } else if (settings.Silent != 0 || !askOverwrite(location)) {
-            // Declined, or Silent, when asked again: stopped without a message.
-            return {};
+        } else if (!mayReplace(settings, location)) {
+            return {}; // when asked again
         } else {
             replaceConfirmed = true;
         }
@@ -193,7 +208,7 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     unsigned long number = 1;
     if (policy == TakenName::Ask) {
         replaceConfirmed = files::isTaken(AT_FDCWD, Paths::encoded(location));
-        if (replaceConfirmed && (settings.Silent != 0 || !askOverwrite(location)))
+        if (replaceConfirmed && !mayReplace(settings, location))
             return {};
     } else if (policy == TakenName::Number) {
         const std::optional<QString> numbered = numberedLocation(folder, settings.OutputFileName, number);
@@ -219,10 +234,11 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     // 5. and 6. Protected or plain output.
     std::optional<PdfProtection> protection;
     if (settings.UseEncryption != 0) {
+        // The field to fill in or to correct is shown, so these alerts come also with Silent.
         if (settings.PasswordOwner.isEmpty()) {
-            m_desktop.runCriticalAlert(
-                {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}});
-            m_window.showMasterPassword();
+            tell(settings, {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}},
+                 true);
+            m_window.showPassword(PdfProtection::Password::Owner);
             return {};
         }
         protection =
@@ -231,11 +247,13 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
                                                               : PdfProtection::Method::Aes128};
         // A password that no reader could type, one that would be cut, or a user password that
         // gives full control would protect less than the window promises.
-        char32_t refused = 0;
-        const PdfDocument::PasswordProblem problem = PdfDocument::checkPasswords(*protection, &refused);
+        char32_t character = 0;
+        PdfProtection::Password refused{};
+        const PdfDocument::PasswordProblem problem =
+            PdfDocument::checkPasswords(*protection, &character, &refused);
         if (problem != PdfDocument::PasswordProblem::None) {
-            m_desktop.runCriticalAlert(passwordRefusal(problem, protection->method, refused));
-            m_window.showMasterPassword();
+            tell(settings, passwordRefusal(problem, protection->method, character), true);
+            m_window.showPassword(refused);
             return {};
         }
     }

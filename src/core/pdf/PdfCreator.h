@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesktopServices.h"
 #include "core/pdf/PdfDocument.h"
 
 #include <QString>
@@ -9,7 +10,6 @@
 namespace zirn {
 
 class CreationWindow;
-class DesktopServices;
 class Settings;
 
 // Writes the output file of one Create from the settings record: the output location and
@@ -31,7 +31,7 @@ public:
 
     // What a Create does when the output's name is taken, worked out from Overwrite.
     enum class TakenName {
-        Ask,     // 0: asks whether to replace it; Silent stops instead
+        Ask,     // 0: asks whether to replace it; Silent stops instead, and says so
         Replace, // any value other than 0 and 2
         Number,  // 2: "Name 1.pdf", "Name 2.pdf", ..., the first free one
     };
@@ -42,7 +42,12 @@ public:
     Result createPdf(const Settings& settings);
 
 private:
-    bool askOverwrite(const QString& location);
+    // Whether the file at location may be replaced: the user's answer to the question, or with
+    // Silent, which asks nothing, no.
+    bool mayReplace(const Settings& settings, const QString& location);
+    // Tells why the Create stopped: in an alert, or with Silent on standard error and, unless
+    // alsoSilent keeps the alert, in the window.
+    void tell(const Settings& settings, const Alert& alert, bool alsoSilent = false);
     // Gives the written file its name by the policy for a taken name, asked again or
     // numbered on (from number, the number of location) when the name has been taken since
     // it was chosen.

@@ -36,6 +36,7 @@ struct DocumentFields
 struct PdfProtection
 {
     enum class Method { Aes128, Aes256 };
+    enum class Password { User, Owner };
 
     QString userPassword;
     QString ownerPassword;
@@ -107,7 +108,8 @@ public:
     // never cut: a longer one is TooLong. A non-empty user password that the method cannot tell
     // from the master password would open the file with full control, so the permissions would
     // not apply: SameAsMaster when the two are equal, SameStart when they differ only after
-    // the first 32 bytes (revision 4). character receives the character refused, or 0.
+    // the first 32 bytes (revision 4). character receives the character refused, or 0; refused
+    // the password refused (the user password for the two last problems).
     enum class PasswordProblem {
         None,
         NotEncodable,
@@ -118,7 +120,8 @@ public:
         SameStart,
         TooLong
     };
-    static PasswordProblem checkPasswords(const PdfProtection& protection, char32_t* character = nullptr);
+    static PasswordProblem checkPasswords(const PdfProtection& protection, char32_t* character = nullptr,
+                                          PdfProtection::Password* refused = nullptr);
 
 private:
     PdfDocument();

@@ -207,7 +207,7 @@ void UpdateCheck::releaseResult()
 {
     m_held = false;
     if (auto kept = std::exchange(m_kept, std::nullopt))
-        handleResult(*kept);
+        offerUpdate(*kept);
 }
 
 void UpdateCheck::dropResult()
@@ -218,17 +218,21 @@ void UpdateCheck::dropResult()
 
 void UpdateCheck::handleResult(const std::optional<QByteArray>& body)
 {
-    if (m_held) {
-        m_kept = body;
-        return;
-    }
     if (!body)
         return;
-    // Any completed response counts as a check, also an error page or an empty body.
+    // Any completed response counts as a check, also an error page or an empty body, and also
+    // one whose notice waits for the end of a Create or is never shown.
     m_store.setValue(kLastCheckKey, formatTimestamp(now()));
+    if (m_held)
+        m_kept = *body;
+    else
+        offerUpdate(*body);
+}
 
+void UpdateCheck::offerUpdate(const QByteArray& body)
+{
     const QString language = languageCode();
-    const std::unique_ptr<UpdateDocument> document = UpdateDocument::parse(*body);
+    const std::unique_ptr<UpdateDocument> document = UpdateDocument::parse(body);
     if (!document)
         return;
     const auto version = document->firstString(QStringLiteral("//update/version"));

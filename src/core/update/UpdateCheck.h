@@ -45,9 +45,9 @@ public:
     void handleResult(const std::optional<QByteArray>& body);
 
     // A Create lets the event loop run while it writes; nothing of the check may run inside
-    // it. While held, a result that arrives is kept: releaseResult handles it then, and
-    // dropResult forgets it, as if it had never arrived (the program ends without a notice,
-    // and the next launch checks again).
+    // it. While held, a response that arrives counts as a check at once (its time is stored)
+    // and is kept: releaseResult offers its update then, and dropResult forgets it (the
+    // program ends without a notice).
     void holdResult() { m_held = true; }
     void releaseResult();
     void dropResult();
@@ -89,6 +89,8 @@ public:
 
 private:
     QDateTime now() const { return m_clock ? m_clock() : QDateTime::currentDateTimeUtc(); }
+    // Reads the update document and shows the notice when it names a newer version.
+    void offerUpdate(const QByteArray& body);
 
     HttpDownload* m_download;
     QString m_url;
@@ -100,7 +102,7 @@ private:
     IdentifierSource m_identifier;
     QString m_displayLocale;
     bool m_held = false;
-    std::optional<std::optional<QByteArray>> m_kept; // a result that arrived while held
+    std::optional<QByteArray> m_kept; // a response that arrived while held
 };
 
 } // namespace zirn

@@ -5,6 +5,14 @@
 // 10 characters per inch and 6 lines per inch unless the job's cpi and lpi say otherwise, 80
 // characters to a line where the paper allows, longer lines wrapped, a form feed starting a
 // new page.
+//
+// A job's text is anybody's: nothing it brings is unbounded. The text is read as a stream,
+// twice (once to tell UTF-8 from Latin-1, once to draw), and drawn row by row, so memory does
+// not grow with its size and time grows in step with it. The filter runs under limits of its
+// own on address space, file size and processor time, its output is bounded as a file under
+// that limit would be, and the job's user and title vanish from its arguments once read.
+
+#include "core/files/Files.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -13,13 +21,67 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+// The limits, far above what a real job needs and what the print job's own two minutes allow.
+// 20 MB of text (about 5,500 pages) make 15 MB of PDF in about ten seconds of processor time
+// with about 22 MiB resident. Qt takes some 120 MiB of address space to start, more with many
+// fonts, whose files it maps whole. A form feed makes a page of about 600 bytes of PDF and 36
+// bytes of memory until the end: the bound on the output bounds those too.
+constexpr rlim_t kMiB = 1024 * 1024;
+constexpr rlim_t kAddressSpace = 1024 * kMiB;
+constexpr rlim_t kFileSize = 512 * kMiB; // the output, and the copy of a text that comes through a pipe
+constexpr rlim_t kProcessorSeconds = 120;
+constexpr qint64 kChunk = 64 * 1024;
+
+// Lowers the limit on resource to value (the hard one to hard), never raising either.
+void lowerLimit(__rlimit_resource resource, rlim_t value, rlim_t hard)
+{
+    rlimit limit{};
+    if (::getrlimit(resource, &limit) != 0)
+        return;
+    limit.rlim_cur = std::min(limit.rlim_cur, value);
+    limit.rlim_max = std::min(limit.rlim_max, hard);
+    limit.rlim_cur = std::min(limit.rlim_cur, limit.rlim_max);
+    ::setrlimit(resource, &limit);
+}
+
+void limitResources()
+{
+    // AddressSanitizer reserves terabytes of address space before main: there, the address
+    // space stays as it is.
+#if !defined(__SANITIZE_ADDRESS__)
+    lowerLimit(RLIMIT_AS, kAddressSpace, kAddressSpace);
+#endif
+    lowerLimit(RLIMIT_FSIZE, kFileSize, kFileSize);
+    // SIGXCPU at the soft limit, SIGKILL a little later should it be caught.
+    lowerLimit(RLIMIT_CPU, kProcessorSeconds, kProcessorSeconds + 10);
+    // A write beyond the file-size limit fails and is reported, rather than ending the filter.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// What CUPS passes, the user and the title above all, is every user's to read in ps: cleared
+// where it lies once read.
+void hideArguments(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        std::memset(argv[i], 0, std::strlen(argv[i]));
+}
 
 // The value of name in CUPS's "name=value ..." option string, or empty.
 QString option(const QString& options, const QString& name)
@@ -43,24 +105,201 @@ QPageSize paper(const QString& options)
     return QPageSize(QPageSize::A4);
 }
 
-// UTF-8, or Latin-1 where the text is not UTF-8; tabs as blanks to the next multiple of 8.
-QStringList textLines(const QByteArray& data)
+// The job's text, readable from the start again: the file CUPS names or standard input where
+// it is a file, else a copy of what comes in CUPS's temporary folder, removed at once (the
+// file-size limit bounds it).
+int openText(const char* file)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(data);
-    if (utf8.hasError())
-        text = QString::fromLatin1(data);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines;
-    for (QString line : text.split(u'\n')) {
-        for (qsizetype tab = line.indexOf(u'\t'); tab >= 0; tab = line.indexOf(u'\t', tab))
-            line.replace(tab, 1, QString(8 - tab % 8, u' '));
-        lines.append(line);
+    const int in = file ? ::open(file, O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
+    struct stat info
+    {};
+    if (in < 0 || (::fstat(in, &info) == 0 && S_ISREG(info.st_mode) && ::lseek(in, 0, SEEK_SET) == 0))
+        return in;
+    const char* folder = std::getenv("TMPDIR");
+    std::string name = std::string(folder && *folder ? folder : "/tmp") + "/zirn-texttopdf-XXXXXX";
+    const int copy = ::mkostemp(name.data(), O_CLOEXEC);
+    if (copy < 0)
+        return -1;
+    ::unlink(name.c_str());
+    char buffer[kChunk];
+    for (ssize_t got; (got = ::read(in, buffer, sizeof buffer)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 || !zirn::files::writeAll(copy, buffer, static_cast<size_t>(got))) {
+            const int error = errno;
+            ::close(copy);
+            errno = error;
+            return -1;
+        }
     }
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return copy;
 }
+
+// The bytes at the end of data that begin a UTF-8 sequence the next chunk completes.
+qsizetype incompleteTail(QByteArrayView data)
+{
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, data.size()); ++back) {
+        const auto byte = static_cast<uchar>(data[data.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
+}
+
+// Reads fd from its start in chunks that never split a UTF-8 sequence, handing each to take
+// until take answers false. False when a read fails.
+template <typename Take>
+bool readChunks(int fd, Take take)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    QByteArray chunk;
+    for (;;) {
+        const qsizetype kept = chunk.size();
+        chunk.resize(kept + kChunk);
+        const ssize_t got = ::read(fd, chunk.data() + kept, kChunk);
+        if (got < 0 && errno == EINTR) {
+            chunk.resize(kept);
+            continue;
+        }
+        if (got < 0)
+            return false;
+        chunk.resize(kept + got);
+        if (got == 0) {
+            take(QByteArrayView(chunk));
+            return true;
+        }
+        const qsizetype tail = incompleteTail(chunk);
+        if (!take(QByteArrayView(chunk).first(chunk.size() - tail)))
+            return true;
+        chunk.remove(0, chunk.size() - tail);
+    }
+}
+
+// Lays the text out row by row as it comes. Tabs are blanks to the next multiple of 8, a
+// line longer than a row wraps, a form feed starts a new page (an empty line beside it draws
+// nothing), "\r\n" ends a line as "\n" does.
+class TextPages
+{
+public:
+    TextPages(QPdfWriter& writer, QPainter& painter, qsizetype columns, int rows, double leading, double ascent)
+        : m_writer(writer), m_painter(painter), m_columns(columns), m_rows(rows), m_leading(leading),
+          m_ascent(ascent)
+    {}
+
+    void take(QStringView text)
+    {
+        for (const QChar c : text) {
+            if (std::exchange(m_carriageReturn, false) && c != u'\n')
+                character(u'\r');
+            if (c == u'\r')
+                m_carriageReturn = true;
+            else
+                character(c);
+        }
+    }
+
+    void finish()
+    {
+        if (std::exchange(m_carriageReturn, false))
+            character(u'\r');
+        if (m_lineBegun)
+            endLine();
+    }
+
+private:
+    void character(QChar c)
+    {
+        if (c == u'\n')
+            return endLine();
+        m_lineBegun = true;
+        if (c == u'\f') {
+            endPart();
+            m_formFed = true;
+            m_writer.newPage();
+            m_row = 0;
+        } else if (c == u'\t') {
+            for (qsizetype blanks = 8 - m_column % 8; blanks > 0; --blanks)
+                add(u' ');
+        } else {
+            add(c);
+        }
+    }
+
+    void add(QChar c)
+    {
+        m_text.append(c);
+        ++m_column;
+        // A row holds a character and its low surrogate together.
+        if (m_text.size() >= m_columns && !c.isHighSurrogate()) {
+            draw();
+            m_drawnInPart = true;
+        }
+    }
+
+    // The end of the text between two form feeds on a line.
+    void endPart()
+    {
+        if (!m_text.isEmpty())
+            draw();
+        m_drawnInPart = false;
+        m_column = 0;
+    }
+
+    void endLine()
+    {
+        // An empty line is a row of its own, unless a form feed stands on it.
+        if (!m_text.isEmpty() || (!m_drawnInPart && !m_formFed))
+            draw();
+        m_drawnInPart = m_formFed = m_lineBegun = false;
+        m_column = 0;
+    }
+
+    void draw()
+    {
+        if (m_row == m_rows) {
+            m_writer.newPage();
+            m_row = 0;
+        }
+        m_painter.drawText(QPointF(0, m_row++ * m_leading + m_ascent), m_text);
+        m_text.clear();
+    }
+
+    QPdfWriter& m_writer;
+    QPainter& m_painter;
+    const qsizetype m_columns;
+    const int m_rows;
+    const double m_leading, m_ascent;
+    QString m_text;        // of the row being filled
+    qsizetype m_column = 0; // on the line since its start or its last form feed, for tabs
+    int m_row = 0;          // on the page
+    bool m_carriageReturn = false, m_lineBegun = false, m_formFed = false, m_drawnInPart = false;
+};
+
+// Standard output, at most kFileSize bytes also where it is a pipe, which no file-size limit
+// bounds.
+class BoundedOutput : public QFile
+{
+public:
+    bool full() const { return m_full; }
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (size > m_left) {
+            m_full = true;
+            return -1;
+        }
+        m_left -= size;
+        return QFile::writeData(data, size);
+    }
+
+private:
+    qint64 m_left = static_cast<qint64>(kFileSize);
+    bool m_full = false;
+};
 
 } // namespace
 
@@ -70,6 +309,26 @@ int main(int argc, char** argv)
         std::fputs("Usage: zirn-texttopdf job-id user title copies options [file]\n", stderr);
         return 1;
     }
+    limitResources();
+    const QString title = QString::fromUtf8(argv[3]), options = QString::fromLocal8Bit(argv[5]);
+    const std::string file = argc == 7 ? argv[6] : "";
+    hideArguments(argc, argv);
+
+    const int text = openText(argc == 7 ? file.c_str() : nullptr);
+    if (text < 0) {
+        std::fprintf(stderr, "ERROR: cannot read the text: %s\n", std::strerror(errno));
+        return 1;
+    }
+    // UTF-8, or Latin-1 where the text is not UTF-8 throughout.
+    bool utf8 = true;
+    if (!readChunks(text, [&utf8](QByteArrayView chunk) {
+            utf8 = chunk.isValidUtf8();
+            return utf8;
+        })) {
+        std::fprintf(stderr, "ERROR: cannot read the text: %s\n", std::strerror(errno));
+        return 1;
+    }
+
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's runtime folder: a private one that goes with the filter, not one left in /tmp.
     QTemporaryDir runtime;
@@ -78,14 +337,6 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
 
-    QFile input;
-    if (argc == 7 ? !(input.setFileName(QString::fromLocal8Bit(argv[6])), input.open(QIODevice::ReadOnly))
-                  : !input.open(stdin, QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "ERROR: cannot read the text: %s\n", qPrintable(input.errorString()));
-        return 1;
-    }
-    const QStringList lines = textLines(input.readAll());
-    const QString options = QString::fromLocal8Bit(argv[5]);
     const auto number = [&](const char* name, double fallback) {
         bool ok = false;
         const double value = option(options, QString::fromLatin1(name)).toDouble(&ok);
@@ -93,13 +344,13 @@ int main(int argc, char** argv)
     };
     const double pitch = 72 / number("cpi", 10), leading = 72 / number("lpi", 6);
 
-    QFile output;
+    BoundedOutput output;
     if (!output.open(stdout, QIODevice::WriteOnly)) {
         std::fputs("ERROR: cannot write the PDF\n", stderr);
         return 1;
     }
     QPdfWriter writer(&output);
-    writer.setTitle(QString::fromUtf8(argv[3]));
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Zirn PDF Writer"));
     writer.setResolution(72); // one unit a point
     // A quarter of an inch above and below; at the sides as much, or less so that 80
@@ -116,29 +367,29 @@ int main(int argc, char** argv)
     QPainter painter(&writer);
     painter.setFont(font);
     const QRectF area = writer.pageLayout().paintRect(QPageLayout::Point);
-    const auto columns = std::max<qsizetype>(1, static_cast<qsizetype>(area.width() / pitch));
-    const int rows = std::max(1, static_cast<int>(area.height() / leading));
-    const double ascent = QFontMetricsF(font).ascent();
-    int row = 0;
-    const auto newPage = [&] {
-        writer.newPage();
-        row = 0;
-    };
-    for (const QString& text : lines) {
-        const QStringList parts = text.split(u'\f');
-        for (qsizetype part = 0; part < parts.size(); ++part) {
-            if (part > 0)
-                newPage();
-            QString line = parts[part];
-            if (line.isEmpty() && parts.size() > 1)
-                continue;
-            do {
-                if (row == rows)
-                    newPage();
-                painter.drawText(QPointF(0, row++ * leading + ascent), line.left(columns));
-                line = line.mid(columns);
-            } while (!line.isEmpty());
-        }
+    TextPages pages(writer, painter, std::max<qsizetype>(1, static_cast<qsizetype>(area.width() / pitch)),
+                    std::max(1, static_cast<int>(area.height() / leading)), leading,
+                    QFontMetricsF(font).ascent());
+    const bool read = readChunks(text, [&](QByteArrayView chunk) {
+        pages.take(utf8 ? QString::fromUtf8(chunk) : QString::fromLatin1(chunk));
+        // Once the output takes no more, the rest is not drawn.
+        return !output.full() && output.error() == QFileDevice::NoError;
+    });
+    const int readError = errno;
+    pages.finish();
+    const bool ended = painter.end() && output.flush();
+    if (!read) {
+        std::fprintf(stderr, "ERROR: cannot read the text: %s\n", std::strerror(readError));
+        return 1;
     }
-    return painter.end() && output.flush() ? 0 : 1;
+    if (output.full()) {
+        std::fprintf(stderr, "ERROR: the PDF of the text would be larger than %llu MiB\n",
+                     static_cast<unsigned long long>(kFileSize / kMiB));
+        return 1;
+    }
+    if (!ended || output.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "ERROR: cannot write the PDF: %s\n", qPrintable(output.errorString()));
+        return 1;
+    }
+    return 0;
 }

@@ -77,7 +77,8 @@ protected:
     {
         desktop.alerts.clear();
         window.progress.clear();
-        window.masterPasswordShown = 0;
+        window.passwordsShown.clear();
+        window.failures.clear();
         return PdfCreator(desktop, window).createPdf(settings);
     }
 
@@ -193,6 +194,9 @@ TEST_F(PdfCreatorTest, NamesTheOutputByThePolicyForATakenName)
         EXPECT_EQ(result.outcome == PdfCreator::Outcome::Written, !expected.isEmpty());
         ASSERT_EQ(desktop.alerts.size(), c.answer < 0 ? 0 : 1);
         EXPECT_TRUE(c.answer < 0 || desktop.alerts[0].message.contains(u'\'' + c.name + u'\''));
+        // Silent asks nothing, and says in the window why nothing was written.
+        EXPECT_EQ(window.failures.size(), c.silent);
+        EXPECT_TRUE(c.silent == 0 || window.failures[0].message.contains(u'\'' + c.name + u'\''));
         EXPECT_TRUE(expected.isEmpty() ||
                     test::infoText(*test::openWithQpdf(expected), "Title") == base.Title);
         for (const QString& name : c.present)
@@ -219,6 +223,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         std::function<void(Settings&)> change;
         QString message,
             reason; // the start of the one alert (empty: none); the reason after the path, or the detail
+        char field = 0; // the password field shown: 'u' the user's, 'm' the master
         rlim_t limit = RLIM_INFINITY;
         QString where = QStringLiteral("Report.pdf");
     };
@@ -227,6 +232,16 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     const rlim_t none = RLIM_INFINITY, mb = 1'000'000;
     const QString deep = at("deep.pdf");
     test::makePdf(deep, {.nesting = 40'000});
+    // Fills the file system at folder: a file takes its space, empty files what its folder can hold.
+    const auto fill = [](const QString& folder) {
+        const int big = ::open(QFile::encodeName(folder + "/big").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string block(4096, 'x');
+        while (big >= 0 && ::write(big, block.data(), block.size()) > 0) {
+        }
+        ::close(big);
+        for (int i = 0; i < 10000 && test::writeFile(folder + QStringLiteral("/%1").arg(i), {}); ++i) {
+        }
+    };
     const auto passwords = [](qint64 keyLength, const QString& user, const QString& master) {
         return [=](Settings& s) {
             s.UseEncryption = 1;
@@ -238,57 +253,69 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     // clang-format off
     const Case cases[] = {
         {"missing folder", [&](Settings& s) { s.OutputPath = at("missing/deeper"); }, fail,
-         "The folder does not exist.", none, "missing/deeper/Report.pdf"},
+         "The folder does not exist.", 0, none, "missing/deeper/Report.pdf"},
+        // Silent asks nothing, yet says why: in the window and the log, not in an alert.
+        {"missing folder, Silent", [&](Settings& s) { s.OutputPath = at("missing"); s.Silent = 1; }, fail,
+         "The folder does not exist.", 0, none, "missing/Report.pdf"},
         {"file where a folder should be", [&](Settings& s) { s.OutputPath = at("blocker"); }, fail,
-         "A part of the folder's path is not a folder.", none, "blocker/Report.pdf"},
+         "A part of the folder's path is not a folder.", 0, none, "blocker/Report.pdf"},
         {"folder at the name, replace", [](Settings& s) { s.OutputFileName = "Folder.pdf"; }, fail,
-         "A folder of that name is in the way.", none, "Folder.pdf"},
+         "A folder of that name is in the way.", 0, none, "Folder.pdf"},
         {"a file system that cannot rename",
          [&](Settings& s) { s.OutputPath = at("fat"); s.Overwrite = 2; refusedRename = EPERM; }, fail,
-         "The folder's file system cannot rename files.", none, "fat/Report 1.pdf"},
+         "The folder's file system cannot rename files.", 0, none, "fat/Report 1.pdf"},
+        // Without unnamed files, the named temporary file's own refusal is the reason.
+        {"a full exFAT stick", [&](Settings& s) { s.OutputPath = at("exfat"); fill(at("exfat")); }, fail,
+         "The disk is full.", 0, none, "exfat/Report.pdf"},
         {"a name FAT cannot hold",
-         [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", none, "fat/Q3: a?.pdf"},
-        {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, mb, "Report 1.pdf"},
+         [&](Settings& s) { s.OutputPath = at("fat"); s.OutputFileName = "Q3: a?.pdf"; s.Overwrite = 0; }, fail, "The folder's file system does not allow this file name.", 0, none, "fat/Q3: a?.pdf"},
+        {"file-size limit, claimed", [](Settings& s) { s.Overwrite = 2; }, fail, big, 0, mb, "Report 1.pdf"},
         // Encrypted streams end in the writer's destructors: no exception may leave them.
-        {"file-size limit, replaced, protected", [](Settings& s) { s.UseEncryption = 1; }, fail, big, mb},
+        {"file-size limit, replaced, protected", [](Settings& s) { s.UseEncryption = 1; }, fail, big, 0, mb},
         {"no input", [](Settings& s) { s.InputFile.clear(); }, fail, "There is no document to convert."},
         {"unreadable input", [&](Settings& s) { s.InputFile = at("blocker"); }, fail,
          "The document to convert is missing or unreadable."},
         {"pages nested 40,000 deep", [&](Settings& s) { s.InputFile = deep; }, fail,
          "The document is not a valid PDF: its pages are nested more than 1000 levels deep."},
-        {"missing input, Silent", [&](Settings& s) { s.InputFile = at("gone.pdf"); s.Silent = 1; }},
+        {"missing input, Silent", [&](Settings& s) { s.InputFile = at("gone.pdf"); s.Silent = 1; }, fail,
+         "The document to convert is missing or unreadable."},
         {"no master password comes first, also Silent",
          [](Settings& s) { s.UseEncryption = 1; s.PasswordOwner.clear(); s.Silent = 1; s.InputFile.clear(); },
-         "Please enter a master password first."},
+         "Please enter a master password first.", "", 'm'},
         // The character refused is named; a composed form is looked for first.
         {"unencodable master password", passwords(128, "", "Mu\u0308ller-пароль"),
-         "With 128-bit encryption the passwords can only", "This character cannot be used: п (U+043F)"},
+         "With 128-bit encryption the passwords can only", "This character cannot be used: п (U+043F)", 'm'},
         {"unencodable user password, a mark without a composed form", passwords(128, "a\u0331", "M"),
-         "With 128-bit encryption the passwords can only", "This character cannot be used: \u25CC\u0331 (U+0331)"},
+         "With 128-bit encryption the passwords can only", "This character cannot be used: \u25CC\u0331 (U+0331)", 'u'},
         {"256-bit, a control character", passwords(256, "", "ab\u0007"), "A password cannot contain control",
-         "This character cannot be used: U+0007"},
-        {"256-bit, Hebrew then digits", passwords(256, "שלום123", "M"), "A password with letters of a right"},
-        {"256-bit, soft hyphens only", passwords(256, "", "\u00AD"), "A password consists only of characters"},
+         "This character cannot be used: U+0007", 'm'},
+        {"256-bit, Hebrew then digits", passwords(256, "שלום123", "M"), "A password with letters of a right", "", 'u'},
+        {"256-bit, soft hyphens only", passwords(256, "", "\u00AD"), "A password consists only of characters", "", 'm'},
         // A user password that opens with full control: the restrictions would not apply.
-        {"user password is the master password", passwords(128, "Master-ß", "Master-ß"),
-         "The user password must differ"},
+        {"user password is the master password, also Silent",
+         [&](Settings& s) { passwords(128, "Master-ß", "Master-ß")(s); s.Silent = 1; },
+         "The user password must differ", "", 'u'},
         {"the same once prepared, 256-bit", passwords(256, "Sommer\u00A02024", "Sommer 2024"),
-         "The user password must differ"},
+         "The user password must differ", "", 'u'},
         {"the same first 32 characters", passwords(128, QString(32, u'p') + "u", QString(32, u'p') + "m"),
-         "128-bit encryption uses only the first 32"},
+         "128-bit encryption uses only the first 32", "", 'u'},
         // Never cut.
-        {"33 characters", passwords(128, QString(33, u'u'), "M"), "With 128-bit encryption a password can have at most 32"},
-        {"128 bytes, 256-bit", passwords(256, "", QString(64, u'ж')), "A password can have at most 127 bytes"},
+        {"33 characters", passwords(128, QString(33, u'u'), "M"), "With 128-bit encryption a password can have at most 32", "", 'u'},
+        {"128 bytes, 256-bit", passwords(256, "", QString(64, u'ж')), "A password can have at most 127 bytes", "", 'm'},
     };
     // clang-format on
-    const auto fat = test::mountFuse("fat", at("fat").toStdString());
+    const auto fat = test::mountFuse("fat", at("fat").toStdString()),
+               exfat = test::mountFuse("exfat", at("exfat").toStdString());
     const QStringList before = entries() + entries("fat");
     std::signal(SIGXFSZ, SIG_IGN);
+    static QStringList logged; // on standard error
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { logged.append(text); });
     rlimit original{};
     ::getrlimit(RLIMIT_FSIZE, &original);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.where.startsWith("fat/") && !fat)
+        if ((c.where.startsWith("fat/") && !fat) || (c.where.startsWith("exfat/") && !exfat))
             continue;
         Settings s = base;
         c.change(s);
@@ -299,17 +326,26 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         refusedRename = 0;
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
-        ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() ? 0 : 1);
-        const auto& alert = desktop.alerts.isEmpty() ? Alert{} : desktop.alerts[0];
-        EXPECT_EQ(alert.message.left(c.message.size()) + alert.detail,
-                  c.message +
-                      (c.reason.isEmpty() || c.message != fail ? c.reason : at(c.where) + u'\n' + c.reason));
-        // The master password's own alerts bring its field forward.
-        EXPECT_EQ(window.masterPasswordShown, !c.message.isEmpty() && c.message != fail ? 1 : 0);
+        // Silent tells a failure in the window instead of an alert; the passwords' alerts stay.
+        const bool inWindow = s.Silent != 0 && c.message == fail;
+        ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() || inWindow ? 0 : 1);
+        ASSERT_EQ(window.failures.size(), inWindow ? 1 : 0);
+        const auto& alert = inWindow ? window.failures[0] : desktop.alerts.isEmpty() ? Alert{} : desktop.alerts[0];
+        const QString expected =
+            c.message + (c.reason.isEmpty() || c.message != fail ? c.reason : at(c.where) + u'\n' + c.reason);
+        EXPECT_EQ(alert.message.left(c.message.size()) + alert.detail, expected);
+        EXPECT_EQ(logged, s.Silent != 0 ? QStringList{alert.message + u' ' + QString(alert.detail).replace(u'\n', u' ')}
+                                        : QStringList());
+        logged.clear();
+        // The passwords' own alerts bring the field to fill in or correct forward.
+        EXPECT_EQ(window.passwordsShown,
+                  c.field == 0 ? QList<PdfProtection::Password>{}
+                               : QList{c.field == 'u' ? PdfProtection::Password::User : PdfProtection::Password::Owner});
         EXPECT_TRUE(window.progress.isEmpty() || window.progress.last() == -2); // the busy state ends
         EXPECT_EQ(entries() + entries("fat"), before); // no partial file, no temporary file
     }
     std::signal(SIGXFSZ, SIG_DFL);
+    qInstallMessageHandler(previous);
 
     // Without the limit it is written, with the usual permission bits.
     ASSERT_EQ(create(base).outcome, PdfCreator::Outcome::Written);

@@ -100,6 +100,13 @@ TEST_F(UpdateCheckTest, RequestAndWeekRule)
     const auto unreachable = makeUpdater("http://127.0.0.1:1/update");
     EXPECT_FALSE(check(false, unreachable.get()));
     EXPECT_EQ(store.stringValue("LastAutoUpdateCheck"), ago(30 * 86400).toString());
+    // A response during a Create is a check at once, also when its notice is then dropped.
+    desktop.notices.clear();
+    updater->holdResult();
+    ASSERT_TRUE(check(true));
+    updater->dropResult();
+    EXPECT_EQ(store.stringValue("LastAutoUpdateCheck"), "2026-12-05 06:52:58 +0000");
+    EXPECT_TRUE(desktop.notices.isEmpty());
 }
 
 // Each row: the server's answer to version 1.9, the first preferred language, the notice's title
