@@ -40,6 +40,10 @@ public:
     void loadSettings(Settings& settings, const QString& iniPath);
     void loadSettings(Settings& settings, const IniSections& ini);
 
+    // Whether a launch on a document may join a window that is open: CombineDocuments on and
+    // AutoStart off, each by the precedence above, read without touching the store.
+    bool combinesDocuments(const QString& iniPath) const;
+
     // Stores the fields that the table of keys marks as saved: those the window edits.
     void saveSettings(const Settings& settings);
 

@@ -92,6 +92,24 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("[Values]\nRememberEncryptionSettings = 1", {{"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"RememberEncryptionSettings", 1LL}, {"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"UseEncryption", 1LL}, {"AllowPrint", 1LL}}).AllowPrint, 1);
+    // Whether a launch joins an open window: the file, then the saved choice, then off; never
+    // with AutoStart, whichever place gives it.
+    const std::tuple<const char*, QVariantMap, bool> joins[] = {
+        {"", {}, false},
+        {"", {{"CombineDocuments", 1LL}}, true},
+        {"[Values]\nCombineDocuments = 0", {{"CombineDocuments", 1LL}}, false},
+        {"[Values]\nCombineDocuments = 1\nAutoStart = 1", {}, false},
+        {"[Values]\nCombineDocuments = {save}", {{"CombineDocuments", 1LL}}, true},
+        {"", {{"CombineDocuments", 1LL}, {"AutoStart", 1LL}}, false},
+    };
+    for (const auto& [ini, saved, combines] : joins) {
+        const QString folder = test::freshFolder("loader");
+        test::writeFile(folder + "/Zirn.ini", ini);
+        DefaultsStore store(folder + "/defaults.json");
+        for (auto it = saved.begin(); it != saved.end(); ++it)
+            store.setValue(it.key(), *it);
+        EXPECT_EQ(SettingsLoader(store, {"alice", "/d"}).combinesDocuments(folder + "/Zirn.ini"), combines) << ini;
+    }
 }
 
 // Saved, loaded by another run and saved again, every saved key comes back with its kind, but the
@@ -105,11 +123,12 @@ TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
     const Settings s{.OutputFileName = "Out.pdf", .InputFile = "/in.pdf", .OutputPath = "/r", .Title = "T",
                      .Subject = "S", .Keywords = "a, b", .Author = "A", .PasswordUser = "u", .PasswordOwner = "m",
                      .AutoStart = 1, .Overwrite = 2, .SelectedTab = 2, .UseEncryption = 1, .AllowCopyPaste = 1,
-                     .AllowPrint = 1, .Silent = 1, .UserAccessPermissions = 4, .AutoUpdate = 0};
+                     .AllowPrint = 1, .Silent = 1, .UserAccessPermissions = 4, .AutoUpdate = 0,
+                     .CombineDocuments = 1};
     // clang-format on
     SettingsLoader(store, {"alice", "/d"}).saveSettings(s);
     QJsonObject first = QJsonDocument::fromJson(test::readFile(folder + "/first.json")).object();
-    EXPECT_EQ(first.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",
+    EXPECT_EQ(first.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "CombineDocuments", "Keywords",
                                          "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
                                          "Title", "Unknown", "UseEncryption", "UserPassword"}));
     DefaultsStore reopened(folder + "/first.json");
