@@ -7,6 +7,8 @@ class QLocale;
 namespace zirn {
 
 class AppController;
+class DefaultsStore;
+class DocumentHandover;
 class MainWindow;
 
 // The program's main loop: creates the application object, loads the window, creates the
@@ -22,6 +24,15 @@ public:
     // documents (the arguments after the program's name), the window shown, and the launch
     // steps, which may end in a Create that closes the window.
     static void launch(AppController& controller, MainWindow& window, const QStringList& documents);
+
+    // A launch on one document, where the settings file and the store say CombineDocuments
+    // (never with AutoStart), hands it to this user's window on this display that takes
+    // documents: true once the window lists it. Otherwise such a launch claims the name (false),
+    // so that the launches after it hand theirs to its window; of two launches at the same time,
+    // the one that claims it is the window and the other hands over. A document that the window
+    // refuses stays with this process, for a window of its own.
+    static bool handOver(DocumentHandover& handover, DefaultsStore& store, const QString& settingsFile,
+                         const QStringList& documents);
 
     // Installs the program's and Qt's own translations for locale; English without them.
     static void installTranslations(const QLocale& locale);

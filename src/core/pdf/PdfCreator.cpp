@@ -206,8 +206,9 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings, const QList<D
     PdfDocument::OpenFailure unopened{};
     qsizetype failedPart = -1;
     const std::unique_ptr<PdfDocument> document =
-        parts.size() > 1 ? PdfDocument::combine(parts, &failedPart, &unopened)
-                         : PdfDocument::open(parts.size() == 1 ? parts[0].path : settings.InputFile, &unopened);
+        parts.size() > 1
+            ? PdfDocument::combine(parts, &failedPart, &unopened)
+            : PdfDocument::open(parts.size() == 1 ? parts[0].path : settings.InputFile, &unopened);
 
     // 4. Document information. An input without an information dictionary gets one: what the
     // user typed and saw saved must not be dropped because the producer wrote none.
@@ -247,9 +248,10 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings, const QList<D
             QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable.");
         const bool deep = unopened == PdfDocument::OpenFailure::PagesTooDeep;
         if (failedPart >= 0 && failedPart < parts.size() && deep)
-            reason = QCoreApplication::translate("Zirn", "The document '%1' is not a valid PDF: its pages are "
-                                                         "nested more than %2 levels deep.")
-                         .arg(parts[failedPart].name, QString::number(PdfDocument::maxPageTreeDepth));
+            reason =
+                QCoreApplication::translate("Zirn", "The document '%1' is not a valid PDF: its pages are "
+                                                    "nested more than %2 levels deep.")
+                    .arg(parts[failedPart].name, QString::number(PdfDocument::maxPageTreeDepth));
         else if (failedPart >= 0 && failedPart < parts.size())
             reason = QCoreApplication::translate("Zirn", "The document '%1' is missing or unreadable.")
                          .arg(parts[failedPart].name);

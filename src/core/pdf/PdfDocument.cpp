@@ -272,9 +272,10 @@ void appendPages(QPDF& pdf, QPDFAcroFormDocumentHelper& forms, QPDF& source)
         if (hasForm)
             forms.fixCopiedAnnotations(copy, page, sourceForms);
         else
-            copy.replaceKey("/Annots", pdf.copyForeignObject(annotationsOfPage.isIndirect()
-                                                                 ? annotationsOfPage
-                                                                 : source.makeIndirectObject(annotationsOfPage)));
+            copy.replaceKey("/Annots",
+                            pdf.copyForeignObject(annotationsOfPage.isIndirect()
+                                                      ? annotationsOfPage
+                                                      : source.makeIndirectObject(annotationsOfPage)));
         if (QPDFObjectHandle copied = copy.getKey("/Annots"); copied.isArray())
             for (QPDFObjectHandle& annotation : copied.getArrayAsVector())
                 if (annotation.isDictionary())
@@ -289,9 +290,9 @@ QPDFObjectHandle documentEntry(QPDF& pdf, const QString& name, QPDFObjectHandle 
 {
     QPDFObjectHandle entry = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
     entry.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(name.toStdString()));
-    entry.replaceKey("/Dest", QPDFObjectHandle::newArray({firstPage, QPDFObjectHandle::newName("/XYZ"),
-                                                          QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull(),
-                                                          QPDFObjectHandle::newNull()}));
+    entry.replaceKey("/Dest", QPDFObjectHandle::newArray(
+                                  {firstPage, QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newNull(),
+                                   QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull()}));
     std::vector<QPDFObjectHandle> items =
         outlines.isDictionary() ? outlineLevel(outlines) : std::vector<QPDFObjectHandle>();
     if (items.empty())
@@ -387,14 +388,13 @@ std::unique_ptr<PdfDocument> PdfDocument::combine(const QList<DocumentPart>& par
                 appendPages(pdf, forms, source);
                 // Copied once its pages are, so that its bookmarks lead to them.
                 outlines = outlines.isDictionary() && outlines.isIndirect() ? pdf.copyForeignObject(outlines)
-                                                                             : QPDFObjectHandle::newNull();
+                                                                            : QPDFObjectHandle::newNull();
             }
             entries.push_back(documentEntry(pdf, parts[static_cast<qsizetype>(i)].name,
                                             pdf.getAllPages().at(static_cast<size_t>(pageCount)), outlines));
             pageCount += pages;
         }
-        QPDFObjectHandle outlines = pdf.makeIndirectObject(
-            QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
         for (size_t e = 0; e < entries.size(); ++e) {
             entries[e].replaceKey("/Parent", outlines);
             if (e > 0) {
@@ -405,12 +405,13 @@ std::unique_ptr<PdfDocument> PdfDocument::combine(const QList<DocumentPart>& par
         if (!entries.empty()) {
             outlines.replaceKey("/First", entries.front());
             outlines.replaceKey("/Last", entries.back());
-            outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(entries.size())));
+            outlines.replaceKey("/Count",
+                                QPDFObjectHandle::newInteger(static_cast<long long>(entries.size())));
         }
         pdf.getRoot().replaceKey("/Outlines", outlines);
         if (anyLabels)
-            pdf.getRoot().replaceKey("/PageLabels",
-                                     QPDFObjectHandle::newDictionary({{"/Nums", QPDFObjectHandle::newArray(labels)}}));
+            pdf.getRoot().replaceKey("/PageLabels", QPDFObjectHandle::newDictionary(
+                                                        {{"/Nums", QPDFObjectHandle::newArray(labels)}}));
         for (size_t p = 1; p < opened.size(); ++p)
             result->m->parts.push_back(std::move(opened[p]));
         return result;

@@ -78,8 +78,9 @@ public:
     // document lead to that place directly; its tagged structure and attached files are not
     // carried over. Nothing when a document cannot be opened; failedPart then names it (its
     // index), failure why.
-    static std::unique_ptr<PdfDocument> combine(const QList<DocumentPart>& parts, qsizetype* failedPart = nullptr,
-                                                 OpenFailure* failure = nullptr);
+    static std::unique_ptr<PdfDocument> combine(const QList<DocumentPart>& parts,
+                                                qsizetype* failedPart = nullptr,
+                                                OpenFailure* failure = nullptr);
 
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;

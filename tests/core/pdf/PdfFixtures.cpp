@@ -23,28 +23,32 @@ QPDFObjectHandle object(QPDF& pdf, const std::string& syntax)
 void addLinks(QPDF& pdf, const std::string& name)
 {
     const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
-    const QPDFObjectHandle last = QPDFObjectHandle::newArray({pages.back(), QPDFObjectHandle::newName("/Fit")});
+    const QPDFObjectHandle last =
+        QPDFObjectHandle::newArray({pages.back(), QPDFObjectHandle::newName("/Fit")});
     QPDFObjectHandle root = pdf.getRoot(), outlines = object(pdf, "<< /Type /Outlines >>");
     root.replaceKey("/Names", QPDFObjectHandle::parse("<< /Dests << /Names [(end)] >> >>"));
     root.getKey("/Names").getKey("/Dests").getKey("/Names").appendItem(last);
     root.replaceKey("/Outlines", outlines);
     root.replaceKey("/PageLabels", QPDFObjectHandle::parse("<< /Nums [0 << /S /D /P (" + name + "-) >>] >>"));
-    QPDFObjectHandle field = object(pdf, "<< /FT /Tx /T (field) /V (" + name +
-                                             ") /Type /Annot /Subtype /Widget /F 4 /Rect [72 600 300 620] >>");
-    root.replaceKey("/AcroForm", QPDFObjectHandle::parse("<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type "
-                                                         "/Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>"));
+    QPDFObjectHandle field =
+        object(pdf, "<< /FT /Tx /T (field) /V (" + name +
+                        ") /Type /Annot /Subtype /Widget /F 4 /Rect [72 600 300 620] >>");
+    root.replaceKey("/AcroForm",
+                    QPDFObjectHandle::parse("<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type "
+                                            "/Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>"));
     root.getKey("/AcroForm").replaceKey("/Fields", QPDFObjectHandle::newArray({field}));
     QPDFObjectHandle previous;
     for (size_t i = 0; i < pages.size(); ++i) {
         const std::string number = std::to_string(i + 1);
         QPDFObjectHandle annotations = QPDFObjectHandle::newArray(
             {object(pdf, "<< /Type /Annot /Subtype /Link /Rect [72 700 300 720] /A << /S /URI /URI "
-                         "(https://example.org/" + name + "/" + number + ") >> >>"),
+                         "(https://example.org/" +
+                             name + "/" + number + ") >> >>"),
              object(pdf, "<< /Type /Annot /Subtype /Link /Rect [72 650 300 670] >>")});
         annotations.getArrayItem(1).replaceKey("/Dest", last);
         if (i == 0) {
-            annotations.appendItem(
-                object(pdf, "<< /Type /Annot /Subtype /Link /Rect [72 550 300 570] /A << /S /GoTo /D (end) >> >>"));
+            annotations.appendItem(object(
+                pdf, "<< /Type /Annot /Subtype /Link /Rect [72 550 300 570] /A << /S /GoTo /D (end) >> >>"));
             field.replaceKey("/P", pages[i]);
             annotations.appendItem(field);
         }
@@ -73,8 +77,8 @@ void makePdf(const QString& path, const FixtureOptions& options)
     for (int i = 0; i < options.pages; ++i) {
         const std::string number = std::to_string(i + 1);
         std::string text = "BT /F1 24 Tf 72 720 Td (" +
-                           (options.links.isEmpty() ? "Page " : options.links.toStdString() + " page ") + number +
-                           ") Tj ET";
+                           (options.links.isEmpty() ? "Page " : options.links.toStdString() + " page ") +
+                           number + ") Tj ET";
         text.append(i == 0 ? options.padding : 0, ' ');
         QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] /Resources "
                                                         "<< /Font << /F1 << /Type /Font /Subtype /Type1 "

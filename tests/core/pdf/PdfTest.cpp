@@ -339,9 +339,11 @@ void expectJoined(QPDF& pdf, const QList<std::pair<QString, int>>& documents)
 {
     const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
     const auto pageOf = [&pdf, &pages](QPDFObjectHandle place) {
-        place = place.isName() || place.isString() ? QPDFOutlineDocumentHelper(pdf).resolveNamedDest(place) : place;
+        place = place.isName() || place.isString() ? QPDFOutlineDocumentHelper(pdf).resolveNamedDest(place)
+                                                   : place;
         const QPDFObjGen page = place.isArray() ? place.getArrayItem(0).getObjGen() : QPDFObjGen();
-        const auto at = std::find_if(pages.begin(), pages.end(), [&](auto each) { return each.getObjGen() == page; });
+        const auto at =
+            std::find_if(pages.begin(), pages.end(), [&](auto each) { return each.getObjGen() == page; });
         return QStringLiteral("#%1").arg(at - pages.begin());
     };
     QStringList found, expected, values;
@@ -351,16 +353,19 @@ void expectJoined(QPDF& pdf, const QList<std::pair<QString, int>>& documents)
         const auto content = QPDFObjectHandle(pages[i]).getKey("/Contents").getStreamData();
         const std::string text(reinterpret_cast<const char*>(content->getBuffer()), content->getSize());
         found << QString::fromStdString(text.substr(text.find('(') + 1)).section(u')', 0, 0)
-              << QString::fromStdString(labels.getLabelForPage(static_cast<long long>(i)).getKey("/P").getUTF8Value());
+              << QString::fromStdString(
+                     labels.getLabelForPage(static_cast<long long>(i)).getKey("/P").getUTF8Value());
         for (QPDFAnnotationObjectHelper annotation : QPDFPageObjectHelper(pages[i]).getAnnotations()) {
             QPDFObjectHandle link = annotation.getObjectHandle(), action = link.getKey("/A");
             if (annotation.getSubtype() == "/Widget")
-                values << QString::fromStdString(forms.getFieldForAnnotation(annotation).getFullyQualifiedName() +
-                                                 "=" + forms.getFieldForAnnotation(annotation).getValueAsString());
+                values << QString::fromStdString(
+                    forms.getFieldForAnnotation(annotation).getFullyQualifiedName() + "=" +
+                    forms.getFieldForAnnotation(annotation).getValueAsString());
             else
-                found << (action.getKey("/S").isNameAndEquals("/URI") ? QString::fromStdString(action.getKey("/URI").getUTF8Value())
-                          : link.hasKey("/Dest")                     ? pageOf(link.getKey("/Dest"))
-                                                                     : pageOf(action.getKey("/D")));
+                found << (action.getKey("/S").isNameAndEquals("/URI")
+                              ? QString::fromStdString(action.getKey("/URI").getUTF8Value())
+                          : link.hasKey("/Dest") ? pageOf(link.getKey("/Dest"))
+                                                 : pageOf(action.getKey("/D")));
         }
     }
     for (QPDFOutlineObjectHelper entry : QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines()) {
@@ -432,8 +437,19 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"composed, 128-bit", {}, "T", true, 1, 0, 0, 2, "Mu\u0308ller", {128}, "M\xFCller"},
         {"damaged", damaged, "T", false},
         // The pages of each in order, their links, bookmarks, labels and fields, and one protection.
-        {"joined, one protected", {.links = "A"}, "T", true, 1, 0, 0, 2, "u", {128, 256}, {},
-         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"}, {.pages = 1, .links = "C"}}},
+        {"joined, one protected",
+         {.links = "A"},
+         "T",
+         true,
+         1,
+         0,
+         0,
+         2,
+         "u",
+         {128, 256},
+         {},
+         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"},
+          {.pages = 1, .links = "C"}}},
     };
     for (const Case& c : cases)
         for (const qint64 keyLength : c.keyLengths) {

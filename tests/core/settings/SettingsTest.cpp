@@ -108,7 +108,8 @@ TEST(SettingsLoader, Precedence)
         DefaultsStore store(folder + "/defaults.json");
         for (auto it = saved.begin(); it != saved.end(); ++it)
             store.setValue(it.key(), *it);
-        EXPECT_EQ(SettingsLoader(store, {"alice", "/d"}).combinesDocuments(folder + "/Zirn.ini"), combines) << ini;
+        EXPECT_EQ(SettingsLoader(store, {"alice", "/d"}).combinesDocuments(folder + "/Zirn.ini"), combines)
+            << ini;
     }
 }
 
@@ -128,9 +129,10 @@ TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
     // clang-format on
     SettingsLoader(store, {"alice", "/d"}).saveSettings(s);
     QJsonObject first = QJsonDocument::fromJson(test::readFile(folder + "/first.json")).object();
-    EXPECT_EQ(first.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "CombineDocuments", "Keywords",
-                                         "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
-                                         "Title", "Unknown", "UseEncryption", "UserPassword"}));
+    EXPECT_EQ(first.keys(),
+              (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "CombineDocuments",
+                           "Keywords", "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
+                           "Title", "Unknown", "UseEncryption", "UserPassword"}));
     DefaultsStore reopened(folder + "/first.json");
     Settings r;
     SettingsLoader(reopened, {"bob", "/d"}).loadSettings(r, IniSections{});
