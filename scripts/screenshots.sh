@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
-# Takes the screenshots of the three tabs (for the README and software centres) from the real
-# window under Xvfb:
-#   scripts/screenshots.sh     (writes docs/tab-general.png, tab-encryption.png, tab-settings.png)
+# Takes the screenshots of the three tabs, and of the General tab listing two documents (for the
+# README, the user documentation and software centres) from the real window under Xvfb:
+#   scripts/screenshots.sh     (writes docs/tab-general.png, tab-encryption.png, tab-settings.png,
+#                               tab-documents.png)
 # The window shows the output folder, so the shots run as a user's would: with the home
 # /home/erika and the folder ~/Documents, made on a scratch /home that only this script's own
 # mount namespace sees (nothing of the machine's /home is touched).
@@ -20,12 +21,20 @@ mount -t tmpfs tmpfs /home
 home=$ZIRN_SCREENSHOT_HOME
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-shoot() { # tab-index file
+shoot() { # tab-index file [name of a second document printed while the window is open]
     rm -rf "$home"
     mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Documents" "$home/PDF"
     cp resources/sample.pdf "$home/PDF/Quarterly Report.pdf"
+    # The second document joins the window over a session bus of the shot's own.
+    local second="" combine=0
+    if [[ -n "${3:-}" ]]; then
+        combine=1
+        qpdf --empty --pages resources/sample.pdf 1 -- "$home/PDF/$3.pdf"
+        second="sleep 2; '$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/$3.pdf';"
+    fi
     cat > "$home/.config/org.zirn.PDFWriter/Zirn.ini" <<INI
 [Values]
+CombineDocuments = $combine
 SelectedTab = $1
 AutoUpdate = 1
 Path = ~/Documents
@@ -40,11 +49,12 @@ INI
     printf '{"LastAutoUpdateCheck": "%s"}\n' "$(date -u '+%Y-%m-%d %H:%M:%S +0000')" \
         > "$home/.config/org.zirn.PDFWriter/defaults.json"
     HOME="$home" XDG_CONFIG_HOME="$home/.config" USER=erika LOGNAME=erika LANG=en_US.UTF-8 \
-        TMPDIR="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/Quarterly Report.pdf' & pid=\$!; sleep 2;
+        TMPDIR="$work" xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
+        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/Quarterly Report.pdf' & pid=\$!; sleep 2; $second
                  import -window root -crop 560x380+0+0 '$PWD/docs/$2'; kill \$pid" 2>/dev/null
     echo "docs/$2"
 }
 shoot 0 tab-general.png
 shoot 1 tab-encryption.png
 shoot 2 tab-settings.png
+shoot 0 tab-documents.png "Meeting Notes"
