@@ -182,6 +182,8 @@ private:
 // The outline items below root (first and next, each once), walked without recursion.
 std::vector<QPDFObjectHandle> outlineItems(QPDFObjectHandle root)
 {
+    if (!root.isDictionary())
+        return {};
     std::vector<QPDFObjectHandle> items, pending{root.getKey("/First")};
     std::set<QPDFObjGen> seen;
     while (!pending.empty()) {

@@ -437,19 +437,9 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"composed, 128-bit", {}, "T", true, 1, 0, 0, 2, "Mu\u0308ller", {128}, "M\xFCller"},
         {"damaged", damaged, "T", false},
         // The pages of each in order, their links, bookmarks, labels and fields, and one protection.
-        {"joined, one protected",
-         {.links = "A"},
-         "T",
-         true,
-         1,
-         0,
-         0,
-         2,
-         "u",
-         {128, 256},
-         {},
-         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"},
-          {.pages = 1, .links = "C"}}},
+        {"joined, one protected", {.links = "A"}, "T", true, 1, 0, 0, 2, "u", {128, 256}, {},
+         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"}, {.pages = 1, .links = "C"}}},
+        {"joined, without outlines", {}, "T", false, 0, 0, 0, 0, "", {128}, {}, {{.info = std::nullopt}}},
     };
     for (const Case& c : cases)
         for (const qint64 keyLength : c.keyLengths) {
@@ -485,7 +475,7 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
                 info << test::infoText(*pdf, entry).value_or(QStringLiteral("<none>"));
             EXPECT_EQ(info, (QStringList{c.title, base.Subject, base.Keywords, base.Author, stamp}));
             EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
-            if (!parts.isEmpty())
+            if (!c.input.links.isEmpty())
                 expectJoined(*pdf, {{"A", 2}, {"B", 3}, {"C", 1}});
             if (!c.input.rawInfo.empty()) {
                 QPDFObjectHandle before = QPDFObjectHandle::parse(rawInfo),
