@@ -50,12 +50,14 @@ void ApplicationLoop::launch(AppController& controller, MainWindow& window, cons
 bool ApplicationLoop::handOver(DocumentHandover& handover, DefaultsStore& store, const QString& settingsFile,
                                const QStringList& documents)
 {
-    if (documents.size() != 1 || !SettingsLoader(store).combinesDocuments(settingsFile))
+    const SettingsLoader::LaunchChoices choices = SettingsLoader(store).launchChoices(settingsFile);
+    if (documents.size() != 1 || choices.AutoStart != 0)
         return false;
+    const bool combine = choices.CombineDocuments != 0;
     // The window runs in a folder of its own: it gets the path whole.
     const QString path = QFileInfo(documents.front()).absoluteFilePath();
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (handover.claim())
+        if (combine && handover.claim())
             return false;
         switch (handover.handOver(path)) {
         case DocumentHandover::Outcome::Accepted:
@@ -63,6 +65,8 @@ bool ApplicationLoop::handOver(DocumentHandover& handover, DefaultsStore& store,
         case DocumentHandover::Outcome::Refused:
             return false;
         case DocumentHandover::Outcome::NoWindow:
+            if (!combine)
+                return false;
             break; // it went meanwhile: claimed again
         }
     }

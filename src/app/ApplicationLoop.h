@@ -25,12 +25,13 @@ public:
     // steps, which may end in a Create that closes the window.
     static void launch(AppController& controller, MainWindow& window, const QStringList& documents);
 
-    // A launch on one document, where the settings file and the store say CombineDocuments
-    // (never with AutoStart), hands it to this user's window on this display that takes
-    // documents: true once the window lists it. Otherwise such a launch claims the name (false),
-    // so that the launches after it hand theirs to its window; of two launches at the same time,
-    // the one that claims it is the window and the other hands over. A document that the window
-    // refuses stays with this process, for a window of its own.
+    // A launch on one document hands it to this user's window on this display that takes
+    // documents (the one whose box says so): true once the window lists it. Otherwise, where the
+    // settings file and the store say CombineDocuments, it claims the name (false), so that the
+    // launches after it hand theirs to its window; of two launches at the same time, the one
+    // that claims it is the window and the other hands over. A launch with AutoStart does
+    // neither, and a document that the window refuses stays with this process, for a window of
+    // its own.
     static bool handOver(DocumentHandover& handover, DefaultsStore& store, const QString& settingsFile,
                          const QStringList& documents);
 

@@ -176,13 +176,13 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
     s.OutputPath = Paths::expandTilde(s.OutputPath);
 }
 
-bool SettingsLoader::combinesDocuments(const QString& iniPath) const
+SettingsLoader::LaunchChoices SettingsLoader::launchChoices(const QString& iniPath) const
 {
     const IniSection values = Ini::readFile(iniPath).value(QStringLiteral("Values"));
-    qint64 combine = 0, autoStart = 0;
-    loadIntegerSetting(combine, QStringLiteral("CombineDocuments"), values);
-    loadIntegerSetting(autoStart, QStringLiteral("AutoStart"), values);
-    return combine != 0 && autoStart == 0;
+    LaunchChoices choices;
+    loadIntegerSetting(choices.AutoStart, QStringLiteral("AutoStart"), values);
+    loadIntegerSetting(choices.CombineDocuments, QStringLiteral("CombineDocuments"), values);
+    return choices;
 }
 
 void SettingsLoader::saveSettings(const Settings& s)

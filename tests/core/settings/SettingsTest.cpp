@@ -92,23 +92,21 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("[Values]\nRememberEncryptionSettings = 1", {{"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"RememberEncryptionSettings", 1LL}, {"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"UseEncryption", 1LL}, {"AllowPrint", 1LL}}).AllowPrint, 1);
-    // Whether a launch joins an open window: the file, then the saved choice, then off; never
-    // with AutoStart, whichever place gives it.
-    const std::tuple<const char*, QVariantMap, bool> joins[] = {
-        {"", {}, false},
-        {"", {{"CombineDocuments", 1LL}}, true},
-        {"[Values]\nCombineDocuments = 0", {{"CombineDocuments", 1LL}}, false},
-        {"[Values]\nCombineDocuments = 1\nAutoStart = 1", {}, false},
-        {"[Values]\nCombineDocuments = {save}", {{"CombineDocuments", 1LL}}, true},
-        {"", {{"CombineDocuments", 1LL}, {"AutoStart", 1LL}}, false},
+    // What a launch reads before its window is made: the file, then the saved choice, then 0.
+    using Choices = SettingsLoader::LaunchChoices;
+    const std::tuple<const char*, QVariantMap, Choices> launches[] = {
+        {"", {}, {0, 0}},
+        {"", {{"CombineDocuments", 1LL}}, {0, 1}},
+        {"[Values]\nCombineDocuments = 0", {{"CombineDocuments", 1LL}}, {0, 0}},
+        {"[Values]\nCombineDocuments = {save}\nAutoStart = 1", {{"CombineDocuments", 1LL}}, {1, 1}},
     };
-    for (const auto& [ini, saved, combines] : joins) {
+    for (const auto& [ini, saved, choices] : launches) {
         const QString folder = test::freshFolder("loader");
         test::writeFile(folder + "/Zirn.ini", ini);
         DefaultsStore store(folder + "/defaults.json");
         for (auto it = saved.begin(); it != saved.end(); ++it)
             store.setValue(it.key(), *it);
-        EXPECT_EQ(SettingsLoader(store, {"alice", "/d"}).combinesDocuments(folder + "/Zirn.ini"), combines)
+        EXPECT_TRUE(SettingsLoader(store, {"alice", "/d"}).launchChoices(folder + "/Zirn.ini") == choices)
             << ini;
     }
 }
