@@ -243,12 +243,12 @@ void AppController::createPdf()
 
 void AppController::aboutToQuit()
 {
-    // Only the file that was handed over: another job may have been spooled under the same
-    // name since, and an output that replaced the input is a new file too. The output is on
-    // the disk already (written and flushed before it got its name).
     if (m_handover)
         m_handover->release();
-    // Every document handed over, listed or removed from the list.
+    // Every document handed over, listed or removed from the list, but only the file that was
+    // handed over: another job may have been spooled under the same name since, and an output
+    // that replaced an input is a new file too. The output is on the disk already (written and
+    // flushed before it got its name).
     for (const Input& input : std::as_const(m_inputs))
         if (input.identity)
             removeIfSame(input.path, *input.identity);
