@@ -368,12 +368,16 @@ void expectJoined(QPDF& pdf, const QList<std::pair<QString, int>>& documents)
                                                  : pageOf(action.getKey("/D")));
         }
     }
+    // Readers walk the outline from either end.
+    QPDFObjectHandle outline = pdf.getRoot().getKey("/Outlines");
+    found << QString::number(outline.getKey("/Count").getIntValue()) +
+                 pageOf(outline.getKey("/Last").getKey("/Dest"));
     for (QPDFOutlineObjectHelper entry : QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines()) {
         found << QString::fromStdString(entry.getTitle()) + pageOf(entry.getDest());
         for (QPDFOutlineObjectHelper mark : entry.getKids())
             found << QString::fromStdString(mark.getTitle()) + pageOf(mark.getDest());
     }
-    QStringList marks;
+    QStringList marks{QStringLiteral("%1#%2").arg(documents.size()).arg(pages.size() - 1)};
     int first = 0;
     for (const auto& [name, count] : documents) {
         const QString last = QStringLiteral("#%1").arg(first + count - 1);
@@ -477,6 +481,7 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
             EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
             if (!c.input.links.isEmpty())
                 expectJoined(*pdf, {{"A", 2}, {"B", 3}, {"C", 1}});
+            EXPECT_EQ(pdf->getRoot().hasKey("/PageLabels"), !c.input.links.isEmpty()); // none where none was
             if (!c.input.rawInfo.empty()) {
                 QPDFObjectHandle before = QPDFObjectHandle::parse(rawInfo),
                                  after = pdf->getTrailer().getKey("/Info");
