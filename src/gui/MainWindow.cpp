@@ -200,8 +200,11 @@ void MainWindow::listDocument(const QString& path, const QString& name, std::opt
     const bool several = m_ui->documents->paths().size() > 1;
     m_ui->documentsInfo->setVisible(several);
     m_ui->documents->setVisible(several);
-    if (several)
+    if (several) {
+        // In the Tab order after the author, as on screen, and before the buttons of the window.
+        m_ui->documents->followInTabOrder(m_ui->author);
         QApplication::alert(this);
+    }
 }
 
 QStringList MainWindow::listedDocuments() const

@@ -70,6 +70,14 @@ QStringList DocumentList::paths() const
     return result;
 }
 
+void DocumentList::followInTabOrder(QWidget* previous)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{this, m_list, m_up, m_down, m_remove}) {
+        QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void DocumentList::move(int by)
 {
     const int from = m_list->indexOfTopLevelItem(m_list->currentItem()), to = from + by;

@@ -27,6 +27,9 @@ public:
     void addDocument(const QString& path, const QString& name, std::optional<int> pages);
     // The paths listed, in order.
     QStringList paths() const;
+    // Puts the list and its buttons into the window's Tab order right after previous (this widget
+    // first, which hands the focus to its list).
+    void followInTabOrder(QWidget* previous);
 
 private:
     void move(int by);
