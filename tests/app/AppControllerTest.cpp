@@ -436,6 +436,14 @@ TEST_F(AppControllerTest, DocumentsPrintedMeanwhileJoinTheWindow)
         QTest::keyClick(list, Qt::Key_Home);
         QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
         EXPECT_TRUE(test::waitFor([&] { return window->listedDocuments() == QStringList{third, second}; }));
+        // Tab passes through the list on to the window's buttons.
+        QList<QWidget*> tabbed{w("author")};
+        tabbed.last()->setFocus();
+        while (tabbed.size() < 9 && tabbed.last() != w("create")) {
+            QTest::keyClick(tabbed.last(), Qt::Key_Tab);
+            tabbed << QApplication::focusWidget();
+        }
+        EXPECT_TRUE(tabbed.contains(list) && tabbed.contains(w("create")));
         // A launch during the Create is refused: its document could miss the PDF.
         std::optional<DocumentHandover::Outcome> meanwhile;
         QObject scope;
