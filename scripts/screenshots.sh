@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
-# Takes the screenshots of the three tabs (for the README and software centres) from the real
-# window under Xvfb, in English or in the languages named by their locales:
-#   scripts/screenshots.sh               (docs/tab-general.png, tab-encryption.png, tab-settings.png)
+# Takes the screenshots of the three tabs, and of the General tab listing two documents (for the
+# README, the user documentation and software centres), from the real window under Xvfb, in
+# English or in the languages named by their locales:
+#   scripts/screenshots.sh               (docs/tab-general.png, tab-encryption.png, tab-settings.png,
+#                                         tab-documents.png)
 #   scripts/screenshots.sh fr_FR ja_JP   (docs/tab-general-fr_FR.png, ... each under LANG=fr_FR.UTF-8)
 # Each shot is the whole window at the size it takes for its language. The window shows the
 # output folder, so the shots run as a user's would: with the home /home/erika and the folder
@@ -23,12 +25,20 @@ mount -t tmpfs tmpfs /home
 home=$ZIRN_SCREENSHOT_HOME
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-shoot() { # locale tab-index file
+shoot() { # locale tab-index file [name of a second document printed while the window is open]
     rm -rf "$home"
     mkdir -p "$home/.config/org.zirn.PDFWriter" "$home/Documents" "$home/PDF"
     cp resources/sample.pdf "$home/PDF/Quarterly Report.pdf"
+    # The second document joins the window over a session bus of the shot's own.
+    local second="" combine=0
+    if [[ -n "${4:-}" ]]; then
+        combine=1
+        qpdf --empty --pages resources/sample.pdf 1 -- "$home/PDF/$4.pdf"
+        second="sleep 2; '$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/$4.pdf';"
+    fi
     cat > "$home/.config/org.zirn.PDFWriter/Zirn.ini" <<INI
 [Values]
+CombineDocuments = $combine
 SelectedTab = $2
 AutoUpdate = 1
 Path = ~/Documents
@@ -43,8 +53,8 @@ INI
     printf '{"LastAutoUpdateCheck": "%s"}\n' "$(date -u '+%Y-%m-%d %H:%M:%S +0000')" \
         > "$home/.config/org.zirn.PDFWriter/defaults.json"
     env -u LANGUAGE -u LC_ALL -u LC_MESSAGES HOME="$home" XDG_CONFIG_HOME="$home/.config" USER=erika \
-        LOGNAME=erika LANG="$1.UTF-8" TMPDIR="$work" xvfb-run -a -s "-screen 0 1280x1024x24" \
-        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/Quarterly Report.pdf' & pid=\$!; sleep 2;
+        LOGNAME=erika LANG="$1.UTF-8" TMPDIR="$work" xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
+        bash -c "'$PWD/build/src/app/zirn-pdf-writer' '$home/PDF/Quarterly Report.pdf' & pid=\$!; sleep 2; $second
                  import -window 'Zirn PDF Writer' '$PWD/docs/$3'; kill \$pid" 2>/dev/null
     echo "docs/$3"
 }
@@ -53,4 +63,5 @@ for locale in "${@:-en_US}"; do
     shoot "$locale" 0 "tab-general$suffix.png"
     shoot "$locale" 1 "tab-encryption$suffix.png"
     shoot "$locale" 2 "tab-settings$suffix.png"
+    shoot "$locale" 0 "tab-documents$suffix.png" "Meeting Notes"
 done

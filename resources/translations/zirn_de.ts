@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Die PDF-Datei wird erstellt …</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Doku&amp;mente</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Bei geöffnetem Fenster gedruckte &amp;Dokumente hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach o&amp;ben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach u&amp;nten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Dokumente in dieser PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Das Dokument nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Das Dokument nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Das Dokument aus dieser PDF-Datei entfernen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Die PDF-Datei wurde aus dem erstellt, was sich lesen ließ; prüfen Sie, ob etwas fehlt.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Das Dokument „%1“ ist kein gültiges PDF: Seine Seiten sind mehr als %2 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Das Dokument „%1“ fehlt oder ist nicht lesbar.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 
 #include "BuildConfig.h"
+#include "app/DocumentHandover.h"
 #include "core/DefaultsStore.h"
 #include "core/DesktopServices.h"
 #include "core/Names.h"
@@ -11,10 +12,15 @@
 #include "core/update/UpdateCheck.h"
 #include "gui/MainWindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QStringList>
+
+#include <algorithm>
+
+#include <unistd.h>
 
 namespace zirn {
 
@@ -35,6 +41,7 @@ AppController::AppController(MainWindow& window, DesktopServices& desktop, Defau
     connect(&window, &MainWindow::passwordEnableClicked, this, &AppController::passwordEnable);
     connect(&window, &MainWindow::pathClicked, this, &AppController::pathClicked);
     connect(&window, &MainWindow::linkClicked, this, &AppController::linkClicked);
+    connect(&window, &MainWindow::combineDocumentsClicked, this, &AppController::combineDocumentsClicked);
 }
 
 // --- Launch ------------------------------------------------------------------------------
@@ -47,13 +54,62 @@ void AppController::prepareLaunch()
 bool AppController::openDocument(const QString& path)
 {
     m_settings.InputFile = path;
-    m_inputIdentity = FileIdentity::of(path);
+    // A further document of the launch replaces the one before, which stays on the disk.
+    m_inputs = {{path, FileIdentity::of(path), {}}};
     // The last component that is not empty: a path handed over with a trailing "/" names
     // what stands before it.
     const QStringList components = path.split(u'/', Qt::SkipEmptyParts);
     m_settings.OutputFileName = components.isEmpty() ? QString() : components.last();
     readDocumentInfo();
     return true;
+}
+
+void AppController::setHandover(DocumentHandover* handover)
+{
+    m_handover = handover;
+    if (m_handover)
+        m_handover->setAcceptor([this](const QString& path) { return addDocument(path); });
+}
+
+bool AppController::addDocument(const QString& path)
+{
+    // Only while the window is open for it: a document taken during a Create could miss the
+    // output that then consumes it, and one taken once the window closed would be deleted unread.
+    if (m_creating || !m_window.isVisible() || m_inputs.isEmpty())
+        return false;
+    // A document printed for this user is a file of theirs; the path is checked as the launch's
+    // own, which the end deletes.
+    const QFileInfo file(path);
+    const std::optional<FileIdentity> identity = FileIdentity::of(path);
+    if (!QDir::isAbsolutePath(path) || !file.isFile() || file.ownerId() != ::getuid() || !identity)
+        return false;
+    for (const Input& input : std::as_const(m_inputs))
+        if (input.identity == identity)
+            return true;
+    if (m_window.listedDocuments().isEmpty())
+        listDocument(m_inputs.front());
+    m_inputs.append({path, identity, {}});
+    listDocument(m_inputs.back());
+    return true;
+}
+
+void AppController::listDocument(Input& input)
+{
+    const std::optional<DocumentSummary> summary = summarizeDocument(input.path);
+    input.name = summary && !summary->title.isEmpty() ? summary->title : QFileInfo(input.path).fileName();
+    m_window.listDocument(input.path, input.name, summary ? std::optional(summary->pages) : std::nullopt);
+}
+
+void AppController::combineDocumentsClicked()
+{
+    // The window takes documents while its box says so; never with AutoStart, nor without a
+    // document of its own to join them to.
+    if (!m_handover)
+        return;
+    if (m_window.combinesDocuments() && m_settings.AutoStart == 0 && !m_inputs.isEmpty())
+        m_handover->claim();
+    else
+        m_handover->release();
 }
 
 void AppController::readDocumentInfo()
@@ -151,7 +207,9 @@ void AppController::create()
     // The write lets the event loop run: an update answer that comes meanwhile waits for the
     // end of Create, and is never shown when Create has closed the window and so ends the run.
     m_updateCheck->holdResult();
+    m_creating = true;
     createPdf();
+    m_creating = false;
     if (m_window.isVisible())
         m_updateCheck->releaseResult();
     else
@@ -165,7 +223,14 @@ void AppController::saveSettings()
 
 void AppController::createPdf()
 {
-    const PdfCreator::Result result = PdfCreator(m_desktop, m_window).createPdf(m_settings);
+    // Several documents listed: one PDF of them in the listed order.
+    QList<DocumentPart> parts;
+    for (const QString& path : m_window.listedDocuments()) {
+        const auto input = std::find_if(m_inputs.cbegin(), m_inputs.cend(),
+                                        [&path](const Input& each) { return each.path == path; });
+        parts.append({path, input != m_inputs.cend() ? input->name : path});
+    }
+    const PdfCreator::Result result = PdfCreator(m_desktop, m_window).createPdf(m_settings, parts);
     if (result.outcome != PdfCreator::Outcome::Written)
         return;
     // After the write: the post action, then the window closes, which ends the run.
@@ -178,11 +243,15 @@ void AppController::createPdf()
 
 void AppController::aboutToQuit()
 {
-    // Only the file that was handed over: another job may have been spooled under the same
-    // name since, and an output that replaced the input is a new file too. The output is on
-    // the disk already (written and flushed before it got its name).
-    if (m_inputIdentity)
-        removeIfSame(m_settings.InputFile, *m_inputIdentity);
+    if (m_handover)
+        m_handover->release();
+    // Every document handed over, listed or removed from the list, but only the file that was
+    // handed over: another job may have been spooled under the same name since, and an output
+    // that replaced an input is a new file too. The output is on the disk already (written and
+    // flushed before it got its name).
+    for (const Input& input : std::as_const(m_inputs))
+        if (input.identity)
+            removeIfSame(input.path, *input.identity);
 }
 
 } // namespace zirn

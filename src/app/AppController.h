@@ -12,6 +12,7 @@ namespace zirn {
 
 class UpdateCheck;
 class DefaultsStore;
+class DocumentHandover;
 class DesktopServices;
 class MainWindow;
 
@@ -45,12 +46,23 @@ public:
     void aboutToQuit();
     bool quitOnLastWindowClosed() const { return true; }
 
+    // Where documents that later launches hand over come from (may be none): the window takes
+    // them through addDocument, holds the name while the check box says so, and gives it up at
+    // the end.
+    void setHandover(DocumentHandover* handover);
+    // A document handed over while the window is open: listed after the others, so that Create
+    // joins them into one PDF, and consumed at the end like the others. Refused (false) unless
+    // the window is open with a document and no Create runs, and unless path is absolute and
+    // names a file of the user's.
+    bool addDocument(const QString& path);
+
     // Actions of the window.
     void passwordEnable();
     void pathClicked();
     void create();
     void cancel();
     void linkClicked();
+    void combineDocumentsClicked();
 
     // Operations of the launch and of Create.
     void prepareSettingsFile();
@@ -70,8 +82,19 @@ private:
 
     DesktopServices& m_desktop;
     DefaultsStore& m_store;
-    // The file that the input path named when it was handed over: only that one is deleted.
-    std::optional<FileIdentity> m_inputIdentity;
+    DocumentHandover* m_handover = nullptr;
+    bool m_creating = false;
+
+    // The documents handed over, the launch's first: each with the file its path named when it
+    // came (only that one is deleted) and the name the window lists it by.
+    struct Input
+    {
+        QString path;
+        std::optional<FileIdentity> identity;
+        QString name;
+    };
+    QList<Input> m_inputs;
+    void listDocument(Input& input);
 };
 
 } // namespace zirn

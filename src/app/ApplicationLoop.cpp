@@ -1,12 +1,16 @@
 #include "app/ApplicationLoop.h"
 
 #include "app/AppController.h"
+#include "app/DocumentHandover.h"
 #include "app/StartupNotice.h"
 #include "core/DefaultsStore.h"
+#include "core/Paths.h"
+#include "core/settings/SettingsLoader.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDesktopServices.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -64,6 +68,32 @@ void ApplicationLoop::launch(AppController& controller, MainWindow& window, cons
     controller.finishLaunch();
 }
 
+bool ApplicationLoop::handOver(DocumentHandover& handover, DefaultsStore& store, const QString& settingsFile,
+                               const QStringList& documents)
+{
+    const SettingsLoader::LaunchChoices choices = SettingsLoader(store).launchChoices(settingsFile);
+    if (documents.size() != 1 || choices.AutoStart != 0)
+        return false;
+    const bool combine = choices.CombineDocuments != 0;
+    // The window runs in a folder of its own: it gets the path whole.
+    const QString path = QFileInfo(documents.front()).absoluteFilePath();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (combine && handover.claim())
+            return false;
+        switch (handover.handOver(path)) {
+        case DocumentHandover::Outcome::Accepted:
+            return true;
+        case DocumentHandover::Outcome::Refused:
+            return false;
+        case DocumentHandover::Outcome::NoWindow:
+            if (!combine)
+                return false;
+            break; // it went meanwhile: claimed again
+        }
+    }
+    return false;
+}
+
 int ApplicationLoop::run(int argc, char** argv)
 {
     // A file-size limit must fail the write with an error the user is told about, not end
@@ -72,11 +102,26 @@ int ApplicationLoop::run(int argc, char** argv)
     QApplication app(argc, argv);
     prepareApplication();
 
-    QtDesktopServices desktop;
+    // A printed document's path carries its title: once read, ps shows it to nobody.
+    const QStringList documents = QCoreApplication::arguments().mid(1);
+    for (int i = 1; i < argc; ++i)
+        std::memset(argv[i], 0, std::strlen(argv[i]));
+
     DefaultsStore store(DefaultsStore::defaultLocation());
+    // Joining a window that is open: the document is in its list, and this process is done.
+    DocumentHandover handover(DocumentHandover::Config::standard());
+    if (handOver(handover, store, Paths::settingsFile(), documents)) {
+        announceStartup();
+        return 0;
+    }
+
+    QtDesktopServices desktop;
     MainWindow window;
     desktop.setWindow(&window);
     AppController controller(window, desktop, store, AppController::Config::standard());
+    controller.setHandover(&handover);
+    // A window that closes takes no more documents; the next launch claims the name.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &handover, &DocumentHandover::release);
 
     QApplication::setQuitOnLastWindowClosed(controller.quitOnLastWindowClosed());
     bool terminated = false;
@@ -88,10 +133,6 @@ int ApplicationLoop::run(int argc, char** argv)
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, terminate);
 
-    // A printed document's path carries its title: once read, ps shows it to nobody.
-    const QStringList documents = QCoreApplication::arguments().mid(1);
-    for (int i = 1; i < argc; ++i)
-        std::memset(argv[i], 0, std::strlen(argv[i]));
     launch(controller, window, documents);
     // The window is up, or the Create pressed by the launch itself is done: either way the
     // program ran.

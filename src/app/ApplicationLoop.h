@@ -7,6 +7,8 @@ class QLocale;
 namespace zirn {
 
 class AppController;
+class DefaultsStore;
+class DocumentHandover;
 class MainWindow;
 
 // The program's main loop: creates the application object, loads the window, creates the
@@ -25,6 +27,15 @@ public:
 
     // The program's names, and the translations of the user's locale, before any window exists.
     static void prepareApplication();
+    // A launch on one document hands it to this user's window on this display that takes
+    // documents (the one whose box says so): true once the window lists it. Otherwise, where the
+    // settings file and the store say CombineDocuments, it claims the name (false), so that the
+    // launches after it hand theirs to its window; of two launches at the same time, the one
+    // that claims it is the window and the other hands over. A launch with AutoStart does
+    // neither, and a document that the window refuses stays with this process, for a window of
+    // its own.
+    static bool handOver(DocumentHandover& handover, DefaultsStore& store, const QString& settingsFile,
+                         const QStringList& documents);
 
     // Installs the program's and Qt's own translations for locale; English without them.
     static void installTranslations(const QLocale& locale);

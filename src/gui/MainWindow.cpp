@@ -74,6 +74,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
     connect(m_ui->passwordEnable, &QCheckBox::clicked, this, &MainWindow::passwordEnableClicked);
     connect(m_ui->path, &PathControl::clicked, this, &MainWindow::pathClicked);
     connect(m_ui->zirnIniLink, &LinkLabel::linkClicked, this, &MainWindow::linkClicked);
+    connect(m_ui->combineDocuments, &QCheckBox::clicked, this, &MainWindow::combineDocumentsClicked);
+    m_ui->documentsInfo->hide();
+    m_ui->documents->hide();
     // Emitted by the writing thread, so queued into this one.
     connect(this, &MainWindow::writeProgressed, this, [this](int percent) {
         if (m_progress)
@@ -127,6 +130,7 @@ void MainWindow::showSettings(const Settings& s)
     m_ui->keywords->setText(s.Keywords);
     m_ui->author->setText(s.Author);
     setChecked(m_ui->autoUpdateEnable, s.AutoUpdate);
+    setChecked(m_ui->combineDocuments, s.CombineDocuments);
     setChecked(m_ui->passwordEnable, s.UseEncryption);
     // Only the settings file chooses the key length; the box names the one that applies.
     m_ui->passwordEnable->setText(s.EncryptionKeyLength == 256
@@ -150,6 +154,7 @@ void MainWindow::readSettings(Settings& s) const
     s.Keywords = m_ui->keywords->text();
     s.Author = m_ui->author->text();
     s.AutoUpdate = switchOf(m_ui->autoUpdateEnable);
+    s.CombineDocuments = switchOf(m_ui->combineDocuments);
     s.UseEncryption = switchOf(m_ui->passwordEnable);
     s.AllowPrint = switchOf(m_ui->passwordAllowPrinting);
     s.AllowCopyPaste = switchOf(m_ui->passwordAllowCopyPaste);
@@ -197,6 +202,29 @@ void MainWindow::showFolder(const QString& folder)
 void MainWindow::pressCreate()
 {
     m_ui->create->click();
+}
+
+void MainWindow::listDocument(const QString& path, const QString& name, std::optional<int> pages)
+{
+    m_ui->documents->addDocument(path, name, pages);
+    const bool several = m_ui->documents->paths().size() > 1;
+    m_ui->documentsInfo->setVisible(several);
+    m_ui->documents->setVisible(several);
+    if (several) {
+        // In the Tab order after the author, as on screen, and before the buttons of the window.
+        m_ui->documents->followInTabOrder(m_ui->author);
+        QApplication::alert(this);
+    }
+}
+
+QStringList MainWindow::listedDocuments() const
+{
+    return m_ui->documents->paths();
+}
+
+bool MainWindow::combinesDocuments() const
+{
+    return switchOf(m_ui->combineDocuments) != 0;
 }
 
 void MainWindow::showPassword(PdfProtection::Password password)

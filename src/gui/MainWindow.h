@@ -48,6 +48,13 @@ public:
     // Create, pressed by the program as a click would.
     void pressCreate();
 
+    // The documents of the next Create: another one appended (the list shows once it holds
+    // more than one, and the window asks for attention), and those listed, in their order.
+    void listDocument(const QString& path, const QString& name, std::optional<int> pages);
+    QStringList listedDocuments() const;
+    // Whether the box that adds documents printed meanwhile is on.
+    bool combinesDocuments() const;
+
     // CreationWindow
     void showPassword(PdfProtection::Password password) override;
     // A line above the buttons, with the critical icon.
@@ -63,6 +70,7 @@ signals:
     void passwordEnableClicked();
     void pathClicked();
     void linkClicked();
+    void combineDocumentsClicked();
     // From the thread that writes; delivered to the progress dialog in the window's thread.
     void writeProgressed(int percent);
 

@@ -5,6 +5,7 @@
 #include "Recorders.h"
 #include "TestSupport.h"
 #include "app/ApplicationLoop.h"
+#include "app/DocumentHandover.h"
 #include "core/DefaultsStore.h"
 #include "core/update/HttpDownload.h"
 #include "gui/MainWindow.h"
@@ -16,6 +17,8 @@
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
+
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 #include <cstdio>
 
@@ -326,6 +329,163 @@ TEST_F(AppControllerTest, StartsInTheLanguageOfItsLocale)
     const int start = qEnvironmentVariable("ZIRN_EXPECT_DIRECTION") == "RTL" ? w("zirnIniLink")->width() - 3 : 3;
     QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(start, 5));
     EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+}
+
+namespace {
+
+// A session bus of the test's own (never the machine's), which any user may join, so that a call
+// of another user's reaches the window and is refused there.
+class PrivateBus
+{
+public:
+    explicit PrivateBus(const QString& folder)
+    {
+        // An abstract socket: nothing is left behind.
+        test::writeFile(folder + "/bus.conf",
+                        "<busconfig><type>session</type><listen>unix:abstract=zirn-test-" +
+                            QByteArray::number(::getpid()) +
+                            "</listen><auth>EXTERNAL</auth><policy context='default'><allow user='*'/><allow "
+                            "send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/>"
+                            "</policy></busconfig>");
+        m_daemon.start("dbus-daemon",
+                       {"--nofork", "--print-address", "--config-file=" + folder + "/bus.conf"});
+        if (m_daemon.waitForReadyRead(10000))
+            address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    }
+    ~PrivateBus()
+    {
+        m_daemon.terminate();
+        m_daemon.waitForFinished();
+    }
+    QString address;
+
+private:
+    QProcess m_daemon;
+};
+
+} // namespace
+
+// With CombineDocuments, a launch on a document while the window is open hands it over (by the
+// bus, or by the socket where there is none) and ends; the window lists it, Create joins what is
+// listed in its order, and every document is consumed at the end, also one removed from the list.
+// Refused: a path that is not the user's file, one handed over during a Create or by another user.
+TEST_F(AppControllerTest, DocumentsPrintedMeanwhileJoinTheWindow)
+{
+    const PrivateBus bus(root);
+    ASSERT_FALSE(bus.address.isEmpty());
+    const QString second = root + "/spool/Second.pdf", third = root + "/spool/Third.pdf";
+    // Another launch, a process of its own (here a thread with a connection of its own): whether
+    // it handed its document over, and whether it holds the name then.
+    DocumentHandover::Config handover;
+    const auto launchElsewhere = [&](const QString& path) {
+        std::pair<bool, bool> handed;
+        const std::unique_ptr<QThread> launch(QThread::create([&] {
+            DocumentHandover other(handover);
+            DefaultsStore otherStore(root + "/config/defaults.json");
+            handed = {ApplicationLoop::handOver(other, otherStore, config.settingsFile, {path}),
+                      other.isClaimed()};
+        }));
+        launch->start();
+        EXPECT_TRUE(test::waitFor([&] { return launch->isFinished(); }));
+        launch->wait();
+        return handed;
+    };
+    using Handed = std::pair<bool, bool>;
+    for (const QString& address : {bus.address, QString()}) {
+        SCOPED_TRACE(address.toStdString());
+        handover = {address, qEnvironmentVariable("XDG_RUNTIME_DIR"), "x11::7"};
+        test::makePdf(input);
+        test::makePdf(second, {.pages = 3, .links = "B"});
+        test::makePdf(third, {.pages = 1, .links = "C"});
+        // Off, the window holds no name and a launch has a window of its own, until the box is
+        // switched on in the window (the socket's round); on, the launch claims the name (the bus's).
+        const bool off = address.isEmpty();
+        writeIni(off ? "CombineDocuments=0\n" : "CombineDocuments=1\n");
+        launch({input});
+        auto first = std::make_unique<DocumentHandover>(handover);
+        EXPECT_FALSE(ApplicationLoop::handOver(*first, *store, config.settingsFile, {input}));
+        EXPECT_NE(first->isClaimed(), off);
+        controller->setHandover(first.get());
+        if (off) {
+            EXPECT_EQ(launchElsewhere(second), (Handed{false, false}));
+            w<QCheckBox>("combineDocuments")->click();
+            EXPECT_TRUE(first->isClaimed());
+        }
+        if (off) { // the socket: the user's alone
+            struct stat folder = {}, socket = {};
+            ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(first->socketPath()).path()), &folder) |
+                          ::stat(QFile::encodeName(first->socketPath()), &socket),
+                      0);
+            EXPECT_EQ((std::pair{folder.st_mode & 0777, socket.st_mode & 0777}), (std::pair{0700u, 0600u}));
+        }
+        const QString relative = QDir(root).relativeFilePath(third);
+        EXPECT_EQ(launchElsewhere(second), (Handed{true, false}));
+        EXPECT_EQ(launchElsewhere(second), (Handed{true, false})); // listed once
+        EXPECT_EQ(launchElsewhere(third), (Handed{true, false}));
+        EXPECT_FALSE(controller->addDocument(relative));
+        EXPECT_EQ(window->listedDocuments(), (QStringList{input, second, third}));
+        // Another user's file, and another user's call (where the test can be another user).
+        if (::getuid() == 0 && address == bus.address) {
+            const QString theirs = root + "/theirs.pdf";
+            test::makePdf(theirs);
+            ASSERT_EQ(::chown(QFile::encodeName(theirs), 65534, 65534), 0);
+            EXPECT_EQ(launchElsewhere(theirs), (Handed{false, false}));
+            QProcess call;
+            call.start("setpriv",
+                       {"--reuid=65534", "--regid=65534", "--clear-groups", "dbus-send", "--bus=" + address,
+                        "--print-reply", "--dest=" + first->serviceName(), "/org/zirn/PDFWriter/Documents",
+                        "org.zirn.PDFWriter.Documents.AddDocument", "string:" + theirs});
+            EXPECT_TRUE(test::waitFor([&] { return call.state() == QProcess::NotRunning; }));
+            EXPECT_TRUE(call.readAllStandardError().contains("AccessDenied"));
+            EXPECT_EQ(window->listedDocuments().size(), 3);
+        }
+        // Third up, the first out, by the keyboard: the PDF holds Third's page, then Second's.
+        ASSERT_TRUE(w("documents")->isVisible());
+        auto* list = w("documents")->findChild<QTreeWidget*>();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(window.get(), Qt::Key_U, Qt::AltModifier); // the button's click follows
+        EXPECT_TRUE(test::waitFor([&] { return window->listedDocuments().indexOf(third) == 1; }));
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+        EXPECT_TRUE(test::waitFor([&] { return window->listedDocuments() == QStringList{third, second}; }));
+        // Tab passes through the list on to the window's buttons.
+        QList<QWidget*> tabbed{w("author")};
+        tabbed.last()->setFocus();
+        while (tabbed.size() < 9 && tabbed.last() != w("create")) {
+            QTest::keyClick(tabbed.last(), Qt::Key_Tab);
+            tabbed << QApplication::focusWidget();
+        }
+        EXPECT_TRUE(tabbed.contains(list) && tabbed.contains(w("create")));
+        // A launch during the Create is refused: its document could miss the PDF.
+        std::optional<DocumentHandover::Outcome> meanwhile;
+        QObject scope;
+        QObject::connect(
+            window.get(), &MainWindow::writeProgressed, &scope,
+            [&](int) {
+                if (!meanwhile)
+                    meanwhile = DocumentHandover(handover).handOver(root + "/spool/Job 12.pdf");
+            },
+            Qt::DirectConnection);
+        w<QLineEdit>("fileName")->setText("Joined");
+        window->pressCreate();
+        EXPECT_EQ(meanwhile, DocumentHandover::Outcome::Refused);
+        const auto pdf = test::openWithQpdf(out("Joined.pdf"));
+        ASSERT_NE(pdf, nullptr);
+        QStringList outline;
+        for (QPDFOutlineObjectHelper entry : QPDFOutlineDocumentHelper(*pdf).getTopLevelOutlines())
+            outline << QString::fromStdString(entry.getTitle()) << QString::number(entry.getKids().size());
+        EXPECT_EQ(outline, (QStringList{"Third.pdf", "1", "Second.pdf", "3"}));
+        // Consumed at the end only, each of them.
+        EXPECT_TRUE(QFileInfo::exists(input) && QFileInfo::exists(second) && QFileInfo::exists(third));
+        controller->aboutToQuit();
+        EXPECT_FALSE(QFileInfo::exists(input) || QFileInfo::exists(second) || QFileInfo::exists(third));
+        // The window has gone: the next launch is the window, taking documents as its settings say.
+        test::makePdf(second);
+        EXPECT_EQ(launchElsewhere(second), (Handed{false, !off}));
+        QFile::remove(out("Joined.pdf"));
+    }
 }
 
 // Create at launch without a document: the alert, in German, leaves the window open. With Silent,

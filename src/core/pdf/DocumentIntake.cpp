@@ -16,4 +16,12 @@ void readDocumentInfo(Settings& settings)
     settings.Author = info.value(QStringLiteral("Author"));
 }
 
+std::optional<DocumentSummary> summarizeDocument(const QString& path)
+{
+    const auto document = PdfDocument::open(path);
+    if (!document)
+        return std::nullopt;
+    return DocumentSummary{document->documentInfo().value(QStringLiteral("Title")), document->pageCount()};
+}
+
 } // namespace zirn

@@ -196,7 +196,7 @@ PdfCreator::Result PdfCreator::place(std::unique_ptr<OutputFile> output, const S
     }
 }
 
-PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
+PdfCreator::Result PdfCreator::createPdf(const Settings& settings, const QList<DocumentPart>& parts)
 {
     // 1. Output location.
     const QString folder = outputFolder(settings);
@@ -219,7 +219,11 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
 
     // 3. The input document; its absence is reported after the encryption checks.
     PdfDocument::OpenFailure unopened{};
-    const std::unique_ptr<PdfDocument> document = PdfDocument::open(settings.InputFile, &unopened);
+    qsizetype failedPart = -1;
+    const std::unique_ptr<PdfDocument> document =
+        parts.size() > 1
+            ? PdfDocument::combine(parts, &failedPart, &unopened)
+            : PdfDocument::open(parts.size() == 1 ? parts[0].path : settings.InputFile, &unopened);
 
     // 4. Document information. An input without an information dictionary gets one: what the
     // user typed and saw saved must not be dropped because the producer wrote none.
@@ -260,9 +264,18 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings)
     if (!document) {
         QString reason =
             QCoreApplication::translate("Zirn", "The document to convert is missing or unreadable.");
-        if (settings.InputFile.isEmpty())
+        const bool deep = unopened == PdfDocument::OpenFailure::PagesTooDeep;
+        if (failedPart >= 0 && failedPart < parts.size() && deep)
+            reason =
+                QCoreApplication::translate("Zirn", "The document '%1' is not a valid PDF: its pages are "
+                                                    "nested more than %2 levels deep.")
+                    .arg(parts[failedPart].name, QString::number(PdfDocument::maxPageTreeDepth));
+        else if (failedPart >= 0 && failedPart < parts.size())
+            reason = QCoreApplication::translate("Zirn", "The document '%1' is missing or unreadable.")
+                         .arg(parts[failedPart].name);
+        else if (settings.InputFile.isEmpty() && parts.isEmpty())
             reason = QCoreApplication::translate("Zirn", "There is no document to convert.");
-        else if (unopened == PdfDocument::OpenFailure::PagesTooDeep)
+        else if (deep)
             reason =
                 QCoreApplication::translate(
                     "Zirn", "The document is not a valid PDF: its pages are nested more than %1 levels deep.")

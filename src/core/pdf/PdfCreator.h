@@ -39,7 +39,10 @@ public:
 
     PdfCreator(DesktopServices& desktop, CreationWindow& window);
 
-    Result createPdf(const Settings& settings);
+    // The input is InputFile, or the one document of parts; several parts are joined into one
+    // PDF in their order (PdfDocument::combine), and one that cannot be read is named in the
+    // failure message.
+    Result createPdf(const Settings& settings, const QList<DocumentPart>& parts = {});
 
 private:
     // Whether the file at location may be replaced: the user's answer to the question, or with

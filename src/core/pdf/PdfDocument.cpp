@@ -8,9 +8,14 @@
 
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <vector>
@@ -21,11 +26,16 @@ struct PdfDocument::Members
 {
     QPDF pdf;
     bool damaged = false; // qpdf warned before its warnings were last taken
+    // The further documents of a combined one: their pages' streams are read from them when
+    // the combined one is written.
+    std::vector<std::unique_ptr<PdfDocument>> parts;
 
-    // Takes qpdf's warnings so far; each one is a repair.
+    // Takes qpdf's warnings so far, the further documents' too; each one is a repair.
     bool takeWarnings()
     {
         damaged = !pdf.getWarnings().empty() || damaged;
+        for (const auto& part : parts)
+            damaged = part->m->takeWarnings() || damaged;
         return damaged;
     }
 };
@@ -169,6 +179,140 @@ private:
     QByteArray m_data;
 };
 
+// The outline items below root (first and next, each once), walked without recursion.
+std::vector<QPDFObjectHandle> outlineItems(QPDFObjectHandle root)
+{
+    if (!root.isDictionary())
+        return {};
+    std::vector<QPDFObjectHandle> items, pending{root.getKey("/First")};
+    std::set<QPDFObjGen> seen;
+    while (!pending.empty()) {
+        QPDFObjectHandle item = pending.back();
+        pending.pop_back();
+        if (!item.isDictionary() || (item.isIndirect() && !seen.insert(item.getObjGen()).second))
+            continue;
+        items.push_back(item);
+        pending.push_back(item.getKey("/Next"));
+        pending.push_back(item.getKey("/First"));
+    }
+    return items;
+}
+
+// The items of one level: from first along next.
+std::vector<QPDFObjectHandle> outlineLevel(QPDFObjectHandle parent)
+{
+    std::vector<QPDFObjectHandle> level;
+    std::set<QPDFObjGen> seen;
+    for (QPDFObjectHandle item = parent.getKey("/First");
+         item.isDictionary() && (!item.isIndirect() || seen.insert(item.getObjGen()).second);
+         item = item.getKey("/Next"))
+        level.push_back(item);
+    return level;
+}
+
+// A further document's links and bookmarks that lead to a named place would look the name up
+// in the first document's names: they get the place itself. Its bookmarks lose their tie to
+// its structure, which is not carried over. Done on the document read, before any copy.
+void prepareForCopy(QPDF& source)
+{
+    QPDFOutlineDocumentHelper outlines(source);
+    const auto resolve = [&outlines](QPDFObjectHandle holder, const char* key) {
+        QPDFObjectHandle name = holder.getKey(key);
+        if (!name.isName() && !name.isString())
+            return;
+        QPDFObjectHandle place = outlines.resolveNamedDest(name);
+        if (place.isDictionary())
+            place = place.getKey("/D");
+        if (place.isArray())
+            holder.replaceKey(key, place);
+    };
+    const auto resolveLink = [&resolve](QPDFObjectHandle item) {
+        if (!item.isDictionary())
+            return;
+        resolve(item, "/Dest");
+        if (QPDFObjectHandle action = item.getKey("/A");
+            action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+            resolve(action, "/D");
+    };
+    for (QPDFObjectHandle page : source.getAllPages())
+        if (QPDFObjectHandle annotations = page.getKey("/Annots"); annotations.isArray())
+            for (QPDFObjectHandle& annotation : annotations.getArrayAsVector())
+                resolveLink(annotation);
+    for (QPDFObjectHandle& item : outlineItems(source.getRoot().getKey("/Outlines"))) {
+        resolveLink(item);
+        item.removeKey("/SE");
+    }
+}
+
+// The further document's pages appended to pdf, each after the last, with their annotations and
+// form fields. The annotations follow the pages: a link copied before the page it leads to would
+// lead nowhere.
+void appendPages(QPDF& pdf, QPDFAcroFormDocumentHelper& forms, QPDF& source)
+{
+    source.pushInheritedAttributesToPage();
+    prepareForCopy(source);
+    QPDFAcroFormDocumentHelper sourceForms(source);
+    const bool hasForm = sourceForms.hasAcroForm();
+    const std::vector<QPDFObjectHandle> pages = source.getAllPages();
+    std::vector<QPDFObjectHandle> annotations;
+    for (QPDFObjectHandle page : pages) {
+        annotations.push_back(page.getKey("/Annots"));
+        page.removeKey("/Annots");
+    }
+    std::vector<QPDFObjectHandle> copies;
+    for (const QPDFObjectHandle& page : pages) {
+        pdf.addPage(page, false);
+        copies.push_back(pdf.copyForeignObject(page));
+        // Its place in the source's structure tree, which is not carried over.
+        copies.back().removeKey("/StructParents");
+    }
+    for (size_t i = 0; i < pages.size(); ++i) {
+        QPDFObjectHandle page = pages[i], copy = copies[i], annotationsOfPage = annotations[i];
+        if (!annotationsOfPage.isArray())
+            continue;
+        page.replaceKey("/Annots", annotationsOfPage);
+        if (hasForm)
+            forms.fixCopiedAnnotations(copy, page, sourceForms);
+        else
+            copy.replaceKey("/Annots",
+                            pdf.copyForeignObject(annotationsOfPage.isIndirect()
+                                                      ? annotationsOfPage
+                                                      : source.makeIndirectObject(annotationsOfPage)));
+        if (QPDFObjectHandle copied = copy.getKey("/Annots"); copied.isArray())
+            for (QPDFObjectHandle& annotation : copied.getArrayAsVector())
+                if (annotation.isDictionary())
+                    annotation.removeKey("/StructParent");
+    }
+}
+
+// The outline entry of one document: its name, its first page, and below it the top-level
+// items of outlines (the document's own, in pdf already), closed.
+QPDFObjectHandle documentEntry(QPDF& pdf, const QString& name, QPDFObjectHandle firstPage,
+                               QPDFObjectHandle outlines)
+{
+    QPDFObjectHandle entry = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    entry.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(name.toStdString()));
+    entry.replaceKey("/Dest", QPDFObjectHandle::newArray(
+                                  {firstPage, QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newNull(),
+                                   QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull()}));
+    std::vector<QPDFObjectHandle> items =
+        outlines.isDictionary() ? outlineLevel(outlines) : std::vector<QPDFObjectHandle>();
+    if (items.empty())
+        return entry;
+    // Closed: the count of what opening it shows, negative.
+    long long shown = 0;
+    for (QPDFObjectHandle item : items) {
+        item.replaceKey("/Parent", entry);
+        QPDFObjectHandle count = item.getKey("/Count");
+        shown += 1 + (count.isInteger() && count.getIntValue() > 0 ? count.getIntValue() : 0);
+    }
+    items.back().removeKey("/Next");
+    entry.replaceKey("/First", items.front());
+    entry.replaceKey("/Last", items.back());
+    entry.replaceKey("/Count", QPDFObjectHandle::newInteger(-shown));
+    return entry;
+}
+
 } // namespace
 
 PdfDocument::PdfDocument() : m(std::make_unique<Members>()) {}
@@ -200,6 +344,94 @@ std::unique_ptr<PdfDocument> PdfDocument::open(const QString& path, OpenFailure*
         return nullptr;
     } catch (...) {
         return nullptr;
+    }
+}
+
+std::unique_ptr<PdfDocument> PdfDocument::combine(const QList<DocumentPart>& parts, qsizetype* failedPart,
+                                                  OpenFailure* failure)
+{
+    std::vector<std::unique_ptr<PdfDocument>> opened;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        opened.push_back(open(parts[i].path, failure));
+        if (!opened.back()) {
+            if (failedPart)
+                *failedPart = i;
+            return nullptr;
+        }
+    }
+    if (opened.empty())
+        return nullptr;
+    size_t i = 0; // the document being joined
+    try {
+        std::unique_ptr<PdfDocument> result = std::move(opened.front());
+        QPDF& pdf = result->m->pdf;
+        pdf.pushInheritedAttributesToPage();
+        QPDFAcroFormDocumentHelper forms(pdf);
+        std::vector<QPDFObjectHandle> labels, entries;
+        bool anyLabels = false;
+        long long pageCount = 0;
+        for (; i < opened.size(); ++i) {
+            QPDF& source = i == 0 ? pdf : opened[i]->m->pdf;
+            QPDFPageLabelDocumentHelper pageLabels(source);
+            anyLabels = pageLabels.hasPageLabels() || anyLabels;
+            const long long pages = static_cast<long long>(source.getAllPages().size());
+            if (pages == 0)
+                continue;
+            // Without labels of its own, its pages keep the numbers they show in the joined
+            // document as long as no document has labels.
+            if (pageLabels.hasPageLabels())
+                pageLabels.getLabelsForPageRange(0, pages - 1, pageCount, labels);
+            else
+                labels.insert(labels.end(), {QPDFObjectHandle::newInteger(pageCount),
+                                             QPDFObjectHandle::parse("<< /S /D /St " +
+                                                                     std::to_string(pageCount + 1) + " >>")});
+            QPDFObjectHandle outlines = source.getRoot().getKey("/Outlines");
+            if (i > 0) {
+                appendPages(pdf, forms, source);
+                // Copied once its pages are, so that its bookmarks lead to them.
+                outlines = outlines.isDictionary() && outlines.isIndirect() ? pdf.copyForeignObject(outlines)
+                                                                            : QPDFObjectHandle::newNull();
+            }
+            entries.push_back(documentEntry(pdf, parts[static_cast<qsizetype>(i)].name,
+                                            pdf.getAllPages().at(static_cast<size_t>(pageCount)), outlines));
+            pageCount += pages;
+        }
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+        for (size_t e = 0; e < entries.size(); ++e) {
+            entries[e].replaceKey("/Parent", outlines);
+            if (e > 0) {
+                entries[e].replaceKey("/Prev", entries[e - 1]);
+                entries[e - 1].replaceKey("/Next", entries[e]);
+            }
+        }
+        if (!entries.empty()) {
+            outlines.replaceKey("/First", entries.front());
+            outlines.replaceKey("/Last", entries.back());
+            outlines.replaceKey("/Count",
+                                QPDFObjectHandle::newInteger(static_cast<long long>(entries.size())));
+        }
+        pdf.getRoot().replaceKey("/Outlines", outlines);
+        if (anyLabels)
+            pdf.getRoot().replaceKey("/PageLabels", QPDFObjectHandle::newDictionary(
+                                                        {{"/Nums", QPDFObjectHandle::newArray(labels)}}));
+        for (size_t p = 1; p < opened.size(); ++p)
+            result->m->parts.push_back(std::move(opened[p]));
+        return result;
+    } catch (const std::exception&) {
+        if (failedPart)
+            *failedPart = static_cast<qsizetype>(std::min(i, opened.size() - 1));
+        if (failure)
+            *failure = OpenFailure::Unreadable;
+        return nullptr;
+    }
+}
+
+int PdfDocument::pageCount() const
+{
+    try {
+        return static_cast<int>(m->pdf.getAllPages().size());
+    } catch (const std::exception&) {
+        return 0;
     }
 }
 

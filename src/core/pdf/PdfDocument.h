@@ -3,6 +3,7 @@
 #include "core/OutputFile.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -44,6 +45,14 @@ struct PdfProtection
     Method method = Method::Aes128;
 };
 
+// One of the documents that a Create joins into one PDF: its file, and the name of the
+// bookmark that leads to its first page.
+struct DocumentPart
+{
+    QString path;
+    QString name;
+};
+
 // One PDF file opened for rewriting, a small layer over qpdf. Pages, fonts, links,
 // bookmarks and forms are copied object by object; nothing is re-rendered. No exception
 // leaves this class: failures come back as nothing or as their reason.
@@ -62,12 +71,25 @@ public:
     // without recursion, however deep it is.
     static std::unique_ptr<PdfDocument> open(const QString& path, OpenFailure* failure = nullptr);
 
+    // The documents of parts, opened as open does, joined in their order into one: the first
+    // one with all it carries (catalog, information, XMP, structure, names), then the pages of
+    // each further one as they are, with their links, form fields and page labels. The outline
+    // has an entry named after each document that leads to its first page and holds that
+    // document's own bookmarks. Links and bookmarks that lead to a named place of a further
+    // document lead to that place directly; its tagged structure and attached files are not
+    // carried over. Nothing when a document cannot be opened; failedPart then names it (its
+    // index), failure why.
+    static std::unique_ptr<PdfDocument> combine(const QList<DocumentPart>& parts,
+                                                qsizetype* failedPart = nullptr,
+                                                OpenFailure* failure = nullptr);
+
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
     // The information dictionary; empty when the document has none.
     DocumentInfo documentInfo() const;
+    int pageCount() const;
 
     // Writes Title, Subject, Keywords, Author and Creator into the information dictionary as
     // PDF text strings (PDFDocEncoding where it suffices, otherwise UTF-16 with a byte-order

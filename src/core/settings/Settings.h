@@ -36,6 +36,9 @@ public:
     // Key length of the protection: 256, or 128 for any other value. Set by the settings file
     // only; the window does not save it.
     qint64 EncryptionKeyLength = 128;
+    // On: a document the program is started on while this user's window is open on the same
+    // display joins that window, and Create writes them all into one PDF. Never with AutoStart.
+    qint64 CombineDocuments = 0;
 };
 
 } // namespace zirn

@@ -63,6 +63,7 @@ const SettingKey kKeys[] = {
     {&Settings::UserAccessPermissions, QLatin1String("UserAccessPermissions"), Saved::No},
     {&Settings::EncryptionKeyLength, QLatin1String("EncryptionKeyLength"), Saved::No},
     {&Settings::AutoUpdate, QLatin1String("AutoUpdate"), Saved::Yes},
+    {&Settings::CombineDocuments, QLatin1String("CombineDocuments"), Saved::Yes},
 };
 
 } // namespace
@@ -173,6 +174,15 @@ void SettingsLoader::loadSettings(Settings& s, const IniSections& ini)
         loadIntegerSetting(s.*std::get<qint64 Settings::*>(entry.field), key, values);
     }
     s.OutputPath = Paths::expandTilde(s.OutputPath);
+}
+
+SettingsLoader::LaunchChoices SettingsLoader::launchChoices(const QString& iniPath) const
+{
+    const IniSection values = Ini::readFile(iniPath).value(QStringLiteral("Values"));
+    LaunchChoices choices;
+    loadIntegerSetting(choices.AutoStart, QStringLiteral("AutoStart"), values);
+    loadIntegerSetting(choices.CombineDocuments, QStringLiteral("CombineDocuments"), values);
+    return choices;
 }
 
 void SettingsLoader::saveSettings(const Settings& s)

@@ -40,6 +40,17 @@ public:
     void loadSettings(Settings& settings, const QString& iniPath);
     void loadSettings(Settings& settings, const IniSections& ini);
 
+    // The two choices that decide, before the window is made, whether a launch on a document
+    // joins a window that is open (see ApplicationLoop::handOver), each by the precedence above,
+    // read without touching the store.
+    struct LaunchChoices
+    {
+        qint64 AutoStart = 0;
+        qint64 CombineDocuments = 0;
+        bool operator==(const LaunchChoices&) const = default;
+    };
+    LaunchChoices launchChoices(const QString& iniPath) const;
+
     // Stores the fields that the table of keys marks as saved: those the window edits.
     void saveSettings(const Settings& settings);
 

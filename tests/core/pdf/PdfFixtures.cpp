@@ -13,12 +13,72 @@
 
 namespace zirn::test {
 
+namespace {
+
+QPDFObjectHandle object(QPDF& pdf, const std::string& syntax)
+{
+    return pdf.makeIndirectObject(QPDFObjectHandle::parse(syntax));
+}
+
+void addLinks(QPDF& pdf, const std::string& name)
+{
+    const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+    const QPDFObjectHandle last =
+        QPDFObjectHandle::newArray({pages.back(), QPDFObjectHandle::newName("/Fit")});
+    QPDFObjectHandle root = pdf.getRoot(), outlines = object(pdf, "<< /Type /Outlines >>");
+    root.replaceKey("/Names", QPDFObjectHandle::parse("<< /Dests << /Names [(end)] >> >>"));
+    root.getKey("/Names").getKey("/Dests").getKey("/Names").appendItem(last);
+    root.replaceKey("/Outlines", outlines);
+    root.replaceKey("/PageLabels", QPDFObjectHandle::parse("<< /Nums [0 << /S /D /P (" + name + "-) >>] >>"));
+    QPDFObjectHandle field =
+        object(pdf, "<< /FT /Tx /T (field) /V (" + name +
+                        ") /Type /Annot /Subtype /Widget /F 4 /Rect [72 600 300 620] >>");
+    root.replaceKey("/AcroForm",
+                    QPDFObjectHandle::parse("<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type "
+                                            "/Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>"));
+    root.getKey("/AcroForm").replaceKey("/Fields", QPDFObjectHandle::newArray({field}));
+    QPDFObjectHandle previous;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const std::string number = std::to_string(i + 1);
+        QPDFObjectHandle annotations = QPDFObjectHandle::newArray(
+            {object(pdf, "<< /Type /Annot /Subtype /Link /Rect [72 700 300 720] /A << /S /URI /URI "
+                         "(https://example.org/" +
+                             name + "/" + number + ") >> >>"),
+             object(pdf, "<< /Type /Annot /Subtype /Link /Rect [72 650 300 670] >>")});
+        annotations.getArrayItem(1).replaceKey("/Dest", last);
+        if (i == 0) {
+            annotations.appendItem(object(
+                pdf, "<< /Type /Annot /Subtype /Link /Rect [72 550 300 570] /A << /S /GoTo /D (end) >> >>"));
+            field.replaceKey("/P", pages[i]);
+            annotations.appendItem(field);
+        }
+        QPDFObjectHandle(pages[i]).replaceKey("/Annots", annotations);
+        QPDFObjectHandle item = object(pdf, "<< /Title (" + name + " " + number + ") >>");
+        item.replaceKey("/Parent", outlines);
+        item.replaceKey("/Dest", QPDFObjectHandle::newArray({pages[i], QPDFObjectHandle::newName("/Fit")}));
+        if (previous.isInitialized()) {
+            item.replaceKey("/Prev", previous);
+            previous.replaceKey("/Next", item);
+        } else {
+            outlines.replaceKey("/First", item);
+        }
+        outlines.replaceKey("/Last", item);
+        previous = item;
+    }
+    outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(pages.size())));
+}
+
+} // namespace
+
 void makePdf(const QString& path, const FixtureOptions& options)
 {
     QPDF pdf;
     pdf.emptyPDF();
     for (int i = 0; i < options.pages; ++i) {
-        std::string text = "BT /F1 24 Tf 72 720 Td (Page " + std::to_string(i + 1) + ") Tj ET";
+        const std::string number = std::to_string(i + 1);
+        std::string text = "BT /F1 24 Tf 72 720 Td (" +
+                           (options.links.isEmpty() ? "Page " : options.links.toStdString() + " page ") +
+                           number + ") Tj ET";
         text.append(i == 0 ? options.padding : 0, ' ');
         QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 612 792] /Resources "
                                                         "<< /Font << /F1 << /Type /Font /Subtype /Type1 "
@@ -34,6 +94,8 @@ void makePdf(const QString& path, const FixtureOptions& options)
                                 QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
         pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
     }
+    if (!options.links.isEmpty())
+        addLinks(pdf, options.links.toStdString());
     QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages"), top = pages;
     for (int level = 0; level < std::abs(options.nesting); ++level) {
         QPDFObjectHandle node =

@@ -21,6 +21,11 @@ struct FixtureOptions
     size_t padding = 0; // spaces in the first page's contents, then stored uncompressed
     int nesting = 0;    // /Pages nodes the tree hangs below, each in the next, and a page twice; -1: a loop
     QString damage;     // a pattern whose matches in the written file become blanks
+    // A name for what a document brings besides its text: every page says "<name> page <n>" and
+    // has a link to https://example.org/<name>/<n> and one to the last page, the first also one
+    // to the named place "end" (the last page) and the form field "field" with the value <name>;
+    // the outline has "<name> <n>" for each page, and the pages are labelled "<name>-1", ...
+    QString links;
 };
 
 // Writes a small PDF made for the test at path.

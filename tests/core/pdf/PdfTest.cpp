@@ -26,7 +26,11 @@
 #include <unistd.h>
 
 #include <qpdf/Buffer.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 using namespace zirn;
 
@@ -73,13 +77,13 @@ protected:
     }
 
     // One Create of settings, heard by fresh recorders.
-    PdfCreator::Result create(const Settings& settings)
+    PdfCreator::Result create(const Settings& settings, const QList<DocumentPart>& parts = {})
     {
         desktop.alerts.clear();
         window.progress.clear();
         window.passwordsShown.clear();
         window.failures.clear();
-        return PdfCreator(desktop, window).createPdf(settings);
+        return PdfCreator(desktop, window).createPdf(settings, parts);
     }
 
     QString at(const QString& name) const { return folder + u'/' + name; }
@@ -226,6 +230,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         char field = 0; // the password field shown: 'u' the user's, 'm' the master
         rlim_t limit = RLIM_INFINITY;
         QString where = QStringLiteral("Report.pdf");
+        QStringList joined = {}; // documents joined after the input, named by their file names
     };
     const QString fail = QStringLiteral("Can't create PDF file."),
                   big = QStringLiteral("The file is too large.");
@@ -277,6 +282,12 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
          "The document to convert is missing or unreadable."},
         {"pages nested 40,000 deep", [&](Settings& s) { s.InputFile = deep; }, fail,
          "The document is not a valid PDF: its pages are nested more than 1000 levels deep."},
+        // One of the documents joined: the message names it, and nothing is written.
+        {"unreadable joined document", [](Settings&) {}, fail, "The document 'blocker' is missing or unreadable.",
+         0, none, "Report.pdf", {at("blocker")}},
+        {"joined document nested too deep", [](Settings&) {}, fail,
+         "The document 'deep.pdf' is not a valid PDF: its pages are nested more than 1000 levels deep.", 0,
+         none, "Report.pdf", {at("deep.pdf")}},
         {"missing input, Silent", [&](Settings& s) { s.InputFile = at("gone.pdf"); s.Silent = 1; }, fail,
          "The document to convert is missing or unreadable."},
         {"no master password comes first, also Silent",
@@ -322,7 +333,10 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         rlimit limit = original;
         limit.rlim_cur = std::min(c.limit, original.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto result = create(s);
+        QList<DocumentPart> parts;
+        for (const QString& path : c.joined)
+            parts << DocumentPart{s.InputFile, "Job"} << DocumentPart{path, QFileInfo(path).fileName()};
+        const auto result = create(s, parts);
         refusedRename = 0;
         ::setrlimit(RLIMIT_FSIZE, &original);
         EXPECT_EQ(result.outcome, PdfCreator::Outcome::Stopped);
@@ -353,6 +367,74 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     EXPECT_TRUE(QFileInfo(at("Report.pdf")).permissions().testFlag(QFileDevice::ReadOther));
 }
 
+namespace {
+
+// What a reader finds in a PDF joined of documents made with links (name and page count, in
+// order): each page's text, links and label, the bookmarks, and a field of each.
+void expectJoined(QPDF& pdf, const QList<std::pair<QString, int>>& documents)
+{
+    const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+    const auto pageOf = [&pdf, &pages](QPDFObjectHandle place) {
+        place = place.isName() || place.isString() ? QPDFOutlineDocumentHelper(pdf).resolveNamedDest(place)
+                                                   : place;
+        const QPDFObjGen page = place.isArray() ? place.getArrayItem(0).getObjGen() : QPDFObjGen();
+        const auto at =
+            std::find_if(pages.begin(), pages.end(), [&](auto each) { return each.getObjGen() == page; });
+        return QStringLiteral("#%1").arg(at - pages.begin());
+    };
+    QStringList found, expected, values;
+    QPDFAcroFormDocumentHelper forms(pdf);
+    QPDFPageLabelDocumentHelper labels(pdf);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const auto content = QPDFObjectHandle(pages[i]).getKey("/Contents").getStreamData();
+        const std::string text(reinterpret_cast<const char*>(content->getBuffer()), content->getSize());
+        found << QString::fromStdString(text.substr(text.find('(') + 1)).section(u')', 0, 0)
+              << QString::fromStdString(
+                     labels.getLabelForPage(static_cast<long long>(i)).getKey("/P").getUTF8Value());
+        for (QPDFAnnotationObjectHelper annotation : QPDFPageObjectHelper(pages[i]).getAnnotations()) {
+            QPDFObjectHandle link = annotation.getObjectHandle(), action = link.getKey("/A");
+            if (annotation.getSubtype() == "/Widget")
+                values << QString::fromStdString(
+                    forms.getFieldForAnnotation(annotation).getFullyQualifiedName() + "=" +
+                    forms.getFieldForAnnotation(annotation).getValueAsString());
+            else
+                found << (action.getKey("/S").isNameAndEquals("/URI")
+                              ? QString::fromStdString(action.getKey("/URI").getUTF8Value())
+                          : link.hasKey("/Dest") ? pageOf(link.getKey("/Dest"))
+                                                 : pageOf(action.getKey("/D")));
+        }
+    }
+    // Readers walk the outline from either end.
+    QPDFObjectHandle outline = pdf.getRoot().getKey("/Outlines");
+    found << QString::number(outline.getKey("/Count").getIntValue()) +
+                 pageOf(outline.getKey("/Last").getKey("/Dest"));
+    for (QPDFOutlineObjectHelper entry : QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines()) {
+        found << QString::fromStdString(entry.getTitle()) + pageOf(entry.getDest());
+        for (QPDFOutlineObjectHelper mark : entry.getKids())
+            found << QString::fromStdString(mark.getTitle()) + pageOf(mark.getDest());
+    }
+    QStringList marks{QStringLiteral("%1#%2").arg(documents.size()).arg(pages.size() - 1)};
+    int first = 0;
+    for (const auto& [name, count] : documents) {
+        const QString last = QStringLiteral("#%1").arg(first + count - 1);
+        marks << name + QStringLiteral("#%1").arg(first);
+        for (int page = 1; page <= count; ++page) {
+            expected << QStringLiteral("%1 page %2").arg(name).arg(page) << name + "-"
+                     << QStringLiteral("https://example.org/%1/%2").arg(name).arg(page) << last;
+            if (page == 1)
+                expected << last; // by the named place "end"
+            marks << QStringLiteral("%1 %2#%3").arg(name).arg(page).arg(first + page - 1);
+        }
+        first += count;
+    }
+    EXPECT_EQ(found, expected + marks);
+    // Fields of the same name in different documents are kept apart.
+    values.sort();
+    EXPECT_EQ(values, (QStringList{"field+1=B", "field+2=C", "field=A"}));
+}
+
+} // namespace
+
 TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
 {
     // Entries as producers write them, kept byte for byte; "#E9" makes a key that is no UTF-8.
@@ -373,6 +455,7 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         QString user = QString();
         QList<qint64> keyLengths = {128, 256}; // EncryptionKeyLength, each tried
         QByteArray opens = {};                 // what opens it as the user password, if not user in UTF-8
+        QList<test::FixtureOptions> joined = {}; // documents joined after the input, each with links
     };
     // The trailer repaired; Silent (with 256) tells it to the log instead.
     const test::FixtureOptions damaged = {.damage = "/Size \\d+"};
@@ -393,6 +476,10 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"prepared, 256-bit", {}, "T", true, 1, 0, 0, 2, "cafe\u0301\u00A0\uFB01", {256}, "café fi"},
         {"composed, 128-bit", {}, "T", true, 1, 0, 0, 2, "Mu\u0308ller", {128}, "M\xFCller"},
         {"damaged", damaged, "T", false},
+        // The pages of each in order, their links, bookmarks, labels and fields, and one protection.
+        {"joined, one protected", {.links = "A"}, "T", true, 1, 0, 0, 2, "u", {128, 256}, {},
+         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"}, {.pages = 1, .links = "C"}}},
+        {"joined, without outlines", {}, "T", false, 0, 0, 0, 0, "", {128}, {}, {{.info = std::nullopt}}},
     };
     for (const Case& c : cases)
         for (const qint64 keyLength : c.keyLengths) {
@@ -407,7 +494,14 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
             s.UserAccessPermissions = c.extra;
             s.EncryptionKeyLength = keyLength;
             s.Silent = keyLength == 256;
-            ASSERT_EQ(create(s).outcome, PdfCreator::Outcome::Written);
+            QList<DocumentPart> parts;
+            for (const test::FixtureOptions& joined : c.joined) {
+                parts.append({at(joined.links + ".pdf"), joined.links});
+                test::makePdf(parts.last().path, joined);
+            }
+            if (!parts.isEmpty())
+                parts.prepend({input, c.input.links});
+            ASSERT_EQ(create(s, parts).outcome, PdfCreator::Outcome::Written);
             const QByteArray password = !c.encrypt ? "" : c.opens.isEmpty() ? c.user.toUtf8() : c.opens;
             const auto pdf = test::openWithQpdf(at("Report.pdf"), password.constData());
             ASSERT_NE(pdf, nullptr);
@@ -421,6 +515,9 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
                 info << test::infoText(*pdf, entry).value_or(QStringLiteral("<none>"));
             EXPECT_EQ(info, (QStringList{c.title, base.Subject, base.Keywords, base.Author, stamp}));
             EXPECT_FALSE(pdf->getRoot().hasKey("/Metadata")); // no XMP where there was none
+            if (!c.input.links.isEmpty())
+                expectJoined(*pdf, {{"A", 2}, {"B", 3}, {"C", 1}});
+            EXPECT_EQ(pdf->getRoot().hasKey("/PageLabels"), !c.input.links.isEmpty()); // none where none was
             if (!c.input.rawInfo.empty()) {
                 QPDFObjectHandle before = QPDFObjectHandle::parse(rawInfo),
                                  after = pdf->getTrailer().getKey("/Info");

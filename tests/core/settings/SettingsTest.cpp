@@ -92,6 +92,23 @@ TEST(SettingsLoader, Precedence)
     EXPECT_EQ(load("[Values]\nRememberEncryptionSettings = 1", {{"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"RememberEncryptionSettings", 1LL}, {"UseEncryption", 1LL}}).UseEncryption, 1);
     EXPECT_EQ(load("", {{"UseEncryption", 1LL}, {"AllowPrint", 1LL}}).AllowPrint, 1);
+    // What a launch reads before its window is made: the file, then the saved choice, then 0.
+    using Choices = SettingsLoader::LaunchChoices;
+    const std::tuple<const char*, QVariantMap, Choices> launches[] = {
+        {"", {}, {0, 0}},
+        {"", {{"CombineDocuments", 1LL}}, {0, 1}},
+        {"[Values]\nCombineDocuments = 0", {{"CombineDocuments", 1LL}}, {0, 0}},
+        {"[Values]\nCombineDocuments = {save}\nAutoStart = 1", {{"CombineDocuments", 1LL}}, {1, 1}},
+    };
+    for (const auto& [ini, saved, choices] : launches) {
+        const QString folder = test::freshFolder("loader");
+        test::writeFile(folder + "/Zirn.ini", ini);
+        DefaultsStore store(folder + "/defaults.json");
+        for (auto it = saved.begin(); it != saved.end(); ++it)
+            store.setValue(it.key(), *it);
+        EXPECT_TRUE(SettingsLoader(store, {"alice", "/d"}).launchChoices(folder + "/Zirn.ini") == choices)
+            << ini;
+    }
 }
 
 // Saved, loaded by another run and saved again, every saved key comes back with its kind, but the
@@ -105,13 +122,15 @@ TEST(SettingsLoader, SavesItsKeysAndRestoresThem)
     const Settings s{.OutputFileName = "Out.pdf", .InputFile = "/in.pdf", .OutputPath = "/r", .Title = "T",
                      .Subject = "S", .Keywords = "a, b", .Author = "A", .PasswordUser = "u", .PasswordOwner = "m",
                      .AutoStart = 1, .Overwrite = 2, .SelectedTab = 2, .UseEncryption = 1, .AllowCopyPaste = 1,
-                     .AllowPrint = 1, .Silent = 1, .UserAccessPermissions = 4, .AutoUpdate = 0};
+                     .AllowPrint = 1, .Silent = 1, .UserAccessPermissions = 4, .AutoUpdate = 0,
+                     .CombineDocuments = 1};
     // clang-format on
     SettingsLoader(store, {"alice", "/d"}).saveSettings(s);
     QJsonObject first = QJsonDocument::fromJson(test::readFile(folder + "/first.json")).object();
-    EXPECT_EQ(first.keys(), (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "Keywords",
-                                         "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
-                                         "Title", "Unknown", "UseEncryption", "UserPassword"}));
+    EXPECT_EQ(first.keys(),
+              (QStringList{"AllowCopyPaste", "AllowPrint", "Author", "AutoUpdate", "CombineDocuments",
+                           "Keywords", "MasterPassword", "Path", "PostAction", "SelectedTab", "Subject",
+                           "Title", "Unknown", "UseEncryption", "UserPassword"}));
     DefaultsStore reopened(folder + "/first.json");
     Settings r;
     SettingsLoader(reopened, {"bob", "/d"}).loadSettings(r, IniSections{});
