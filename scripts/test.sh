@@ -44,7 +44,7 @@ if [[ $(id -u) -eq 0 ]]; then
     version=$(dpkg-parsechangelog -S Version)
     # Debian 12's lintian knows the Debian policy up to 4.6.2 and calls the Standards-Version of
     # Debian 13 and unstable, which the package follows, newer than it can check.
-    lintian -EvIL +pedantic --fail-on error,warning,pedantic,experimental --suppress-tags newer-standards-version \
+    lintian -EvIL +pedantic --fail-on error,warning,info,pedantic,experimental --suppress-tags newer-standards-version \
         "dist/zirn-pdf-writer_$version.dsc" "dist/zirn-pdf-writer_${version}_$(dpkg --print-architecture).changes"
-    echo "== The packages build and lintian reports no error, warning, pedantic or experimental tag"
+    echo "== The packages build and lintian reports no error, warning, info, pedantic or experimental tag"
 fi
