@@ -100,28 +100,30 @@ ours() { # -> whether there is a queue of ours (one of someone else's stops here
 # The PPD $2 with the defaults that PPD $1 chose (its *DefaultKeyword: Choice lines) wherever $2
 # offers that choice (a "*Keyword Choice" line); every other line as it is in $2.
 with_defaults() { # current new
-    current=$1 awk '
-        function split_default(text,    colon) { # *DefaultKeyword: Choice -> key, choice
-            if (substr(text, 1, 8) != "*Default" || !(colon = index(text, ":"))) return 0
-            key = substr(text, 9, colon - 9)
-            choice = substr(text, colon + 1)
+    current=$1
+    [ -r "$current" ] || current=/dev/null
+    awk '
+        { key = "" }
+        /^\*Default[^:]*:/ {
+            key = substr($0, 9, index($0, ":") - 9)
+            choice = substr($0, index($0, ":") + 1)
             gsub(/^[ \t]+|[ \t\r]+$/, "", choice)
-            return 1
         }
-        BEGIN { while ((getline text < ENVIRON["current"]) > 0) if (split_default(text)) chosen[key] = choice }
-        { lines[NR] = $0 }
+        phase == "current" { if (key != "") chosen[key] = choice; next }
         /^\*[^%?]/ && (space = index($0, " ")) { # *Keyword Choice/Text: ... or *Keyword Choice: ...
             option = substr($0, space + 1)
             sub(/[\/:].*/, "", option)
-            offered[substr($0, 2, space - 2), option] = 1
+            offered[substr($0, 2, space - 2) SUBSEP option] = 1
         }
+        { n++; lines[n] = $0; keys[n] = key }
         END {
-            for (i = 1; i <= NR; i++) {
-                if (split_default(lines[i]) && (key in chosen) && ((key, chosen[key]) in offered))
+            for (i = 1; i <= n; i++) {
+                key = keys[i]
+                if (key != "" && key in chosen && (key SUBSEP chosen[key]) in offered)
                     lines[i] = "*Default" key ": " chosen[key]
                 print lines[i]
             }
-        }' "$2"
+        }' phase=current "$current" phase=new "$2"
 }
 
 [ -S "$server" ] && cups lpstat -r 2>/dev/null | grep -qx "scheduler is running" || exit 3
