@@ -10,7 +10,7 @@ ZIRN_PACKAGES=(
     qt6-qpa-plugins
     libqpdf-dev qpdf libpugixml-dev nlohmann-json3-dev libicu-dev libgtest-dev
     poppler-utils xvfb xauth fonts-dejavu-core time desktop-file-utils
-    librsvg2-bin appstream
+    librsvg2-bin appstream python3
 )
 
 # What the printing end-to-end test needs besides: a print system, python3 for its fixture, and

@@ -16,6 +16,20 @@
 
 namespace zirn {
 
+namespace {
+// Qt lays the whole interface out from right to left when the translations installed say "RTL"
+// here. Every table of ours says it, so that Arabic and Hebrew mirror also where Qt's own
+// translations are not installed (they are only recommended).
+[[maybe_unused]] const struct
+{
+    const char* source;
+    const char* comment;
+} kLayoutDirection = QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                                        "Translate this string to the string 'LTR' in left-to-right languages or "
+                                        "to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get "
+                                        "proper widget layout.");
+} // namespace
+
 void ApplicationLoop::installTranslations(const QLocale& locale)
 {
     auto* own = new QTranslator(QCoreApplication::instance());
@@ -30,6 +44,13 @@ void ApplicationLoop::installTranslations(const QLocale& locale)
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
+}
+
+void ApplicationLoop::prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("zirn-pdf-writer"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zirn.PDFWriter"));
+    installTranslations(QLocale::system());
 }
 
 void ApplicationLoop::launch(AppController& controller, MainWindow& window, const QStringList& documents)
@@ -49,9 +70,7 @@ int ApplicationLoop::run(int argc, char** argv)
     // the program in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zirn-pdf-writer"));
-    QApplication::setDesktopFileName(QStringLiteral("org.zirn.PDFWriter"));
-    installTranslations(QLocale::system());
+    prepareApplication();
 
     QtDesktopServices desktop;
     DefaultsStore store(DefaultsStore::defaultLocation());

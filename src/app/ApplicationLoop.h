@@ -23,6 +23,9 @@ public:
     // steps, which may end in a Create that closes the window.
     static void launch(AppController& controller, MainWindow& window, const QStringList& documents);
 
+    // The program's names, and the translations of the user's locale, before any window exists.
+    static void prepareApplication();
+
     // Installs the program's and Qt's own translations for locale; English without them.
     static void installTranslations(const QLocale& locale);
 };

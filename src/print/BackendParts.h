@@ -2,6 +2,8 @@
 
 // The pieces of the backend that run() puts together. Internal to the backend.
 
+#include <chrono>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +26,8 @@ enum class Status : char {
     Started,
     NotStarted,
     TooLong,
+    Cancelled,
+    StillStarting,
 };
 void status(Status status);
 
@@ -33,7 +37,8 @@ void log(int priority, const char* format, ...);
 
 // In the worker, both go to the supervisor through fd instead, one message per NUL-terminated
 // record led by its kind: a syslog priority '0'-'7', 'S' for a status, 'P' for a start in a
-// session ("<pid> <pdf>"). Only the supervisor writes to CUPS.
+// session ("<pid> <pdf>"), 'N' for the name the document got in ~/PDF. Only the supervisor
+// writes to CUPS.
 void sendMessagesTo(int fd);
 void sendMessage(char kind, std::string_view text);
 // The supervisor's side: writes a detail or a status from a message, which it does not trust.
@@ -50,13 +55,21 @@ struct Account
     std::string home;
 };
 
-// What CUPS says about the job: its id, title and options; and the supervisor's process id,
-// which no other running job has (the worker's is 1, in a PID namespace of its own).
+// What CUPS says about the job: its id, title, options and the type of the document it was
+// sent as (CONTENT_TYPE); the supervisor's process id, which no other running job has (the
+// worker's is 1, in a PID namespace of its own); and the deadline of this run.
 struct Job
 {
-    std::string id, title, options;
+    std::string id, title, options, contentType;
     pid_t supervisor = 0;
+    std::chrono::steady_clock::time_point deadline;
 };
+
+// What is left of the job's deadline, in whole seconds, at most most.
+int secondsLeft(const Job& job, int most);
+
+// The name of the transient unit that starts the program for this run of the job.
+std::string unitName(const Job& job);
 
 // The account the job prints into: the user CUPS names, when that is an ordinary account (not
 // root, within the UID_MIN and UID_MAX of /etc/login.defs) and the one CUPS authenticated
@@ -80,7 +93,12 @@ void isolateChild(int output, int input);
 // PATH, and output that is never translated.
 extern const std::vector<std::string> toolEnvironment;
 
-// Runs args with env, never through a shell, in folder (a descriptor, or -1), with input as its
+// The limits of every tool run for a job, beside its time (as processor time too): what a
+// printed document may make it use, and write.
+constexpr unsigned long long ToolMemoryBytes = 2ULL << 30;
+constexpr unsigned long long ToolFileBytes = 2ULL << 30;
+
+// Runs args with env, never through a shell, under the tools' limits, in folder (a descriptor, or -1), with input as its
 // descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
 // signal or had to be killed after the given seconds. Its standard output goes to *output, or
 // else to the descriptor outputFile.
@@ -111,23 +129,42 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
 // Nothing when it cannot, with errno set: EEXIST when every name up to "<base> 9999.pdf" is taken.
 std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);
 
-// Starts program on pdf as a transient unit of the user's systemd manager, like anything the
-// desktop starts, when that manager runs and knows a graphical session. As the user.
-bool startThroughSystemd(const char* program, const std::string& pdf, uid_t uid);
+// How a start of the program went: it showed its window or ended successfully (Shown), it ended
+// at once with a failure or could not run (Failed), or it runs but has not said within the
+// wait that its window is up (Starting).
+enum class Start { Shown, Failed, Starting };
+// How long a start is waited for, at most: a window takes a second or two.
+constexpr int StartSeconds = 10;
+// The printer's status and the log line for a start by way (where it was started).
+void reportStart(Start start, const char* program, const std::string& pdf, const char* way);
+
+// Starts program on pdf as the transient unit of the user's systemd manager, like anything the
+// desktop starts, when that manager runs and knows a graphical session, and waits at most
+// seconds for the program to say that its window is up. Nothing when there is no such manager
+// or it made no unit. As the user.
+std::optional<Start> startThroughSystemd(const char* program, const std::string& pdf, uid_t uid,
+                                         const std::string& unit, int seconds);
 
 // One of the user's processes that carries a display, or 0. As the user.
 pid_t findDisplayProcess(uid_t uid);
 
 // In a child of the supervisor, still root: joins the cgroups of display (a process of the
 // account) and takes its resource limits, nice value and OOM score adjustment, then drops to
-// the account and starts program on pdf detached, in that process's environment and umask.
-// True once the program runs (its execve succeeded); false, with the reason logged, otherwise.
-bool startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account);
+// the account and starts program on pdf detached, in that process's environment and umask, and
+// waits at most seconds for it to say that its window is up (READY=1 on a socket of this
+// process's own, named by NOTIFY_SOCKET) or to end. A failure's reason is logged.
+Start startInSessionOf(const char* program, const std::string& pdf, pid_t display, const Account& account,
+                       int seconds);
 
 // The deadline for a job of uid: seconds, or at most ShortJobSeconds while a job of theirs was
 // slow in the last SlowJobMemorySeconds, by the marks in folder (root's alone, made when
 // missing; without it, seconds).
 int jobSeconds(const char* folder, uid_t uid, int seconds);
+// The seconds left for this run of a job. CUPS runs the backend once for each document of a job,
+// one after the other: the job's first run starts its deadline (jobSeconds), kept as a mark
+// "job-<key>" in folder, and each later run of the same key gets what is left of it. *started:
+// when the job began.
+int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started);
 // Marks that a job of uid was slow (cut off at its deadline, or longer than ShortJobSeconds).
 void noteSlowJob(const char* folder, uid_t uid);
 

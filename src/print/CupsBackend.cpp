@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
@@ -32,29 +35,36 @@ int millisecondsUntil(Clock::time_point deadline)
     return static_cast<int>(std::max<long long>(0, left.count()));
 }
 
-// A start in the user's session that the worker asks for; the supervisor does the root part.
+// What the worker reports beside messages for CUPS: a start in the user's session that it asks
+// for (the supervisor does the root part), and the name the document got in ~/PDF.
 struct SessionStart
 {
     pid_t display = 0;
-    std::string pdf;
+    std::string pdf, name;
 };
 
 void take(std::string_view message, SessionStart& start)
 {
-    if (message.size() > 1 && message[0] == 'P') {
+    if (message.size() > 1 && message[0] == 'N') {
+        start.name = message.substr(1);
+    } else if (message.size() > 1 && message[0] == 'P') {
         const std::string text(message.substr(1));
         char* end = nullptr;
         const long pid = std::strtol(text.c_str(), &end, 10);
-        if (pid > 0 && *end == ' ' && end[1] == '/')
-            start = {static_cast<pid_t>(pid), end + 1};
+        if (pid > 0 && *end == ' ' && end[1] == '/') {
+            start.display = static_cast<pid_t>(pid);
+            start.pdf = end + 1;
+        }
     } else if (!message.empty()) {
         publish(message[0], message.substr(1));
     }
 }
 
-// Waits for the worker until the deadline (or until CUPS cancels the job), passing on its
-// messages. Gives its exit status; -1 when it failed or was killed, -2 when it was stopped.
-int supervise(pid_t worker, int messages, Clock::time_point deadline, SessionStart& start)
+// Waits for the worker until the deadline (or until CUPS cancels the job, when stopOnCancel),
+// passing on its messages. Gives its exit status; -1 when it failed or was killed, -2 when it
+// was stopped.
+int supervise(pid_t worker, int messages, Clock::time_point deadline, SessionStart& start,
+              bool stopOnCancel = true)
 {
     std::string pending;
     const auto readMessages = [&] {
@@ -74,7 +84,12 @@ int supervise(pid_t worker, int messages, Clock::time_point deadline, SessionSta
             readMessages();
             return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
-        if (cancelled || millisecondsUntil(deadline) == 0) {
+        if (cancelled && stopOnCancel) {
+            ::kill(-worker, SIGKILL); // no fault of the worker's: not logged as one
+            waitChild(worker, 5000, "the job's worker", true);
+            return -2;
+        }
+        if (millisecondsUntil(deadline) == 0) {
             waitChild(worker, 0, "the job's worker", true);
             return -2;
         }
@@ -126,9 +141,8 @@ pid_t forkPart(int* messages, bool ownNamespace)
 
 // The program joins the user's display process where the system counts it (cgroups,
 // resource limits): placing it there takes root, so a child of the supervisor does it, in a
-// session of its own that the deadline ends as a whole. Its status, as supervise() gives it.
-int startInSession(const char* program, const SessionStart& start, const Account& account,
-                   Clock::time_point deadline)
+// session of its own that the deadline, or a cancel, ends as a whole (the program with it).
+void startInSession(const char* program, const SessionStart& start, const Account& account, const Job& job)
 {
     int messages = -1;
     const pid_t launcher = forkPart(&messages, false);
@@ -137,22 +151,56 @@ int startInSession(const char* program, const SessionStart& start, const Account
         isolateChild(-1, messages);
         ::fcntl(3, F_SETFD, FD_CLOEXEC);
         sendMessagesTo(3);
-        ::_exit(startInSessionOf(program, start.pdf, start.display, account) ? 0 : 1);
+        ::_exit(static_cast<int>(
+            startInSessionOf(program, start.pdf, start.display, account, secondsLeft(job, StartSeconds))));
     }
     SessionStart none;
-    const int started = launcher > 0 ? supervise(launcher, messages, deadline, none) : -1;
+    const int started = launcher > 0 ? supervise(launcher, messages, job.deadline, none) : -1;
     if (launcher > 0)
         ::close(messages);
-    if (started == 0) {
-        status(Status::Started);
-        log(LOG_INFO, "started %s on %s in the session of process %d", program, start.pdf.c_str(),
-            static_cast<int>(start.display));
-    } else {
-        status(Status::NotStarted);
-        log(LOG_NOTICE, "could not start %s in the session of process %d: the printed document stays at %s",
-            program, static_cast<int>(start.display), start.pdf.c_str());
+    if (cancelled && launcher > 0)
+        ::kill(-launcher, SIGKILL);
+    const std::string way = "in the session of process " + std::to_string(start.display);
+    reportStart(started == static_cast<int>(Start::Shown) || started == static_cast<int>(Start::Starting)
+                    ? static_cast<Start>(started)
+                    : Start::Failed,
+                program, start.pdf, way.c_str());
+}
+
+// A cancelled job leaves nothing behind: as the user, a child removes what the worker stored
+// (its temporary files and the document it named) and stops the program's unit, should the
+// worker have started one. Bounded like everything else.
+void removeStored(const Account& account, const Job& job, const std::string& name)
+{
+    int messages = -1;
+    const pid_t cleaner = forkPart(&messages, false);
+    if (cleaner == 0) {
+        isolateChild(-1, messages);
+        ::fcntl(3, F_SETFD, FD_CLOEXEC);
+        sendMessagesTo(3);
+        if (!dropPrivileges(account))
+            ::_exit(1);
+        const std::string runtime = "/run/user/" + std::to_string(account.uid);
+        runProgram({"/usr/bin/systemctl", "--user", "--machine=@.host", "stop", "--", unitName(job)},
+                   {"PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
+                    "DBUS_SESSION_BUS_ADDRESS=unix:path=" + runtime + "/bus"},
+                   10);
+        const std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(job.supervisor) + ".part";
+        const int folder = ::open((account.home + "/PDF").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR* all = folder >= 0 ? ::fdopendir(::dup(folder)) : nullptr;
+        while (const dirent* entry = all ? ::readdir(all) : nullptr) {
+            const std::string_view found = entry->d_name;
+            if (found.rfind(temp, 0) == 0 || (found == name && !name.empty() && name.find('/') == name.npos))
+                if (::unlinkat(folder, entry->d_name, 0) == 0)
+                    log(LOG_INFO, "removed %s/PDF/%s", account.home.c_str(), entry->d_name);
+        }
+        ::_exit(0);
     }
-    return started;
+    SessionStart none;
+    if (cleaner > 0) {
+        supervise(cleaner, messages, Clock::now() + std::chrono::seconds(15), none, false);
+        ::close(messages);
+    }
 }
 
 } // namespace
@@ -174,7 +222,8 @@ int run(int argc, char** argv, const char* program, int seconds, const char* mar
         std::fputs("ERROR: usage: zirn job-id user title copies options [file]\n", stderr);
         return BackendCancel;
     }
-    const Job job{argv[1], argv[3], argv[5], ::getpid()};
+    const char* contentType = std::getenv("CONTENT_TYPE");
+    Job job{argv[1], argv[3], argv[5], contentType ? contentType : "", ::getpid(), {}};
     const std::string user = argv[2], file = argc == 7 ? argv[6] : "";
     hideArguments(argc, argv);
     setJobLabel(job.id);
@@ -183,7 +232,20 @@ int run(int argc, char** argv, const char* program, int seconds, const char* mar
     const std::optional<Account> account = printingAccount(user.c_str());
     if (!account)
         return BackendCancel;
-    const auto deadline = begin + std::chrono::seconds(jobSeconds(marks, account->uid, seconds));
+    // A job with several documents runs the backend once for each: they share one deadline.
+    // Its key: the user, the job's number and the hash of its job-uuid (numbers may come again).
+    std::string key = std::to_string(account->uid) + "-";
+    for (const char c : job.id.substr(0, 12))
+        key += c >= '0' && c <= '9' ? c : '_';
+    key += "-" + std::to_string(std::hash<std::string>{}(parseOptions(job.options)["job-uuid"]));
+    std::time_t started = 0;
+    const int left = jobSecondsLeft(marks, account->uid, key, seconds, &started);
+    job.deadline = begin + std::chrono::seconds(left);
+    if (left == 0) {
+        status(Status::TooLong);
+        log(LOG_ERR, "the job's deadline passed before this document; the job is cancelled");
+        return BackendCancel;
+    }
 
     // The job's data is the print system's: opened as root, read by the worker after the drop.
     const int input = !file.empty() ? ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC) : ::dup(0);
@@ -224,18 +286,24 @@ int run(int argc, char** argv, const char* program, int seconds, const char* mar
     }
     ::setpgid(worker, worker);
     SessionStart start;
-    const int result = supervise(worker, messages, deadline, start);
+    const int result = supervise(worker, messages, job.deadline, start);
     ::close(messages);
+    if (result == BackendOk && start.display != 0 && !cancelled)
+        startInSession(program, start, *account, job);
+    // A cancel: nothing of the job stays, and it says nothing of the user's share of the queue.
+    if (cancelled) {
+        status(Status::Cancelled);
+        log(LOG_NOTICE, "cancelled; what it stored is removed");
+        removeStored(*account, job, start.name);
+        return BackendCancel;
+    }
     if (result < 0) {
         status(result == -2 ? Status::TooLong : Status::Failed);
         log(LOG_ERR, "%s; the job is cancelled", result == -2 ? "not done in time" : "its worker failed");
     }
-    const int started =
-        result == BackendOk && start.display != 0 ? startInSession(program, start, *account, deadline) : 0;
     // One user's share of the queue: a job cut off at its deadline, or one that took longer than
-    // a short job may, marks the user for a while.
-    if ((!cancelled && (result == -2 || started == -2)) ||
-        Clock::now() - begin > std::chrono::seconds(ShortJobSeconds))
+    // a short job may (all its documents together), marks the user for a while.
+    if (result == -2 || Clock::now() >= job.deadline || std::time(nullptr) - started > ShortJobSeconds)
         noteSlowJob(marks, account->uid);
     return result == BackendOk ? BackendOk : BackendCancel;
 }

@@ -57,8 +57,11 @@ void publish(char kind, std::string_view text)
         "ERROR: Kept the document in the user's PDF folder under a temporary name",
         "INFO: Saved the document in the user's PDF folder",
         "INFO: Opened the document in the user's desktop session",
-        "INFO: No desktop session opened the document; it stays in the user's PDF folder",
+        // An ERROR line stays in the printer's status once the job is done; INFO lines do not.
+        "ERROR: The document was kept in the user's PDF folder: no desktop session could show it",
         "ERROR: Cancelled a job that was not done in time",
+        "INFO: The job was cancelled; nothing of it was kept",
+        "INFO: Started the program in the user's desktop session; it has not shown the document yet",
     };
     const int index = text.size() == 1 ? text[0] - static_cast<char>(Status::NotOrdinaryUser) : -1;
     if (kind == 'S' && index >= 0 && index < static_cast<int>(std::size(texts))) {

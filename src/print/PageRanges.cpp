@@ -53,12 +53,13 @@ std::string qpdfPageRanges(std::string_view options, int pageCount)
         const auto digits = [](const std::string& s) {
             return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
         };
-        if (low.empty() || low.size() > 6 || high.size() > 6 || !digits(low) || !digits(high))
+        // cupsd writes an open end as 2147483647.
+        if (low.empty() || low.size() > 10 || high.size() > 10 || !digits(low) || !digits(high))
             return {};
-        const int first = std::stoi(low);
-        const int last = high.empty() ? pageCount : std::min(std::stoi(high), pageCount);
-        if (first < 1 || (!high.empty() && std::stoi(high) < first))
+        const long long first = std::stoll(low), asked = high.empty() ? pageCount : std::stoll(high);
+        if (first < 1 || asked < first)
             return {};
+        const long long last = std::min<long long>(asked, pageCount);
         if (first > last)
             continue;
         ranges += (ranges.empty() ? "" : ",") + std::to_string(first) + "-" + std::to_string(last);
@@ -80,8 +81,12 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
     if (end == count.c_str() || (*end != '\n' && *end != '\0') || pages < 1 || pages > 1000000)
         return temp;
     const std::string ranges = qpdfPageRanges(options, static_cast<int>(pages));
-    if (ranges.empty())
+    const std::string asked = parseOptions(options)["page-ranges"];
+    if (ranges.empty()) {
+        log(LOG_WARNING, "page-ranges=%s selects none of the document's %ld pages: the whole document is kept",
+            asked.c_str(), pages);
         return temp;
+    }
     const std::string selected = temp + ".pages";
     // Exit status 3: written, with warnings.
     const int status = runProgram({"/usr/bin/qpdf", "/dev/fd/3", "--pages", ".", ranges, "--", selected},
@@ -92,7 +97,7 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
         return temp;
     }
     ::unlinkat(folder, temp.c_str(), 0);
-    log(LOG_INFO, "kept the pages %s", ranges.c_str());
+    log(LOG_INFO, "kept the pages %s of %ld for page-ranges=%s", ranges.c_str(), pages, asked.c_str());
     return selected;
 }
 

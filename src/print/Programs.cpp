@@ -1,10 +1,12 @@
 #include "print/BackendParts.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -47,6 +49,12 @@ int runProgram(const std::vector<std::string>& args, const std::vector<std::stri
         if (folder >= 0 && ::fchdir(folder) != 0)
             ::_exit(127);
         isolateChild(output ? pipeFds[1] : outputFile, input);
+        const auto cpu = static_cast<rlim_t>(std::max(seconds, 1));
+        const rlimit memory{ToolMemoryBytes, ToolMemoryBytes}, size{ToolFileBytes, ToolFileBytes},
+            processor{cpu, cpu + 1};
+        if (::setrlimit(RLIMIT_AS, &memory) != 0 || ::setrlimit(RLIMIT_DATA, &memory) != 0 ||
+            ::setrlimit(RLIMIT_FSIZE, &size) != 0 || ::setrlimit(RLIMIT_CPU, &processor) != 0)
+            ::_exit(127);
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }

@@ -2,6 +2,7 @@
 #include "print/CupsBackend.h"
 
 #include <algorithm>
+#include <dirent.h>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
@@ -47,6 +48,46 @@ int jobSeconds(const char* folder, uid_t uid, int seconds)
     log(LOG_NOTICE, "a job of this user was slow less than %d minutes ago: this one has %d seconds",
         SlowJobMemorySeconds / 60, std::min(seconds, ShortJobSeconds));
     return std::min(seconds, ShortJobSeconds);
+}
+
+int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started)
+{
+    const std::time_t now = std::time(nullptr);
+    *started = now;
+    const int marks = openMarks(folder);
+    if (marks < 0)
+        return seconds;
+    // The marks of jobs long done go.
+    if (DIR* all = ::fdopendir(::dup(marks))) {
+        while (const dirent* entry = ::readdir(all)) {
+            struct stat mark
+            {};
+            if (std::string_view(entry->d_name).rfind("job-", 0) == 0 &&
+                ::fstatat(marks, entry->d_name, &mark, AT_SYMLINK_NOFOLLOW) == 0 &&
+                std::labs(now - mark.st_mtime) > SlowJobMemorySeconds)
+                ::unlinkat(marks, entry->d_name, 0);
+        }
+        ::closedir(all);
+    }
+    // The job's start as the mark's access time, its deadline as its modification time.
+    const std::string name = "job-" + key;
+    const int fd = ::openat(marks, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    struct stat mark
+    {};
+    int left = seconds;
+    if (fd >= 0) {
+        left = jobSeconds(folder, uid, seconds);
+        const timespec times[2] = {{now, 0}, {now + left, 0}};
+        ::futimens(fd, times);
+        ::close(fd);
+    } else if (::fstatat(marks, name.c_str(), &mark, AT_SYMLINK_NOFOLLOW) == 0) {
+        // A clock set back gives no run more than a whole deadline.
+        *started = mark.st_atime;
+        left = static_cast<int>(std::clamp<long long>(mark.st_mtime - now, 0, seconds));
+        log(LOG_INFO, "a further document of the job: %d seconds are left of its deadline", left);
+    }
+    ::close(marks);
+    return left;
 }
 
 void noteSlowJob(const char* folder, uid_t uid)

@@ -13,6 +13,39 @@
 
 namespace zirn::print {
 
+namespace {
+
+// imagetopdf leaves an image's pixels uncompressed: qpdf compresses every such stream losslessly
+// (Flate), and leaves JPEG data as it is. Gives the name of the file to deliver, and its
+// descriptor in *file; temp and *file themselves when that fails (logged).
+std::string compactImage(int folder, int* file, const std::string& temp)
+{
+    const std::string compact = temp + ".compact";
+    const int status = runProgram({"/usr/bin/qpdf", "--compress-streams=y", "--recompress-flate",
+                                   "--compression-level=9", "--object-streams=generate", "/dev/fd/3", compact},
+                                  toolEnvironment, 60, nullptr, folder, *file);
+    // What qpdf wrote, as a file of the user's: never a FIFO the user put in its place.
+    const int opened = (status == 0 || status == 3) && syncFile(folder, compact)
+                           ? ::openat(folder, compact.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                           : -1;
+    struct stat info
+    {};
+    if (opened < 0 || ::fstat(opened, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (opened >= 0)
+            ::close(opened);
+        ::unlinkat(folder, compact.c_str(), 0);
+        log(LOG_WARNING, "could not compress the image's PDF with qpdf: it is delivered as it came");
+        return temp;
+    }
+    ::close(*file);
+    *file = opened;
+    ::unlinkat(folder, temp.c_str(), 0);
+    log(LOG_INFO, "compressed the image's PDF with qpdf");
+    return compact;
+}
+
+} // namespace
+
 int saveJob(const Account& account, int input, const Job& job, const char* program)
 {
     std::vector<char> buffer(1 << 16);
@@ -43,7 +76,7 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
     }
 
     std::string temp = ".zirn-job-" + job.id + "-" + std::to_string(job.supervisor) + ".part";
-    const int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int out = ::openat(folder, temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     bool written = out >= 0 && files::writeAll(out, buffer.data(), filled);
     for (ssize_t got; written && (got = ::read(input, buffer.data(), buffer.size())) != 0;)
         written = got > 0 ? files::writeAll(out, buffer.data(), static_cast<size_t>(got)) : errno == EINTR;
@@ -59,8 +92,11 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
         return BackendCancel;
     }
 
-    // Page ranges alone go through qpdf, which keeps links and outline; with other options
-    // that change pages, pdftopdf applies them all.
+    // A PDF job stays what the application sent, unless options change its pages. Page ranges
+    // alone go through qpdf, which keeps links and outline; with other options that change
+    // pages, pdftopdf applies them all.
+    if (job.contentType.rfind("image/", 0) == 0)
+        temp = compactImage(folder, &out, temp);
     const std::string received = temp;
     temp = applyPageOptions(folder, out, temp, job.options);
     if (temp == received && job.options.find("page-ranges=") != std::string::npos)
@@ -81,14 +117,16 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
     ::close(folder);
 
     const std::string pdf = files::join(spool, *name);
+    sendMessage('N', *name);
     status(Status::Saved);
     pid_t display = 0;
+    std::optional<Start> started;
     if (::access(program, X_OK) != 0) {
         status(Status::NotStarted);
         log(LOG_ERR, "%s is missing: the printed document stays at %s", program, pdf.c_str());
-    } else if (startThroughSystemd(program, pdf, account.uid)) {
-        status(Status::Started);
-        log(LOG_INFO, "started %s on %s through the user's systemd manager", program, pdf.c_str());
+    } else if ((started = startThroughSystemd(program, pdf, account.uid, unitName(job),
+                                               secondsLeft(job, StartSeconds)))) {
+        reportStart(*started, program, pdf, "through the user's systemd manager");
     } else if ((display = findDisplayProcess(account.uid)) != 0) {
         sendMessage('P', std::to_string(display) + " " + pdf);
     } else {

@@ -314,6 +314,19 @@ TEST_F(AppControllerTest, EnterCreatesFromEveryTabWithLongFields)
         EXPECT_EQ(*key ? saved(key) : "", *key ? w<QLineEdit>(field)->text() : "") << field;
 }
 
+// Run again by tests/check_translations.sh under each table's LANG=<language>.UTF-8: the window shows its
+// caption in its direction (a link's text starts on the right from right to left). Here: English.
+TEST_F(AppControllerTest, StartsInTheLanguageOfItsLocale)
+{
+    ApplicationLoop::prepareApplication();
+    writeIni("SelectedTab=2\n");
+    launch();
+    EXPECT_EQ(w<QLabel>("fileNameInfo")->text(), qEnvironmentVariable("ZIRN_EXPECT_CAPTION", "PDF &File"));
+    const int start = qEnvironmentVariable("ZIRN_EXPECT_DIRECTION") == "RTL" ? w("zirnIniLink")->width() - 3 : 3;
+    QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(start, 5));
+    EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
+}
+
 // Create at launch without a document: the alert, in German, leaves the window open. Refused for
 // the missing master password: its field is brought forward, the update check follows, and a
 // further Create succeeds. Last: it leaves the German translation installed.

@@ -58,6 +58,9 @@ TEST(CupsBackend, OptionsThatChangePages)
              {"copies=1 page-ranges=2 number-up=2", 595.28, 841.89, "2-2", "number-up=2 page-ranges=2" + a4},
              {"page-ranges=2-3,7-", 595.28, 841.89, "2-3,7-9", ""},
              {"page-ranges=8-20", 595.28, 841.89, "8-9", ""},
+             {"page-ranges=8-2147483647", 595.28, 841.89, "8-9", ""}, // cupsd's "8-"
+             {"page-ranges=1,998-2147483647", 595.28, 841.89, "1-1", ""},
+             {"page-ranges=12345678901", 595.28, 841.89, "", ""},
              {"page-ranges=12-14", 595.28, 841.89, "", ""},
              {"job-name='x page-ranges=1 page-set=odd' page-ranges=3", 595.28, 841.89, "3-3", ""},
              {"page-ranges=3-1", 595.28, 841.89, "", ""},
@@ -95,7 +98,8 @@ TEST(CupsBackend, ProgramsGetOnlyTheirStandardStreamsAndTime)
              {"ls /proc/$$/fd; readlink /proc/$$/fd/0 /proc/$$/fd/2", -1, 10, 0,
               "0\n1\n2\n/dev/null\n/dev/null\n"},
              {"ls /proc/$$/fd; head -c 5 /dev/fd/3", file, 10, 0, "0\n1\n2\n3\n%PDF-"},
-             {"exec sleep 20", -1, 1, -1, ""}}) { // stopped after its time
+             {"exec sleep 20", -1, 1, -1, ""}, // stopped after its time
+             {"ulimit -v; ulimit -d; ulimit -f; ulimit -t", -1, 7, 0, "2097152\n2097152\n4194304\n7\n"}}) {
         std::string output;
         const std::vector<std::string> args = {"/bin/sh", "-c", command};
         EXPECT_EQ(zirn::print::runProgram(args, {"PATH=/usr/bin:/bin"}, seconds, &output, -1, input), status);
@@ -123,10 +127,11 @@ std::vector<std::string> names(const fs::path& folder)
 }
 
 // A print job as cupsd hands it to the backend. auth is AUTH_UID: "*" the user's own uid, as
-// cupsd sets it for a job it authenticated by the connection; empty: not set.
+// cupsd sets it for a job it authenticated by the connection; empty: not set. id: a new job's
+// number when empty.
 struct Job
 {
-    std::string user, data, title = "Report\nERROR: injected", options, auth = "*";
+    std::string user, data, title = "Report\nERROR: injected", options, auth = "*", id;
     bool onStandardInput = false;
 };
 
@@ -164,7 +169,7 @@ protected:
         const std::string auth = job.auth != "*" ? job.auth : std::to_string(account ? account->pw_uid : 0);
         const int status = std::system(
             ("env -i PATH=/usr/bin:/bin " + (job.auth.empty() ? "" : "AUTH_UID=" + auth) + " " + setup() +
-             " " ZIRN_BACKEND_PATH " 42 '" + job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
+             " " ZIRN_BACKEND_PATH " " + (job.id.empty() ? std::to_string(++jobs) : job.id) + " '" + job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
              (job.onStandardInput ? "" : data.string()) + " <" + data.string() + " 2>" + messages.string())
                 .c_str());
         // What every user reads in the printer's status names no title, user or path, and a
@@ -189,6 +194,8 @@ protected:
                " ZIRN_TEST_MARKS=" + (root / "marks").string();
     }
     uid_t uid = 0;
+    int jobs = 100;
+    pid_t backend = 0;
 };
 
 } // namespace
@@ -262,52 +269,72 @@ TEST_F(BackendAsRoot, SpoolFolderThroughALink)
     }
 }
 
-TEST_F(BackendAsRoot, AStoppedWorkerIsKilledAtTheDeadlineWithAllItStartedAndTheSupervisorStaysRoot)
+TEST_F(BackendAsRoot, ACancelledOrStoppedWorkerIsKilledWithAllItStartedAndTheSupervisorStaysRoot)
 {
-    // The data never ends, so the worker waits for it; its user stops it as well and leaves
-    // a process in a session of its own behind it.
-    int data[2];
-    ASSERT_EQ(::pipe(data), 0);
+    // The data never ends, so the worker waits for it, having stored its start.
     const std::string auth = "AUTH_UID=" + std::to_string(uid), marks = setup().substr(setup().find(' ') + 1);
-    const pid_t backend = ::fork();
-    if (backend == 0) {
-        ::dup2(data[0], 0);
-        ::dup2(::open((root / "messages").c_str(), O_WRONLY | O_CREAT, 0600), 2);
-        const char* argv[] = {"zirn:/", "42", user.c_str(), "Divorce Draft 77", "1", "", nullptr};
-        const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), marks.c_str(), "ZIRN_TEST_JOB_SECONDS=2",
-                             nullptr};
-        ::execve(ZIRN_BACKEND_PATH, const_cast<char**>(argv), const_cast<char**>(env));
-        ::_exit(127);
-    }
-    ASSERT_EQ(::write(data[1], "%PDF-", 5), 5);
+    int data[2];
     std::string worker;
-    for (int i = 0; i < 1000 && worker.empty(); ++i, ::usleep(10000))
-        zirn::print::runProgram({"/usr/bin/pgrep", "-P", std::to_string(backend)}, {}, 10, &worker);
-    ASSERT_FALSE(worker.empty());
-    worker = std::to_string(std::stoi(worker));
-    std::string shown, left;
-    zirn::print::runProgram({"/usr/bin/ps", "-eo", "args"}, {}, 10, &shown);
-    EXPECT_TRUE(shown.find("Divorce Draft") == shown.npos && shown.find(user) == shown.npos) << shown;
+    const auto launch = [&](const char* id) {
+        ASSERT_EQ(::pipe(data), 0);
+        const pid_t backend = ::fork();
+        if (backend == 0) {
+            ::dup2(data[0], 0);
+            ::dup2(::open((root / "messages").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+            const char* argv[] = {"zirn:/", id, user.c_str(), "Divorce Draft 77", "1", "", nullptr};
+            const char* env[] = {"PATH=/usr/bin:/bin", auth.c_str(), marks.c_str(), "ZIRN_TEST_JOB_SECONDS=2",
+                                 nullptr};
+            ::execve(ZIRN_BACKEND_PATH, const_cast<char**>(argv), const_cast<char**>(env));
+            ::_exit(127);
+        }
+        ASSERT_EQ(::write(data[1], "%PDF-", 5), 5);
+        worker.clear();
+        for (int i = 0; i < 1000 && (worker.empty() || !fs::exists(home / "PDF")); ++i, ::usleep(10000))
+            zirn::print::runProgram({"/usr/bin/pgrep", "-P", std::to_string(backend)}, {}, 10, &worker);
+        ASSERT_FALSE(worker.empty());
+        worker = std::to_string(std::stoi(worker));
+        this->backend = backend;
+    };
+    const auto finish = [&] {
+        int status = 0;
+        for (; ::waitpid(backend, &status, WNOHANG) == 0; ::usleep(50000)) {
+            const std::string ids = readAll("/proc/" + std::to_string(backend) + "/status");
+            EXPECT_NE(ids.find("\nUid:\t0\t0\t0\t"), std::string::npos); // real, effective, saved
+        }
+        EXPECT_EQ(WEXITSTATUS(status), zirn::print::BackendCancel);
+        EXPECT_NE(::kill(std::stoi(worker), 0), 0);
+        ::close(data[0]);
+        ::close(data[1]);
+        return readAll(root / "messages");
+    };
+    // Cancelled by CUPS: nothing stays, the status says so, and the user is not marked as slow.
+    launch("41");
+    ::kill(backend, SIGTERM);
+    std::string messages = finish();
+    EXPECT_NE(messages.find("\nINFO: The job was cancelled; nothing of it was kept\n"), std::string::npos);
+    EXPECT_EQ(messages.find(" in time"), std::string::npos) << messages; // neither a timeout nor a fault
+    EXPECT_TRUE(names(home / "PDF").empty());
+    EXPECT_FALSE(fs::exists(root / "marks" / std::to_string(uid)));
+
+    // Its user stops it and leaves a process in a session of its own behind it.
+    launch("42");
+    std::string processes, left;
+    zirn::print::runProgram({"/usr/bin/ps", "-eo", "args"}, {}, 10, &processes);
+    EXPECT_TRUE(processes.find("Divorce Draft") == processes.npos && processes.find(user) == processes.npos)
+        << processes;
     ::kill(std::stoi(worker), SIGSTOP);
     const std::string gid = std::to_string(::getpwnam(user.c_str())->pw_gid);
     zirn::print::runProgram({"/usr/bin/nsenter", "-t", worker, "-p", "--", "/usr/bin/setpriv",
                              "--reuid=" + std::to_string(uid), "--regid=" + gid, "--init-groups",
                              "/usr/bin/setsid", "-f", "/usr/bin/sleep", "60"},
                             {}, 10);
-    int status = 0;
-    for (; ::waitpid(backend, &status, WNOHANG) == 0; ::usleep(50000)) {
-        const std::string ids = readAll("/proc/" + std::to_string(backend) + "/status");
-        EXPECT_NE(ids.find("\nUid:\t0\t0\t0\t"), std::string::npos); // real, effective, saved
-    }
-    EXPECT_EQ(WEXITSTATUS(status), zirn::print::BackendCancel);
-    EXPECT_NE(readAll(root / "messages").find("\nERROR: Cancelled a job that was not done in time\n"),
-              std::string::npos);
-    EXPECT_NE(::kill(std::stoi(worker), 0), 0);
+    EXPECT_NE(finish().find("\nERROR: Cancelled a job that was not done in time\n"), std::string::npos);
     zirn::print::runProgram({"/usr/bin/pgrep", "-u", std::to_string(uid)}, {}, 10, &left);
     EXPECT_EQ(left, "");
-    ::close(data[0]);
-    ::close(data[1]);
-    // Until ten minutes have passed, the user's jobs have twenty seconds.
+    // A further document of that job finds its deadline passed; until ten minutes have passed,
+    // the user's other jobs have twenty seconds.
+    EXPECT_EQ(print({.user = user, .data = pdf, .title = "Late", .id = "42"}), zirn::print::BackendCancel);
+    EXPECT_EQ(shown, "ERROR: Cancelled a job that was not done in time\n");
     EXPECT_EQ(print({.user = user, .data = pdf, .title = "Next"}), 0) << readAll(root / "messages");
     EXPECT_NE(readAll(root / "messages").find("this one has 20 seconds"), std::string::npos);
 }
@@ -356,11 +383,19 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupLimitsA
     EXPECT_NE(readAll(proc + "/cgroup").find("zirn-session"), std::string::npos);
     EXPECT_EQ(readAll(seen), readAll(proc + "/limits") + readAll(proc + "/cgroup") + "345\n7\n0027\n" +
                                  std::to_string(uid) + "\n");
-    // A program that cannot run (its interpreter is missing) is not reported as opened.
-    std::ofstream(root / "zirn-pdf-writer") << "#!/nonexistent/shell\n";
-    EXPECT_EQ(print({.user = user, .data = pdf, .title = "Session"}), 0);
-    EXPECT_NE(shown.find("INFO: No desktop session opened"), shown.npos) << shown;
-    EXPECT_NE(readAll(root / "messages").find("did not start: No such file"), std::string::npos);
+    // A program that cannot run (its interpreter is missing) or ends at once without a window is
+    // not reported as opened, and the document stays; one that ends with success is.
+    for (const auto& [script, status, logged] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"#!/nonexistent/shell\n", "ERROR: The document was kept", "did not start: No such file"},
+             {"#!/bin/sh\nkill -ABRT $$\n", "ERROR: The document was kept", "ended at once: signal 6"},
+             {"#!/bin/sh\nexit 0\n", "INFO: Opened the document", "started"}}) {
+        std::ofstream(root / "zirn-pdf-writer") << script;
+        EXPECT_EQ(print({.user = user, .data = pdf, .title = "Kept"}), 0);
+        EXPECT_NE(shown.find(status), shown.npos) << shown;
+        EXPECT_NE(readAll(root / "messages").find(logged), std::string::npos) << script;
+    }
+    EXPECT_EQ(names(home / "PDF"), (std::vector<std::string>{"Kept 1.pdf", "Kept 2.pdf", "Kept.pdf", "Session.pdf",
+                                                        "Session.pdf.seen"}));
     ::kill(display, SIGKILL);
     ::waitpid(display, nullptr, 0);
     for (int i = 0; i < 100 && !fs::remove(session, error); ++i)

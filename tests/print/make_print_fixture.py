@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes what applications hand the print queue: a PDF with an embedded TrueType font, a
 link, an outline and Title/Author (argv[1]), a PostScript job (argv[2]), an A4 PDF of four
-pages saying "Page 1" to "Page 4" (argv[3]) and a 600x400 colour PNG (argv[4])."""
+pages saying "Page 1" to "Page 4" (argv[3]), a 600x400 colour PNG (argv[4]) and a drawing of
+a few KB as a PNG (argv[5])."""
 import struct
 import sys
 import zlib
@@ -65,3 +66,8 @@ pixels = b"".join(b"\0" + bytes(v for x in range(600) for v in (x % 256, y % 256
                   for y in range(400))
 open(sys.argv[4], "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 600, 400, 8, 2, 0, 0, 0))
                               + chunk(b"IDAT", zlib.compress(pixels)) + chunk(b"IEND", b""))
+
+drawing = b"".join(b"\0" + bytes(v for x in range(800) for v in ((0, 0, 160) if 100 < x < 700 and y % 60 < 4 else
+                                                                 (255, 255, 255))) for y in range(600))
+open(sys.argv[5], "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 800, 600, 8, 2, 0, 0, 0))
+                              + chunk(b"IDAT", zlib.compress(drawing, 9)) + chunk(b"IEND", b""))

@@ -59,7 +59,7 @@ printf '[Values]\nAutoStart = 1\nSilent = 1\nAutoUpdate = 0\nPostAction = none\n
     >"$home/.config/org.zirn.PDFWriter/Zirn.ini"
 chown -R "$user:" "$home"; chown -R "$other:" "$other_home"
 python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps" \
-    "$scratch/Four.pdf" "$scratch/photo.png"
+    "$scratch/Four.pdf" "$scratch/photo.png" "$scratch/drawing.png"
 printf 'Grüße aus Zürich, naïve café\n' >"$scratch/memo.txt"
 chmod 644 "$scratch"/*.*
 # The build the installer takes, as its user made it: the program, and the test build of the
@@ -164,6 +164,8 @@ cmp "$spooled" "$scratch/Quarterly Report.pdf" || fail "the spool file differs f
 [[ $(stat -c '%U %a' "$home/PDF" "$spooled" | tr '\n' ' ') == "$user 700 $user 600 " ]] ||
     fail "the spool folder or file is not the user's alone"
 wait_for 10 grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does not say where the file stays"
+kept() { LC_ALL=C lpstat -h "$socket" -l -p "$queue" | grep -q "The document was kept in the user's PDF folder"; }
+wait_for 10 kept || fail "the printer's status does not say that the document was kept"
 rm -f "$spooled"
 
 # 2. With a session (a process of the user that carries a display; offscreen here).
@@ -230,7 +232,24 @@ sleep 2
 [[ ! -e "$other_home/PDF" ]] || fail "something reached $other"
 [[ -z "$(find "$home" -name 'Intrusion*')" ]] || fail "the refused job was stored"
 
-# 6. --remove changes nothing in cupsd.conf when the end of a block is lost; else it leaves no trace.
+# 6. Every document of a job, each a PDF of its own in order, and the job behind it prints; an open
+# page range; an image's PDF about the size of the image, or smaller.
+lp_as "$other" -t Three "$scratch/Four.pdf" "$scratch/drawing.png" "$scratch/Quarterly Report.pdf" >/dev/null ||
+    fail "lp of three documents"
+qpdf --empty --pages $(printf '%s ' $(yes "$scratch/Four.pdf" | head -n 250)) -- "$scratch/Thousand.pdf"
+chmod 644 "$scratch/Thousand.pdf"
+lp_as "$user" -t Last -o page-ranges=998- "$scratch/Thousand.pdf" >/dev/null || fail "lp -o page-ranges=998-"
+lp_as "$user" -t drawing.png "$scratch/drawing.png" >/dev/null || fail "lp of a drawing"
+wait_for 90 test -f "$home/Out/Last.pdf" -a -f "$home/Out/drawing.pdf" || fail "the job behind three documents did not print"
+[[ $(pages "$home/Out/Last.pdf") == "3 595x842: 2 3 4" ]] || fail "page-ranges=998- gave $(pages "$home/Out/Last.pdf")"
+for pdf in "Three.pdf|4" "Three 1.pdf|1" "Three 2.pdf|1"; do
+    [[ $(qpdf --show-npages "$other_home/PDF/${pdf%|*}" 2>/dev/null) == "${pdf#*|}" ]] ||
+        fail "the three documents arrived as: $(ls "$other_home/PDF")"
+done
+(($(stat -c %s "$home/Out/drawing.pdf") < 50000 && $(stat -c %s "$home/Out/photo.pdf") < 400000)) ||
+    fail "images arrive large: $(stat -c '%n %s' "$home/Out/drawing.pdf" "$home/Out/photo.pdf")"
+
+# 7. --remove changes nothing in cupsd.conf when the end of a block is lost; else it leaves no trace.
 echo "# BEGIN zirn-pdf-writer" >>"$c/conf/cupsd.conf"
 cp "$c/conf/cupsd.conf" "$scratch/lost-end"
 ! "${installer[@]}" --remove >/dev/null 2>&1 || fail "--remove went on without the end of a block"
@@ -241,7 +260,7 @@ cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "--remove changed cupsd.c
 [[ ! -e "$c/bin/backend/zirn" && ! -e "$c/bin/filter/zirn-texttopdf" ]] || fail "--remove left the backend or filter"
 ! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
 
-# 6. A queue of that name with another device is someone else's: adding and removing leave it.
+# 8. A queue of that name with another device is someone else's: adding and removing leave it.
 install -m 755 /dev/null "$c/bin/backend/other"
 lpadmin -h "$socket" -p "$queue" -v other:/ 2>/dev/null
 ! "${installer[@]}" >/dev/null 2>&1 && "${installer[@]}" --remove >/dev/null 2>&1 || fail "someone else's queue"
