@@ -16,7 +16,9 @@
 # left as it is, except that the policy block of earlier versions is taken out. What earlier
 # versions added for AppArmor and cups-pdf goes too (for another server named with --cupsd-conf,
 # only what lies beside its cupsd.conf). Running it twice changes nothing. A queue of that
-# name with another device than ours or cups-pdf is someone else's: it is left alone.
+# name with another device than ours or cups-pdf is someone else's: it is left alone. Where the
+# Debian package is installed, its files and its queue are apt's: this refuses to replace or
+# delete any file that belongs to an installed package, and changes nothing.
 #
 # Options for testing and special set-ups:
 #   --build DIR           the build to install from (default: build/ in this checkout)
@@ -56,6 +58,26 @@ fi
 backend=$server_bin/backend/zirn
 filter=$server_bin/filter/zirn-texttopdf
 apparmor_profile=/etc/apparmor.d/usr.sbin.cupsd
+queue+=(--server-root "$(dirname -- "$cupsd_conf")")
+
+# The package that a file belongs to, if dpkg knows one (its diversions aside).
+package_of() { # path
+    local path found line
+    command -v dpkg-query >/dev/null || return 1
+    path=$(realpath -m -- "$1")
+    found=$(LC_ALL=C dpkg-query -S -- "$path" 2>/dev/null) || return 1
+    while IFS= read -r line; do
+        [[ $line == "diversion by "* ]] || { printf '%s\n' "${line%%: *}"; return 0; }
+    done <<<"$found"
+    return 1
+}
+for target in "$program" "$backend" "$filter"; do
+    if package=$(package_of "$target"); then
+        echo "Refused: $target belongs to the installed Debian package $package, which apt installs," \
+            "upgrades and removes (sudo apt remove $package); nothing was changed." >&2
+        exit 1
+    fi
+done
 
 # Nothing that anybody but root and the invoking user can change: a file, resolved through
 # every link, and every folder above it (a sticky folder of root's such as /tmp is fine). What

@@ -111,7 +111,9 @@ wait_for 10 running || fail "the private cupsd did not start"
 # (which CUPS's tools speak even where it is not installed) it adds the queue. The blocks that
 # earlier versions appended to cupsd.conf go (twice, the first one glued to the last line), as
 # does their cups-pdf file beside it; otherwise cupsd.conf stays byte for byte, and a second
-# run changes nothing, not even the administrator's choices.
+# run changes nothing, not even the administrator's choices (the PPD's PageSize among them);
+# a file of an installed package it neither replaces nor deletes. A package removal stops the
+# queue and says what it stopped, which its next install starts again.
 chmod o+w "$prebuilt/src"
 ! "${installer[@]}" >/dev/null 2>&1 || fail "install-printer.sh took a build that others can change"
 chmod o-w "$prebuilt/src"
@@ -128,13 +130,23 @@ done
 LANG=de_DE.UTF-8 "${installer[@]}" || fail "install-printer.sh"
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "install-printer.sh changed cupsd.conf"
 [[ ! -e "$c/conf/cups-pdf-Zirn_PDF_Writer.conf" ]] || fail "install-printer.sh left the cups-pdf file"
-state() { sha256sum "$c/bin/backend/zirn"; grep -E '^(State|Accepting|OpPolicy) ' "$c/conf/printers.conf"; }
+state() {
+    sha256sum "$c/bin/backend/zirn"; grep -E '^(State|Accepting|OpPolicy|AllowUser|Option) ' "$c/conf/printers.conf"
+    grep '^\*DefaultPageSize: Letter' "$c/conf/ppd/$queue.ppd"
+}
 cupsdisable -h "$socket" "$queue" && cupsreject -h "$socket" "$queue"
-lpadmin -h "$socket" -p "$queue" -o printer-op-policy=default
+lpadmin -h "$socket" -p "$queue" -o printer-op-policy=default -o PageSize=Letter -o number-up-default=2 -u allow:"$user"
 before=$(state)
 "${installer[@]}" >/dev/null
 [[ "$before" == "$(state)" ]] || fail "a second install-printer.sh changed the configuration"
-lpadmin -h "$socket" -p "$queue" -E -o printer-op-policy=authenticated
+lpadmin -h "$socket" -p "$queue" -E -o printer-op-policy=authenticated -o PageSize=A4 -o number-up-default=1 -u allow:all
+for remove in "" --remove; do
+    [[ $("${installer[@]}" ${remove:+"$remove"} --program /usr/bin/lpstat 2>&1) == *"Debian package cups-client"* ]] ||
+        fail "install-printer.sh $remove would replace or delete a packaged file"
+done
+queue_script=(sh "$source/scripts/printer-queue.sh" --queue "$queue" --server "$socket")
+[[ $("${queue_script[@]}" suspend) == "enable accept" && -z $("${queue_script[@]}" suspend) ]] || fail "suspend"
+"${queue_script[@]}" resume enable accept
 [[ $(stat -c '%U:%G %a' "$c/bin/backend/zirn") == "root:root 700" ]] || fail "the backend is not root's alone"
 grep -qx "OpPolicy authenticated" "$c/conf/printers.conf" && grep -qx "ErrorPolicy abort-job" "$c/conf/printers.conf" ||
     fail "the queue lacks the stock authenticated policy, or a failed job would stop it or come again"
@@ -151,7 +163,7 @@ wait_for 30 test -f "$spooled" || fail "no spool file at $spooled"
 cmp "$spooled" "$scratch/Quarterly Report.pdf" || fail "the spool file differs from what was sent"
 [[ $(stat -c '%U %a' "$home/PDF" "$spooled" | tr '\n' ' ') == "$user 700 $user 600 " ]] ||
     fail "the spool folder or file is not the user's alone"
-grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does not say where the file stays"
+wait_for 10 grep -q "no graphical session of $user" "$c/log/error_log" || fail "the log does not say where the file stays"
 kept() { LC_ALL=C lpstat -h "$socket" -l -p "$queue" | grep -q "The document was kept in the user's PDF folder"; }
 wait_for 10 kept || fail "the printer's status does not say that the document was kept"
 rm -f "$spooled"
