@@ -58,7 +58,8 @@ double median(const QString& folder, int runs, const QList<zirn::DocumentPart>& 
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        if (zirn::PdfCreator(desktop, window).createPdf(settings, parts).outcome != zirn::PdfCreator::Outcome::Written)
+        if (zirn::PdfCreator(desktop, window).createPdf(settings, parts).outcome !=
+            zirn::PdfCreator::Outcome::Written)
             return -1;
         seconds.push_back(static_cast<double>(timer.elapsed()) / 1000.0);
     }
@@ -82,12 +83,13 @@ int main(int argc, char** argv)
     for (int i = 4; i < argc; ++i)
         parts.append({QFile::decodeName(argv[i]), QFileInfo(QFile::decodeName(argv[i])).fileName()});
     for (const bool protect : {false, true}) {
-        const double one = median(folder, runs, single, protect), joined = median(folder, runs, parts, protect);
+        const double one = median(folder, runs, single, protect),
+                     joined = median(folder, runs, parts, protect);
         if (one < 0 || joined < 0)
             return 1;
         std::printf("%s: one document %.2f s, %lld documents joined %.2f s, ratio %.2f (target <= 1.50)\n",
-                    protect ? "protected (AES-128)" : "plain", one, static_cast<long long>(parts.size()), joined,
-                    joined / one);
+                    protect ? "protected (AES-128)" : "plain", one, static_cast<long long>(parts.size()),
+                    joined, joined / one);
     }
     return 0;
 }

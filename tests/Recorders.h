@@ -71,7 +71,7 @@ public:
     void writeFinished() override { progress.append(-2); }
 
     QList<PdfProtection::Password> passwordsShown;
-    QList<Alert> failures; // shown in the window
+    QList<Alert> failures;             // shown in the window
     QList<int> progress;               // -1 started, -2 finished, else percent
     std::function<void()> duringWrite; // runs between the choice of the name and its claim
 };

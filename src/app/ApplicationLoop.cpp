@@ -28,10 +28,11 @@ namespace {
 {
     const char* source;
     const char* comment;
-} kLayoutDirection = QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
-                                        "Translate this string to the string 'LTR' in left-to-right languages or "
-                                        "to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get "
-                                        "proper widget layout.");
+} kLayoutDirection =
+    QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                       "Translate this string to the string 'LTR' in left-to-right languages or "
+                       "to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get "
+                       "proper widget layout.");
 } // namespace
 
 void ApplicationLoop::installTranslations(const QLocale& locale)

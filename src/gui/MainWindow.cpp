@@ -64,8 +64,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(std::make_un
     // Why the last Create stopped, where no alert says it; the next Create takes it away.
     m_ui->failure->hide();
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
-    m_ui->failureIcon->setPixmap(
-        style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(QSize(iconSize, iconSize), devicePixelRatio()));
+    m_ui->failureIcon->setPixmap(style()
+                                     ->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this)
+                                     .pixmap(QSize(iconSize, iconSize), devicePixelRatio()));
     connect(m_ui->create, &QPushButton::clicked, this, [this] {
         m_ui->failure->hide();
         emit createClicked();

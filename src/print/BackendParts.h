@@ -98,8 +98,8 @@ extern const std::vector<std::string> toolEnvironment;
 constexpr unsigned long long ToolMemoryBytes = 2ULL << 30;
 constexpr unsigned long long ToolFileBytes = 2ULL << 30;
 
-// Runs args with env, never through a shell, under the tools' limits, in folder (a descriptor, or -1), with input as its
-// descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
+// Runs args with env, never through a shell, under the tools' limits, in folder (a descriptor, or -1), with
+// input as its descriptor 3 ("/dev/fd/3"), and gives the exit status; -1 when it did not run, ended by a
 // signal or had to be killed after the given seconds. Its standard output goes to *output, or
 // else to the descriptor outputFile.
 int runProgram(const std::vector<std::string>& args, const std::vector<std::string>& env, int seconds,

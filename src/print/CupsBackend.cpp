@@ -11,8 +11,8 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <poll.h>
 #include <sched.h>
 #include <sys/prctl.h>

@@ -83,7 +83,8 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
     const std::string ranges = qpdfPageRanges(options, static_cast<int>(pages));
     const std::string asked = parseOptions(options)["page-ranges"];
     if (ranges.empty()) {
-        log(LOG_WARNING, "page-ranges=%s selects none of the document's %ld pages: the whole document is kept",
+        log(LOG_WARNING,
+            "page-ranges=%s selects none of the document's %ld pages: the whole document is kept",
             asked.c_str(), pages);
         return temp;
     }

@@ -12,10 +12,10 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/vfs.h>
 #include <sys/wait.h>
 #include <syslog.h>
@@ -50,7 +50,8 @@ std::vector<std::string> split(const std::string& text, char separator)
 
 int secondsLeft(const Job& job, int most)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::seconds>(job.deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::seconds>(job.deadline - std::chrono::steady_clock::now());
     return static_cast<int>(std::clamp<long long>(left.count(), 1, most));
 }
 
@@ -206,8 +207,9 @@ bool readyFrom(int socket, pid_t pid)
         ucred sender{};
         if (header && header->cmsg_type == SCM_CREDENTIALS)
             std::memcpy(&sender, CMSG_DATA(header), sizeof sender);
-        if (sender.pid == pid && ("\n" + std::string(text, static_cast<size_t>(got)) + "\n").find("\nREADY=1\n") !=
-                                     std::string::npos)
+        if (sender.pid == pid &&
+            ("\n" + std::string(text, static_cast<size_t>(got)) + "\n").find("\nREADY=1\n") !=
+                std::string::npos)
             return true;
     }
 }
@@ -278,8 +280,8 @@ Start startInSessionOf(const char* program, const std::string& pdf, pid_t displa
         length <= offsetof(sockaddr_un, sun_path) + 1)
         return Start::Failed;
     std::erase_if(environment, [](const std::string& e) { return e.rfind("NOTIFY_SOCKET=", 0) == 0; });
-    environment.push_back("NOTIFY_SOCKET=@" + std::string(address.sun_path + 1,
-                                                          length - offsetof(sockaddr_un, sun_path) - 1));
+    environment.push_back("NOTIFY_SOCKET=@" +
+                          std::string(address.sun_path + 1, length - offsetof(sockaddr_un, sun_path) - 1));
     // The program belongs to no job of the print system and outlives the backend. Whether it
     // runs: the pipe closes with its execve, or brings the error.
     int exec[2] = {-1, -1};

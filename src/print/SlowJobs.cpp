@@ -2,9 +2,9 @@
 #include "print/CupsBackend.h"
 
 #include <algorithm>
-#include <dirent.h>
 #include <cstdlib>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <syslog.h>

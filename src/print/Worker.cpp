@@ -21,9 +21,10 @@ namespace {
 std::string compactImage(int folder, int* file, const std::string& temp)
 {
     const std::string compact = temp + ".compact";
-    const int status = runProgram({"/usr/bin/qpdf", "--compress-streams=y", "--recompress-flate",
-                                   "--compression-level=9", "--object-streams=generate", "/dev/fd/3", compact},
-                                  toolEnvironment, 60, nullptr, folder, *file);
+    const int status =
+        runProgram({"/usr/bin/qpdf", "--compress-streams=y", "--recompress-flate", "--compression-level=9",
+                    "--object-streams=generate", "/dev/fd/3", compact},
+                   toolEnvironment, 60, nullptr, folder, *file);
     // What qpdf wrote, as a file of the user's: never a FIFO the user put in its place.
     const int opened = (status == 0 || status == 3) && syncFile(folder, compact)
                            ? ::openat(folder, compact.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
@@ -125,7 +126,7 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
         status(Status::NotStarted);
         log(LOG_ERR, "%s is missing: the printed document stays at %s", program, pdf.c_str());
     } else if ((started = startThroughSystemd(program, pdf, account.uid, unitName(job),
-                                               secondsLeft(job, StartSeconds)))) {
+                                              secondsLeft(job, StartSeconds)))) {
         reportStart(*started, program, pdf, "through the user's systemd manager");
     } else if ((display = findDisplayProcess(account.uid)) != 0) {
         sendMessage('P', std::to_string(display) + " " + pdf);

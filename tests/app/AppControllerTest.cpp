@@ -326,7 +326,8 @@ TEST_F(AppControllerTest, StartsInTheLanguageOfItsLocale)
     writeIni("SelectedTab=2\n");
     launch();
     EXPECT_EQ(w<QLabel>("fileNameInfo")->text(), qEnvironmentVariable("ZIRN_EXPECT_CAPTION", "PDF &File"));
-    const int start = qEnvironmentVariable("ZIRN_EXPECT_DIRECTION") == "RTL" ? w("zirnIniLink")->width() - 3 : 3;
+    const int start =
+        qEnvironmentVariable("ZIRN_EXPECT_DIRECTION") == "RTL" ? w("zirnIniLink")->width() - 3 : 3;
     QTest::mouseClick(w("zirnIniLink"), Qt::LeftButton, {}, QPoint(start, 5));
     EXPECT_EQ(desktop.openedFiles, QStringList{config.settingsFile});
 }

@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QFile::remove(result.outputPath);
     // Joined with itself, so that its links, bookmarks and fields are copied as a later document's.
     const PdfCreator::Result joined =
-        PdfCreator(desktop, window).createPdf(settings, {{input, QStringLiteral("a")}, {input, QStringLiteral("b")}});
+        PdfCreator(desktop, window)
+            .createPdf(settings, {{input, QStringLiteral("a")}, {input, QStringLiteral("b")}});
     REQUIRE(joined.outcome != PdfCreator::Outcome::Written || PdfDocument::open(joined.outputPath));
     QFile::remove(joined.outputPath);
 #elif defined(ZIRN_FUZZ_print_job)

@@ -169,7 +169,8 @@ protected:
         const std::string auth = job.auth != "*" ? job.auth : std::to_string(account ? account->pw_uid : 0);
         const int status = std::system(
             ("env -i PATH=/usr/bin:/bin " + (job.auth.empty() ? "" : "AUTH_UID=" + auth) + " " + setup() +
-             " " ZIRN_BACKEND_PATH " " + (job.id.empty() ? std::to_string(++jobs) : job.id) + " '" + job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
+             " " ZIRN_BACKEND_PATH " " + (job.id.empty() ? std::to_string(++jobs) : job.id) + " '" +
+             job.user + "' '" + job.title + "' 1 '" + job.options + "' " +
              (job.onStandardInput ? "" : data.string()) + " <" + data.string() + " 2>" + messages.string())
                 .c_str());
         // What every user reads in the printer's status names no title, user or path, and a
@@ -385,7 +386,8 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupLimitsA
                                  std::to_string(uid) + "\n");
     // A program that cannot run (its interpreter is missing) or ends at once without a window is
     // not reported as opened, and the document stays; one that ends with success is.
-    for (const auto& [script, status, logged] : std::vector<std::tuple<std::string, std::string, std::string>>{
+    for (const auto& [script, status, logged] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
              {"#!/nonexistent/shell\n", "ERROR: The document was kept", "did not start: No such file"},
              {"#!/bin/sh\nkill -ABRT $$\n", "ERROR: The document was kept", "ended at once: signal 6"},
              {"#!/bin/sh\nexit 0\n", "INFO: Opened the document", "started"}}) {
@@ -394,8 +396,8 @@ TEST_F(BackendAsRoot, InTheSessionOfADisplayProcessTheProgramHasItsCgroupLimitsA
         EXPECT_NE(shown.find(status), shown.npos) << shown;
         EXPECT_NE(readAll(root / "messages").find(logged), std::string::npos) << script;
     }
-    EXPECT_EQ(names(home / "PDF"), (std::vector<std::string>{"Kept 1.pdf", "Kept 2.pdf", "Kept.pdf", "Session.pdf",
-                                                        "Session.pdf.seen"}));
+    EXPECT_EQ(names(home / "PDF"), (std::vector<std::string>{"Kept 1.pdf", "Kept 2.pdf", "Kept.pdf",
+                                                             "Session.pdf", "Session.pdf.seen"}));
     ::kill(display, SIGKILL);
     ::waitpid(display, nullptr, 0);
     for (int i = 0; i < 100 && !fs::remove(session, error); ++i)

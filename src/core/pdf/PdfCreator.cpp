@@ -115,17 +115,19 @@ PdfCreator::PdfCreator(DesktopServices& desktop, CreationWindow& window)
 
 bool PdfCreator::mayReplace(const Settings& settings, const QString& location)
 {
-    const QString taken = QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
-                              .arg(QFileInfo(location).fileName());
+    const QString taken =
+        QCoreApplication::translate("Zirn", "The file '%1' already exists in the same folder.")
+            .arg(QFileInfo(location).fileName());
     // Silent asks nothing and writes nothing over it, but still says why nothing was written.
     if (settings.Silent != 0) {
         tell(settings, {taken, location, {}});
         return false;
     }
-    return m_desktop.runCriticalAlert({taken,
-                                       QCoreApplication::translate("Zirn", "Do you want to overwrite this file?"),
-                                       {QCoreApplication::translate("Zirn", "Overwrite"),
-                                        QCoreApplication::translate("Zirn", "Cancel")}}) == 0;
+    return m_desktop.runCriticalAlert(
+               {taken,
+                QCoreApplication::translate("Zirn", "Do you want to overwrite this file?"),
+                {QCoreApplication::translate("Zirn", "Overwrite"),
+                 QCoreApplication::translate("Zirn", "Cancel")}}) == 0;
 }
 
 void PdfCreator::tell(const Settings& settings, const Alert& alert, bool alsoSilent)
@@ -240,7 +242,8 @@ PdfCreator::Result PdfCreator::createPdf(const Settings& settings, const QList<D
     if (settings.UseEncryption != 0) {
         // The field to fill in or to correct is shown, so these alerts come also with Silent.
         if (settings.PasswordOwner.isEmpty()) {
-            tell(settings, {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}},
+            tell(settings,
+                 {QCoreApplication::translate("Zirn", "Please enter a master password first."), {}, {}},
                  true);
             m_window.showPassword(PdfProtection::Password::Owner);
             return {};

@@ -184,7 +184,8 @@ bool readChunks(int fd, Take take)
 class TextPages
 {
 public:
-    TextPages(QPdfWriter& writer, QPainter& painter, qsizetype columns, int rows, double leading, double ascent)
+    TextPages(QPdfWriter& writer, QPainter& painter, qsizetype columns, int rows, double leading,
+              double ascent)
         : m_writer(writer), m_painter(painter), m_columns(columns), m_rows(rows), m_leading(leading),
           m_ascent(ascent)
     {}
@@ -272,7 +273,7 @@ private:
     const qsizetype m_columns;
     const int m_rows;
     const double m_leading, m_ascent;
-    QString m_text;        // of the row being filled
+    QString m_text;         // of the row being filled
     qsizetype m_column = 0; // on the line since its start or its last form feed, for tabs
     int m_row = 0;          // on the page
     bool m_carriageReturn = false, m_lineBegun = false, m_formFed = false, m_drawnInPart = false;

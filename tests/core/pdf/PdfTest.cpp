@@ -226,7 +226,7 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         const char* what;
         std::function<void(Settings&)> change;
         QString message,
-            reason; // the start of the one alert (empty: none); the reason after the path, or the detail
+            reason;     // the start of the one alert (empty: none); the reason after the path, or the detail
         char field = 0; // the password field shown: 'u' the user's, 'm' the master
         rlim_t limit = RLIM_INFINITY;
         QString where = QStringLiteral("Report.pdf");
@@ -239,7 +239,8 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
     test::makePdf(deep, {.nesting = 40'000});
     // Fills the file system at folder: a file takes its space, empty files what its folder can hold.
     const auto fill = [](const QString& folder) {
-        const int big = ::open(QFile::encodeName(folder + "/big").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const int big =
+            ::open(QFile::encodeName(folder + "/big").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         const std::string block(4096, 'x');
         while (big >= 0 && ::write(big, block.data(), block.size()) > 0) {
         }
@@ -344,17 +345,21 @@ TEST_F(PdfCreatorTest, StopsWithTheReasonAndLeavesNothing)
         const bool inWindow = s.Silent != 0 && c.message == fail;
         ASSERT_EQ(desktop.alerts.size(), c.message.isEmpty() || inWindow ? 0 : 1);
         ASSERT_EQ(window.failures.size(), inWindow ? 1 : 0);
-        const auto& alert = inWindow ? window.failures[0] : desktop.alerts.isEmpty() ? Alert{} : desktop.alerts[0];
+        const auto& alert = inWindow                   ? window.failures[0]
+                            : desktop.alerts.isEmpty() ? Alert{}
+                                                       : desktop.alerts[0];
         const QString expected =
             c.message + (c.reason.isEmpty() || c.message != fail ? c.reason : at(c.where) + u'\n' + c.reason);
         EXPECT_EQ(alert.message.left(c.message.size()) + alert.detail, expected);
-        EXPECT_EQ(logged, s.Silent != 0 ? QStringList{alert.message + u' ' + QString(alert.detail).replace(u'\n', u' ')}
-                                        : QStringList());
+        EXPECT_EQ(logged, s.Silent != 0
+                              ? QStringList{alert.message + u' ' + QString(alert.detail).replace(u'\n', u' ')}
+                              : QStringList());
         logged.clear();
         // The passwords' own alerts bring the field to fill in or correct forward.
-        EXPECT_EQ(window.passwordsShown,
-                  c.field == 0 ? QList<PdfProtection::Password>{}
-                               : QList{c.field == 'u' ? PdfProtection::Password::User : PdfProtection::Password::Owner});
+        EXPECT_EQ(window.passwordsShown, c.field == 0
+                                             ? QList<PdfProtection::Password>{}
+                                             : QList{c.field == 'u' ? PdfProtection::Password::User
+                                                                    : PdfProtection::Password::Owner});
         EXPECT_TRUE(window.progress.isEmpty() || window.progress.last() == -2); // the busy state ends
         EXPECT_EQ(entries() + entries("fat"), before); // no partial file, no temporary file
     }
@@ -453,8 +458,8 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         qint64 print = 0, copy = 0, extra = 0;
         quint32 granted = 0; // the permission bits the file must carry
         QString user = QString();
-        QList<qint64> keyLengths = {128, 256}; // EncryptionKeyLength, each tried
-        QByteArray opens = {};                 // what opens it as the user password, if not user in UTF-8
+        QList<qint64> keyLengths = {128, 256};   // EncryptionKeyLength, each tried
+        QByteArray opens = {};                   // what opens it as the user password, if not user in UTF-8
         QList<test::FixtureOptions> joined = {}; // documents joined after the input, each with links
     };
     // The trailer repaired; Silent (with 256) tells it to the log instead.
@@ -477,8 +482,19 @@ TEST_F(PdfCreatorTest, WritesTheInformationAndTheProtection)
         {"composed, 128-bit", {}, "T", true, 1, 0, 0, 2, "Mu\u0308ller", {128}, "M\xFCller"},
         {"damaged", damaged, "T", false},
         // The pages of each in order, their links, bookmarks, labels and fields, and one protection.
-        {"joined, one protected", {.links = "A"}, "T", true, 1, 0, 0, 2, "u", {128, 256}, {},
-         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"}, {.pages = 1, .links = "C"}}},
+        {"joined, one protected",
+         {.links = "A"},
+         "T",
+         true,
+         1,
+         0,
+         0,
+         2,
+         "u",
+         {128, 256},
+         {},
+         {{.pages = 3, .encryptUserOwner = std::pair{QString(), "o"}, .links = "B"},
+          {.pages = 1, .links = "C"}}},
         {"joined, without outlines", {}, "T", false, 0, 0, 0, 0, "", {128}, {}, {{.info = std::nullopt}}},
     };
     for (const Case& c : cases)
