@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>يجري إنشاء ملف PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>المستندات (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>إضافة المستندات المطبوعة أثناء فتح النافذة إليه (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>لأعلى (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>لأسفل (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>إزالة (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>المستند</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>المستندات في ملف PDF هذا</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>نقل المستند لأعلى</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>نقل المستند لأسفل</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>إزالة المستند من ملف PDF هذا</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>غير قابل للقراءة</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>أُنشئ ملف PDF مما أمكن قراءته؛ تحقق من أن شيئًا لم يُفقد.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>المستند "%1" ليس ملف PDF صالحًا: صفحاته متداخلة بعمق يزيد على %2 مستوى.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>المستند "%1" مفقود أو غير قابل للقراءة.</translation>
     </message>
 </context>
 </TS>

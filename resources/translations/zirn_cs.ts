@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Vytváří se soubor PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Dok&amp;umenty</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Přidávat &amp;dokumenty vytištěné při otevřeném okně</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nah&amp;oru</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Dolů</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Odeb&amp;rat</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Dokumenty v tomto PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Posunout dokument nahoru</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Posunout dokument dolů</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Odebrat dokument z tohoto PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nečitelný</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Soubor PDF byl vytvořen z toho, co se podařilo přečíst; zkontrolujte, zda nic nechybí.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Dokument „%1“ není platné PDF: jeho stránky jsou vnořeny hlouběji než %2 úrovní.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Dokument „%1“ chybí nebo je nečitelný.</translation>
     </message>
 </context>
 </TS>

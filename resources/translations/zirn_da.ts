@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Opretter PDF-filen…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Do&amp;kumenter</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Tilføj &amp;dokumenter, der udskrives, mens vinduet er åbent</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>O&amp;p</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Ne&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Fje&amp;rn</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sider</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Dokumenter i denne PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Flyt dokumentet op</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Flyt dokumentet ned</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Fjern dokumentet fra denne PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ulæseligt</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF-filen blev oprettet ud fra det, der kunne læses; kontrollér, at intet mangler.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Dokumentet »%1« er ikke en gyldig PDF: dets sider er indlejret mere end %2 niveauer dybt.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Dokumentet »%1« mangler eller er ulæseligt.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Δημιουργία του αρχείου PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Έγ&amp;γραφα</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Προσθήκη ε&amp;γγράφων που εκτυπώνονται όσο το παράθυρο είναι ανοιχτό</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Πάνω</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Κάτω</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Αφαί&amp;ρεση</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Έγγραφο</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Σελίδες</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Έγγραφα σε αυτό το PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Μετακίνηση του εγγράφου προς τα πάνω</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Μετακίνηση του εγγράφου προς τα κάτω</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Αφαίρεση του εγγράφου από αυτό το PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>μη αναγνώσιμο</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Το αρχείο PDF δημιουργήθηκε από ό,τι ήταν δυνατό να διαβαστεί· ελέγξτε ότι δεν λείπει τίποτα.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Το έγγραφο «%1» δεν είναι έγκυρο PDF: οι σελίδες του είναι εμφωλευμένες σε βάθος μεγαλύτερο από %2 επίπεδα.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Το έγγραφο «%1» λείπει ή δεν είναι αναγνώσιμο.</translation>
     </message>
 </context>
 </TS>

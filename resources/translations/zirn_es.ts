@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Creando el archivo PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Documentos</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Añadir los documentos &amp;impresos mientras la ventana está abierta</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Su&amp;bir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Documentos de este PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Subir el documento</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Bajar el documento</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Quitar el documento de este PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>El archivo PDF se creó a partir de lo que se pudo leer; compruebe que no falte nada.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>El documento «%1» no es un PDF válido: sus páginas están anidadas a más de %2 niveles de profundidad.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>El documento «%1» falta o es ilegible.</translation>
     </message>
 </context>
 </TS>

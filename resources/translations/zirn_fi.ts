@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Luodaan PDF-tiedostoa…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Asiakir&amp;jat</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Lisää ikkunan ollessa auki tulostetut &amp;asiakirjat</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Ylös</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Ala&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Poista</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Asiakirja</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sivut</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Tämän PDF:n asiakirjat</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Siirrä asiakirjaa ylös</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Siirrä asiakirjaa alas</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Poista asiakirja tästä PDF:stä</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>lukukelvoton</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF-tiedosto luotiin siitä, mikä voitiin lukea; tarkista, ettei mitään puutu.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Asiakirja ”%1” ei ole kelvollinen PDF: sen sivut on sisäkkäin yli %2 tason syvyydeltä.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Asiakirja ”%1” puuttuu tai on lukukelvoton.</translation>
     </message>
 </context>
 </TS>

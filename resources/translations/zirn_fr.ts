@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Création du fichier PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Do&amp;cuments</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Ajouter les &amp;documents imprimés tant que la fenêtre est ouverte</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Mo&amp;nter</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Documents de ce PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Monter le document</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Descendre le document</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Retirer le document de ce PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Le fichier PDF a été créé à partir de ce qui a pu être lu&#xa0;; vérifiez qu’il ne manque rien.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Le document « %1 » n’est pas un PDF valide : ses pages sont imbriquées sur plus de %2 niveaux.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Le document « %1 » est manquant ou illisible.</translation>
     </message>
 </context>
 </TS>

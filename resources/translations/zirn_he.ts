@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>קובץ ה־PDF נוצר…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>מ&amp;סמכים</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>הוספת &amp;מסמכים שמודפסים בזמן שהחלון פתוח</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>למ&amp;עלה</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>למ&amp;טה</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;הסרה</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>מסמך</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>עמודים</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>המסמכים ב־PDF הזה</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>העברת המסמך למעלה</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>העברת המסמך למטה</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>הסרת המסמך מה־PDF הזה</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>לא קריא</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>קובץ ה־PDF נוצר ממה שניתן היה לקרוא; כדאי לוודא ששום דבר לא חסר.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>המסמך "%1" אינו PDF תקין: עמודיו מקוננים לעומק של יותר מ־%2 רמות.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>המסמך "%1" חסר או לא קריא.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Creazione del file PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Documenti</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Aggiungi i documenti &amp;stampati mentre la finestra è aperta</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Su</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Giù</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Documenti in questo PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Sposta su il documento</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Sposta giù il documento</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Rimuovi il documento da questo PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Il file PDF è stato creato con ciò che è stato possibile leggere; controlla che non manchi nulla.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Il documento «%1» non è un PDF valido: le sue pagine sono annidate a più di %2 livelli di profondità.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Il documento «%1» manca o è illeggibile.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>PDF ファイルを作成しています…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>ドキュメント(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>ウィンドウを開いている間に印刷したドキュメントを追加する(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>ドキュメント</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>この PDF のドキュメント</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>ドキュメントを上へ移動</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>ドキュメントを下へ移動</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>この PDF からドキュメントを削除</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>読み取れません</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF ファイルは読み取れた内容から作成されました。欠けている部分がないか確認してください。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>ドキュメント「%1」は有効な PDF ではありません: ページの入れ子が %2 階層を超えています。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>ドキュメント「%1」が見つからないか、読み取れません。</translation>
     </message>
 </context>
 </TS>

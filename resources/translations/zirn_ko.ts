@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>PDF 파일을 만드는 중…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>문서(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>창이 열려 있는 동안 인쇄한 문서 추가(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>위로(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>아래로(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>제거(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>문서</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>이 PDF의 문서</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>문서를 위로 이동</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>문서를 아래로 이동</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>이 PDF에서 문서 제거</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>읽을 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>읽을 수 있는 내용으로 PDF 파일을 만들었습니다. 빠진 내용이 없는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>'%1' 문서는 올바른 PDF가 아닙니다: 페이지가 %2단계보다 깊게 중첩되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>'%1' 문서가 없거나 읽을 수 없습니다.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>PDF-bestand wordt gemaakt…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Documenten</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>&amp;Documenten toevoegen die worden afgedrukt terwijl het venster open is</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Om&amp;hoog</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Om&amp;laag</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina's</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Documenten in deze PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Het document omhoog verplaatsen</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Het document omlaag verplaatsen</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Het document uit deze PDF verwijderen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Het PDF-bestand is gemaakt van wat gelezen kon worden; controleer of er niets ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Het document ‘%1’ is geen geldige PDF: de pagina's zijn meer dan %2 niveaus diep genest.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Het document ‘%1’ ontbreekt of is onleesbaar.</translation>
     </message>
 </context>
 </TS>

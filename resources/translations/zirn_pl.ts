@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Tworzenie pliku PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Dokumenty</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>&amp;Dodawaj dokumenty drukowane przy otwartym oknie</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;W dół</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Dokumenty w tym pliku PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Przesuń dokument w górę</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Przesuń dokument w dół</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Usuń dokument z tego pliku PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nieczytelny</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Plik PDF został utworzony z tego, co udało się odczytać; proszę sprawdzić, czy niczego nie brakuje.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Dokument „%1” nie jest prawidłowym plikiem PDF: jego strony są zagnieżdżone głębiej niż %2 poziomów.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Dokumentu „%1” brakuje lub jest nieczytelny.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>A criar o ficheiro PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Documentos</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Adicionar os documentos &amp;impressos enquanto a janela está aberta</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Desc&amp;er</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Documentos neste PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Mover o documento para cima</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Mover o documento para baixo</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Remover o documento deste PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>O ficheiro PDF foi criado a partir do que foi possível ler; verifique se não falta nada.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>O documento «%1» não é um PDF válido: as suas páginas estão aninhadas a mais de %2 níveis de profundidade.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>O documento «%1» não existe ou está ilegível.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Создание файла PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Документы</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>&amp;Добавлять документы, напечатанные при открытом окне</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Вверх</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Вн&amp;из</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Документ</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Документы в этом PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Переместить документ вверх</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Переместить документ вниз</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Удалить документ из этого PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>не читается</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Файл PDF создан из того, что удалось прочитать; проверьте, не пропало ли что-нибудь.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Документ «%1» не является допустимым PDF: его страницы вложены глубже %2 уровней.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Документ «%1» отсутствует или не читается.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Skapar PDF-filen…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Dokument</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Lägg till &amp;dokument som skrivs ut medan fönstret är öppet</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Upp</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>N&amp;ed</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ta &amp;bort</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sidor</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Dokument i denna PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Flytta upp dokumentet</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Flytta ned dokumentet</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Ta bort dokumentet från denna PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>oläsbart</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF-filen skapades av det som gick att läsa; kontrollera att inget saknas.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Dokumentet ”%1” är inte en giltig PDF: dess sidor är kapslade djupare än %2 nivåer.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Dokumentet ”%1” saknas eller är oläsbart.</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>PDF dosyası oluşturuluyor…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>Bel&amp;geler</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>Pencere açıkken yazdırılan &amp;belgeleri ekle</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Y&amp;ukarı</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>A&amp;şağı</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ka&amp;ldır</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Belge</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Bu PDF’teki belgeler</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Belgeyi yukarı taşı</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Belgeyi aşağı taşı</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Belgeyi bu PDF’ten kaldır</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF dosyası okunabilen kısımlardan oluşturuldu; eksik bir şey olmadığını denetleyin.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>“%1” belgesi geçerli bir PDF değil: sayfaları %2 düzeyden daha derin iç içe.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>“%1” belgesi eksik veya okunamıyor.</translation>
     </message>
 </context>
 </TS>

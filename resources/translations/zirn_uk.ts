@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>Створення файла PDF…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>&amp;Документи</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>&amp;Додавати документи, надруковані при відкритому вікні</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Вгору</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>В&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>В&amp;илучити</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Документ</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Сторінки</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>Документи в цьому PDF</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>Перемістити документ вгору</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>Перемістити документ вниз</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>Вилучити документ з цього PDF</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>не читається</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>Файл PDF створено з того, що вдалося прочитати; перевірте, чи нічого не бракує.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>Документ «%1» не є коректним PDF: його сторінки вкладено глибше ніж на %2 рівнів.</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>Документ «%1» відсутній або не читається.</translation>
     </message>
 </context>
 </TS>

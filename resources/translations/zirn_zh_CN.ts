@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>正在创建 PDF 文件…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>文档(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>添加窗口打开期间打印的文档(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下移(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>此 PDF 中的文档</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>上移文档</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>下移文档</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>从此 PDF 中移除文档</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF 文件是根据能读取的内容创建的；请检查是否有缺失。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>文档“%1”不是有效的 PDF：其页面嵌套超过 %2 层。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>文档“%1”缺失或无法读取。</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,54 @@
         <source>Creating the PDF file…</source>
         <translation>正在建立 PDF 檔案…</translation>
     </message>
+    <message>
+        <source>Docu&amp;ments</source>
+        <translation>文件(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Add &amp;documents printed while the window is open to it</source>
+        <translation>加入視窗開啟期間列印的文件(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下移(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>Documents in this PDF</source>
+        <translation>此 PDF 中的文件</translation>
+    </message>
+    <message>
+        <source>Move the document up</source>
+        <translation>上移文件</translation>
+    </message>
+    <message>
+        <source>Move the document down</source>
+        <translation>下移文件</translation>
+    </message>
+    <message>
+        <source>Remove the document from this PDF</source>
+        <translation>從此 PDF 中移除文件</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>無法讀取</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -245,6 +293,14 @@
     <message>
         <source>The PDF file was created from what could be read; check that nothing is missing.</source>
         <translation>PDF 檔案是根據能讀取的內容建立的；請檢查是否有遺漏。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is not a valid PDF: its pages are nested more than %2 levels deep.</source>
+        <translation>文件「%1」不是有效的 PDF：其頁面巢狀超過 %2 層。</translation>
+    </message>
+    <message>
+        <source>The document &apos;%1&apos; is missing or unreadable.</source>
+        <translation>文件「%1」遺失或無法讀取。</translation>
     </message>
 </context>
 </TS>
