@@ -57,12 +57,14 @@ struct Account
 
 // What CUPS says about the job: its id, title, options and the type of the document it was
 // sent as (CONTENT_TYPE); the supervisor's process id, which no other running job has (the
-// worker's is 1, in a PID namespace of its own); and the deadline of this run.
+// worker's is 1, in a PID namespace of its own); the deadline of this run, and which of the
+// job's documents it is (0 for the first).
 struct Job
 {
     std::string id, title, options, contentType;
     pid_t supervisor = 0;
     std::chrono::steady_clock::time_point deadline;
+    unsigned long document = 0;
 };
 
 // What is left of the job's deadline, in whole seconds, at most most.
@@ -127,7 +129,8 @@ std::string applyPageRanges(int folder, int file, const std::string& temp, const
 
 // Moves temp to "<base>.pdf", "<base> 1.pdf", ... whichever is free; never replaces a file.
 // Nothing when it cannot, with errno set: EEXIST when every name up to "<base> 9999.pdf" is taken.
-std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base);
+std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base,
+                                         unsigned long first = 0);
 
 // How a start of the program went: it showed its window or ended successfully (Shown), it ended
 // at once with a failure or could not run (Failed), or it runs but has not said within the
@@ -163,8 +166,9 @@ int jobSeconds(const char* folder, uid_t uid, int seconds);
 // The seconds left for this run of a job. CUPS runs the backend once for each document of a job,
 // one after the other: the job's first run starts its deadline (jobSeconds), kept as a mark
 // "job-<key>" in folder, and each later run of the same key gets what is left of it. *started:
-// when the job began.
-int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started);
+// when the job began; *document: how many runs of the job came before this one.
+int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started,
+                   unsigned long* document);
 // Marks that a job of uid was slow (cut off at its deadline, or longer than ShortJobSeconds).
 void noteSlowJob(const char* folder, uid_t uid);
 

@@ -239,7 +239,7 @@ int run(int argc, char** argv, const char* program, int seconds, const char* mar
         key += c >= '0' && c <= '9' ? c : '_';
     key += "-" + std::to_string(std::hash<std::string>{}(parseOptions(job.options)["job-uuid"]));
     std::time_t started = 0;
-    const int left = jobSecondsLeft(marks, account->uid, key, seconds, &started);
+    const int left = jobSecondsLeft(marks, account->uid, key, seconds, &started, &job.document);
     job.deadline = begin + std::chrono::seconds(left);
     if (left == 0) {
         status(Status::TooLong);

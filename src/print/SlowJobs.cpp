@@ -50,10 +50,12 @@ int jobSeconds(const char* folder, uid_t uid, int seconds)
     return std::min(seconds, ShortJobSeconds);
 }
 
-int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started)
+int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int seconds, std::time_t* started,
+                   unsigned long* document)
 {
     const std::time_t now = std::time(nullptr);
     *started = now;
+    *document = 0;
     const int marks = openMarks(folder);
     if (marks < 0)
         return seconds;
@@ -80,11 +82,23 @@ int jobSecondsLeft(const char* folder, uid_t uid, const std::string& key, int se
         const timespec times[2] = {{now, 0}, {now + left, 0}};
         ::futimens(fd, times);
         ::close(fd);
-    } else if (::fstatat(marks, name.c_str(), &mark, AT_SYMLINK_NOFOLLOW) == 0) {
-        // A clock set back gives no run more than a whole deadline.
-        *started = mark.st_atime;
-        left = static_cast<int>(std::clamp<long long>(mark.st_mtime - now, 0, seconds));
-        log(LOG_INFO, "a further document of the job: %d seconds are left of its deadline", left);
+    } else if (const int again = ::openat(marks, name.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+               again >= 0) {
+        if (::fstat(again, &mark) == 0) {
+            // A clock set back gives no run more than a whole deadline.
+            *started = mark.st_atime;
+            left = static_cast<int>(std::clamp<long long>(mark.st_mtime - now, 0, seconds));
+            // The mark counts the job's further documents in its size, and keeps its times.
+            struct stat counted
+            {};
+            if (::write(again, "+", 1) == 1 && ::fstat(again, &counted) == 0)
+                *document = static_cast<unsigned long>(counted.st_size);
+            const timespec times[2] = {mark.st_atim, mark.st_mtim};
+            ::futimens(again, times);
+            log(LOG_INFO, "document %lu of the job: %d seconds are left of its deadline", *document + 1,
+                left);
+        }
+        ::close(again);
     }
     ::close(marks);
     return left;

@@ -2,6 +2,7 @@
 
 #include "core/files/Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,11 +19,13 @@ bool syncFile(int folder, const std::string& name)
     return ok;
 }
 
-std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base)
+std::optional<std::string> moveIntoPlace(int folder, const std::string& temp, const std::string& base,
+                                         unsigned long first)
 {
-    if (files::renameNoReplace(folder, temp, base + ".pdf"))
+    errno = EEXIST;
+    if (first == 0 && files::renameNoReplace(folder, temp, base + ".pdf"))
         return base + ".pdf";
-    for (unsigned long number = 1; errno == EEXIST; ++number) {
+    for (unsigned long number = std::max(first, 1UL); errno == EEXIST; ++number) {
         std::optional<std::string> name = files::firstFreeNumberedName(folder, base, number, 9999);
         if (!name) {
             errno = EEXIST;

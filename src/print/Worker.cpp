@@ -104,10 +104,12 @@ int saveJob(const Account& account, int input, const Job& job, const char* progr
         temp = applyPageRanges(folder, out, temp, job.options);
     ::close(out);
     // A name the folder's file system refuses (too long for it, say) becomes "Untitled"; should
-    // even that fail, the document stays under its temporary name.
-    auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(job.title));
+    // even that fail, the document stays under its temporary name. The job's later documents are
+    // numbered from their place in it on ("Title 1.pdf" for the second), whether or not the first
+    // is still there: the name the program suggests for each stays its own.
+    auto name = moveIntoPlace(folder, temp, spoolNameFromTitle(job.title), job.document);
     if (!name && errno != EEXIST)
-        name = moveIntoPlace(folder, temp, "Untitled");
+        name = moveIntoPlace(folder, temp, "Untitled", job.document);
     if (!name) {
         status(Status::NotNamed);
         log(LOG_ERR, "cannot name the file in %s (%s): the printed document stays at %s/%s", spool.c_str(),

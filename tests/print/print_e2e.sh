@@ -269,17 +269,21 @@ sleep 2
 
 # 6. Every document of a job, each a PDF of its own in order, and the job behind it prints; an open
 # page range; an image's PDF about the size of the image, or smaller.
-lp_as "$other" -t Three "$scratch/Four.pdf" "$scratch/drawing.png" "$scratch/Quarterly Report.pdf" >/dev/null ||
+# Each document is numbered by its place in the job, also when Create has taken the one before.
+lp_as "$user" -t Three "$scratch/Four.pdf" "$scratch/drawing.png" "$scratch/Quarterly Report.pdf" >/dev/null ||
     fail "lp of three documents"
 qpdf --empty --pages $(printf '%s ' $(yes "$scratch/Four.pdf" | head -n 250)) -- "$scratch/Thousand.pdf"
 chmod 644 "$scratch/Thousand.pdf"
-lp_as "$user" -t Last -o page-ranges=998- "$scratch/Thousand.pdf" >/dev/null || fail "lp -o page-ranges=998-"
+lp_as "$other" -t Last -o page-ranges=998- "$scratch/Thousand.pdf" >/dev/null || fail "lp -o page-ranges=998-"
 lp_as "$user" -t drawing.png "$scratch/drawing.png" >/dev/null || fail "lp of a drawing"
-wait_for 90 test -f "$home/Out/Last.pdf" -a -f "$home/Out/drawing.pdf" || fail "the job behind three documents did not print"
-[[ $(pages "$home/Out/Last.pdf") == "3 595x842: 2 3 4" ]] || fail "page-ranges=998- gave $(pages "$home/Out/Last.pdf")"
+wait_for 90 test -f "$other_home/PDF/Last.pdf" -a -f "$home/Out/drawing.pdf" ||
+    fail "the job behind three documents did not print"
+[[ $(pages "$other_home/PDF/Last.pdf") == "3 595x842: 2 3 4" ]] ||
+    fail "page-ranges=998- gave $(pages "$other_home/PDF/Last.pdf")"
 for pdf in "Three.pdf|4" "Three 1.pdf|1" "Three 2.pdf|1"; do
-    [[ $(qpdf --show-npages "$other_home/PDF/${pdf%|*}" 2>/dev/null) == "${pdf#*|}" ]] ||
-        fail "the three documents arrived as: $(ls "$other_home/PDF")"
+    wait_for 30 test -f "$home/Out/${pdf%|*}" || true
+    [[ $(qpdf --show-npages "$home/Out/${pdf%|*}" 2>/dev/null) == "${pdf#*|}" ]] ||
+        fail "the three documents arrived as: $(ls "$home/Out" "$home/PDF")"
 done
 (($(stat -c %s "$home/Out/drawing.pdf") < 50000 && $(stat -c %s "$home/Out/photo.pdf") < 400000)) ||
     fail "images arrive large: $(stat -c '%n %s' "$home/Out/drawing.pdf" "$home/Out/photo.pdf")"
