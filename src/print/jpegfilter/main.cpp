@@ -138,34 +138,15 @@ struct Request
 // the same result for as without it is too. Any other option may change the image.
 std::optional<Request> readRequest(const std::string& text, int copies, std::string* reason)
 {
-    static const char* const ignoredPrefixes[] = {"job-", "date-time-", "time-at-", "document-"};
-    static const char* const ignored[] = {"number-up",
-                                          "number-up-layout",
-                                          "page-border",
-                                          "page-set",
-                                          "page-ranges",
-                                          "outputorder",
-                                          "OutputOrder",
-                                          "multiple-document-handling",
-                                          "finishings",
-                                          "sides",
-                                          "Duplex",
-                                          "output-bin",
-                                          "OutputBin",
-                                          "InputSlot",
-                                          "MediaType",
-                                          "media-type",
-                                          "media-source",
-                                          "print-quality",
-                                          "printer-resolution",
-                                          "Resolution",
-                                          "print-color-mode",
-                                          "PageRegion"};
+    static const std::string ignored =
+        " number-up number-up-layout page-border page-set page-ranges outputorder OutputOrder"
+        " multiple-document-handling finishings sides Duplex output-bin OutputBin InputSlot MediaType"
+        " media-type media-source print-quality printer-resolution Resolution print-color-mode PageRegion ";
     Request request;
-    for (const auto& [name, value] : parseOptions(text)) {
-        if (std::any_of(std::begin(ignoredPrefixes), std::end(ignoredPrefixes),
-                        [&](const char* prefix) { return startsWith(name, prefix); }) ||
-            std::any_of(std::begin(ignored), std::end(ignored), [&](const char* n) { return name == n; }))
+    for (const auto& option : parseOptions(text)) {
+        const std::string &name = option.first, &value = option.second;
+        if (startsWith(name, "job-") || startsWith(name, "date-time-") || startsWith(name, "time-at-") ||
+            startsWith(name, "document-") || ignored.find(' ' + name + ' ') != std::string::npos)
             continue;
         if (name == "PageSize" || (name == "media" && request.paper.empty())) {
             // media may list a source and a type after the size.
