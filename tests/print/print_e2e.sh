@@ -222,17 +222,27 @@ ROWS
 pdfimages -j "$home/Out/holiday.pdf" "$scratch/kept" && cmp -s "$scratch/kept-000.jpg" "$scratch/holiday.jpg" ||
     fail "the JPEG's bytes changed on their way"
 # The JPEG filter as CUPS runs it places the image as CUPS's own image filter does with the same
-# options (paper, turn, scale); options it does not apply itself are that filter's to apply.
-placed() { # filter, options: the paper and the image's pixels and resolution on it
-    runuser -u "$user" -- env PPD="$source/resources/zirn-pdf-writer.ppd" "$1" 1 "$user" holiday 1 "$2" \
-        "$scratch/holiday.jpg" 2>/dev/null >"$scratch/placed.pdf"
-    pdfinfo "$scratch/placed.pdf" | grep '^Page size'
-    pdfimages -list "$scratch/placed.pdf" | awk 'NR > 2 {print $4, $5, $13, $14}'
+# options (paper, turn, scale), keeping the JPEG and the title, or has that filter apply options it
+# does not itself: "<options>|<the image's encoding in its PDF>".
+placed() { # filter, options: its exit status, the paper, the title, the image's pixels, encoding and resolution
+    runuser -u "$user" -- env PPD="$source/resources/zirn-pdf-writer.ppd" "$1" 1 "$user" "Ferien in Zürich" 1 "$2" \
+        "$scratch/holiday.jpg" 2>/dev/null >"$scratch/placed.pdf" && echo "exit 0" || echo "exit $?"
+    pdfinfo "$scratch/placed.pdf" | grep -E '^(Page size|Title)'
+    pdfimages -list "$scratch/placed.pdf" | awk 'NR > 2 {print $4, $5, $9, $10, $13, $14}'
 }
-for options in "" PageSize=Letter media=A5 orientation-requested=3 "fit-to-page job-uuid=x" scaling=50; do
-    [[ $(placed "$jpeg_filter" "$options") == "$(placed /usr/lib/cups/filter/imagetopdf "$options")" ]] ||
-        fail "the JPEG filter with \"$options\" places the image otherwise than imagetopdf: $(placed "$jpeg_filter" "$options")"
-done
+while IFS='|' read -r options encoding; do
+    ours=$(placed "$jpeg_filter" "$options") theirs=$(placed /usr/lib/cups/filter/imagetopdf "$options")
+    [[ $(grep -v '^Title' <<<"$ours") == "$(grep -v '^Title' <<<"$theirs" | sed "s/ image / $encoding /")" ]] &&
+        { [[ $encoding == image ]] || grep -qx 'Title: *Ferien in Zürich' <<<"$ours"; } ||
+        fail "the JPEG filter with \"$options\" gave $ours; imagetopdf $theirs"
+done <<'ROWS'
+|jpeg
+PageSize=Letter|jpeg
+media=A5|jpeg
+orientation-requested=3|jpeg
+fit-to-page job-uuid=x|jpeg
+scaling=50|image
+ROWS
 pdftotext "$home/Out/memo.pdf" - | grep -q "Grüße aus Zürich, naïve café" || fail "the text cannot be found in the PDF"
 # The text filter as CUPS runs it, as an ordinary user, bounded by limits rather than measured:
 # 20 MB of text within 64 MiB of data, a line of 256 K tabs and 100 K form feeds in seconds of

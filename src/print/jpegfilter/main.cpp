@@ -364,7 +364,7 @@ bool writePdf(const std::string& data, const Jpeg& jpeg, const Paper& paper, boo
     object("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "endstream");
     std::snprintf(header, sizeof header,
                   "<< /Type /XObject /Subtype /Image /Width %u /Height %u /ColorSpace /%s /BitsPerComponent 8"
-                  " /Filter /DCTDecode /Length %zu >>\nstream\n",
+                  " /Interpolate true /Filter /DCTDecode /Length %zu >>\nstream\n",
                   jpeg.width, jpeg.height, jpeg.components == 1 ? "DeviceGray" : "DeviceRGB", data.size());
     offsets.push_back(written);
     const std::string opening = "5 0 obj\n" + std::string(header);
