@@ -7,9 +7,9 @@
 #   sudo scripts/install-printer.sh            # installs the program and adds the printer
 #   sudo scripts/install-printer.sh --remove   # takes the printer away again
 #
-# It never builds anything as root. It copies the program, the queue's backend and its text
-# filter from the build you made into root's places (/usr/local/bin/zirn-pdf-writer,
-# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf) and refuses any file it
+# It never builds anything as root. It copies the program, the queue's backend and its filters
+# for text and JPEG from the build you made into root's places (/usr/local/bin/zirn-pdf-writer,
+# /usr/lib/cups/backend/zirn, /usr/lib/cups/filter/zirn-texttopdf and zirn-jpegtopdf) and refuses any file it
 # copies, reads or runs as root that anybody but root and you (the user who ran sudo) can
 # change, and any place it copies to that they can. The
 # queue gets the stock "authenticated" policy through scripts/printer-queue.sh; cupsd.conf is
@@ -57,6 +57,7 @@ fi
 
 backend=$server_bin/backend/zirn
 filter=$server_bin/filter/zirn-texttopdf
+jpeg_filter=$server_bin/filter/zirn-jpegtopdf
 apparmor_profile=/etc/apparmor.d/usr.sbin.cupsd
 queue+=(--server-root "$(dirname -- "$cupsd_conf")")
 
@@ -71,7 +72,7 @@ package_of() { # path
     done <<<"$found"
     return 1
 }
-for target in "$program" "$backend" "$filter"; do
+for target in "$program" "$backend" "$filter" "$jpeg_filter"; do
     if package=$(package_of "$target"); then
         echo "Refused: $target belongs to the installed Debian package $package, which apt installs," \
             "upgrades and removes (sudo apt remove $package); nothing was changed." >&2
@@ -163,14 +164,14 @@ if [[ $remove -eq 1 ]]; then
         status=0
         message="Removed this program's backend and filter; the queue of that name stays."
     fi
-    rm -f "$backend" "$filter"
+    rm -f "$backend" "$filter" "$jpeg_filter"
     remove_earlier_versions
     [[ $status -ne 0 ]] || echo "$message"
     exit "$status"
 fi
 
 if [[ ! -x "$build/src/app/zirn-pdf-writer" || ! -x "$build/src/print/zirn-cups-backend" ||
-    ! -x "$build/src/print/textfilter/zirn-texttopdf" ]]; then
+    ! -x "$build/src/print/textfilter/zirn-texttopdf" || ! -x "$build/src/print/jpegfilter/zirn-jpegtopdf" ]]; then
     echo "No build in $build: build it first as yourself (cmake -S . -B build -G Ninja &&" \
         "cmake --build build), then run sudo $0 again." >&2
     exit 1
@@ -178,10 +179,11 @@ fi
 program_source=$(trusted "$build/src/app/zirn-pdf-writer") || refuse "$build/src/app/zirn-pdf-writer"
 backend_source=$(trusted "$build/src/print/zirn-cups-backend") || refuse "$build/src/print/zirn-cups-backend"
 filter_source=$(trusted "$build/src/print/textfilter/zirn-texttopdf") || refuse "$build/src/print/textfilter/zirn-texttopdf"
+jpeg_filter_source=$(trusted "$build/src/print/jpegfilter/zirn-jpegtopdf") || refuse "$build/src/print/jpegfilter/zirn-jpegtopdf"
 ppd=$(trusted resources/zirn-pdf-writer.ppd) || refuse resources/zirn-pdf-writer.ppd
 deps=$(trusted scripts/deps.sh) || refuse scripts/deps.sh
 # Where they go: the nearest folder that exists.
-for target in "$program" "$backend" "$filter"; do
+for target in "$program" "$backend" "$filter" "$jpeg_filter"; do
     place=$target
     while [[ ! -e $place ]]; do place=$(dirname -- "$place"); done
     trusted "$place" >/dev/null || refuse "$place"
@@ -199,6 +201,7 @@ zirn_install_packages cups cups-client cups-filters ghostscript poppler-utils qp
 cmp -s "$program_source" "$program" || install -D -o root -g root -m 0755 "$program_source" "$program"
 cmp -s "$backend_source" "$backend" || install -o root -g root -m 0700 "$backend_source" "$backend"
 cmp -s "$filter_source" "$filter" || install -o root -g root -m 0755 "$filter_source" "$filter"
+cmp -s "$jpeg_filter_source" "$jpeg_filter" || install -o root -g root -m 0755 "$jpeg_filter_source" "$jpeg_filter"
 
 status=0
 sh "$queue_script" "${queue[@]}" add "$ppd" || status=$?

@@ -2,7 +2,8 @@
 """Writes what applications hand the print queue: a PDF with an embedded TrueType font, a
 link, an outline and Title/Author (argv[1]), a PostScript job (argv[2]), an A4 PDF of four
 pages saying "Page 1" to "Page 4" (argv[3]), a 600x400 colour PNG (argv[4]) and a drawing of
-a few KB as a PNG (argv[5])."""
+a few KB as a PNG (argv[5]), and a PDF page of 600x400 points showing the PNG's pixels (argv[6]),
+which pdftoppm turns into a JPEG (the standard library writes none)."""
 import struct
 import sys
 import zlib
@@ -71,3 +72,12 @@ drawing = b"".join(b"\0" + bytes(v for x in range(800) for v in ((0, 0, 160) if 
                                                                  (255, 255, 255))) for y in range(600))
 open(sys.argv[5], "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 800, 600, 8, 2, 0, 0, 0))
                               + chunk(b"IDAT", zlib.compress(drawing, 9)) + chunk(b"IEND", b""))
+
+image = zlib.compress(b"".join(pixels[y * 1801 + 1:(y + 1) * 1801] for y in range(400)))  # without PNG's row filters
+show = b"q 600 0 0 400 0 0 cm /I Do Q"
+open(sys.argv[6], "wb").write(pdf([
+    b"<< /Type /Catalog /Pages 2 0 R >>", b"<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+    b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 600 400] /Contents 4 0 R /Resources << /XObject << /I 5 0 R >> >> >>",
+    b"<< /Length %d >>\nstream\n%s\nendstream" % (len(show), show),
+    b"<< /Type /XObject /Subtype /Image /Width 600 /Height 400 /ColorSpace /DeviceRGB /BitsPerComponent 8"
+    b" /Filter /FlateDecode /Length %d >>\nstream\n%s\nendstream" % (len(image), image)]))

@@ -5,10 +5,11 @@
 # in ~/PDF and starting the program in that user's (offscreen) session, and the program
 # writing the final PDF, also of images, text and jobs with options that change pages.
 #
-#   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <zirn-texttopdf> <source folder>
+#   print_e2e.sh <zirn-pdf-writer> <zirn-cups-backend built to start it> <zirn-texttopdf> <zirn-jpegtopdf>
+#                <source folder>
 # Needs root (cupsd, test users); skipped otherwise with exit code 77.
 set -euo pipefail
-program=$1 backend=$2 filter=$3 source=$4
+program=$1 backend=$2 filter=$3 jpeg_filter=$4 source=$5
 
 if [[ $(id -u) -ne 0 ]]; then
     echo "SKIPPED: the printing end-to-end test needs root (a private cupsd and test users); run scripts/test.sh as root."
@@ -59,7 +60,9 @@ printf '[Values]\nAutoStart = 1\nSilent = 1\nAutoUpdate = 0\nPostAction = none\n
     >"$home/.config/org.zirn.PDFWriter/Zirn.ini"
 chown -R "$user:" "$home"; chown -R "$other:" "$other_home"
 python3 "$source/tests/print/make_print_fixture.py" "$scratch/Quarterly Report.pdf" "$scratch/notes.ps" \
-    "$scratch/Four.pdf" "$scratch/photo.png" "$scratch/drawing.png"
+    "$scratch/Four.pdf" "$scratch/photo.png" "$scratch/drawing.png" "$scratch/photo-page.pdf"
+# The photo as a camera would write it: a baseline JPEG (pdftoppm's, of the page showing it).
+pdftoppm -jpeg -r 72 -singlefile "$scratch/photo-page.pdf" "$scratch/holiday"
 printf 'Grüße aus Zürich, naïve café\n' >"$scratch/memo.txt"
 chmod 644 "$scratch"/*.*
 # The build the installer takes, as its user made it: the program, and the test build of the
@@ -67,6 +70,7 @@ chmod 644 "$scratch"/*.*
 install -D -m 755 "$program" "$prebuilt/src/app/zirn-pdf-writer"
 install -D -m 755 "$backend" "$prebuilt/src/print/zirn-cups-backend"
 install -D -m 755 "$filter" "$prebuilt/src/print/textfilter/zirn-texttopdf"
+install -D -m 755 "$jpeg_filter" "$prebuilt/src/print/jpegfilter/zirn-jpegtopdf"
 
 # A private cupsd: its own configuration, programs, spool and logs, and only a local socket,
 # where it knows the connecting user by the socket itself.
@@ -196,13 +200,49 @@ pdftotext "$home/Out/notes.pdf" - | grep -q "Notes from PostScript" || fail "the
 # 4. An image keeps its colour and pixels; text stays text; a piped job gets a plain name;
 # options that change pages are applied: "<pages> <width>x<height>: <page numbers it shows>".
 lp_as "$user" -t photo.png "$scratch/photo.png" >/dev/null || fail "lp of an image"
+lp_as "$user" -t holiday.jpg "$scratch/holiday.jpg" >/dev/null || fail "lp of a JPEG"
+lp_as "$user" -t "holiday half.jpg" -o scaling=50 "$scratch/holiday.jpg" >/dev/null || fail "lp -o scaling=50 of a JPEG"
 lp_as "$user" -t memo.txt "$scratch/memo.txt" >/dev/null || fail "lp of text"
 runuser -u "$user" -- env -i PATH=/usr/bin:/bin CUPS_SERVER="$socket" lp -d "$queue" <"$scratch/Four.pdf" >/dev/null ||
     fail "lp from a pipe"
 wait_for 60 test -f "$home/Out/photo.pdf" -a -f "$home/Out/memo.pdf" -a -f "$home/Out/stdin.pdf" ||
     fail "no output for the image, the text or the piped job: $(ls "$home/Out")"
-pdfimages -list "$home/Out/photo.pdf" | grep -Eq '^ +1 +0 image +600 +400 +rgb +3 +8 ' ||
-    fail "the image lost colour or pixels: $(pdfimages -list "$home/Out/photo.pdf")"
+# A JPEG stays the very JPEG, in a PDF hardly larger, unless an option that CUPS's own image
+# filter applies sends it there: "<PDF>|<encoding in the PDF>|<largest size>".
+wait_for 60 test -f "$home/Out/holiday.pdf" -a -f "$home/Out/holiday half.pdf" || fail "no output for the JPEG jobs"
+while IFS='|' read -r pdf encoding largest; do
+    list=$(pdfimages -list "$home/Out/$pdf")
+    grep -Eq "^ +1 +0 image +600 +400 +rgb +3 +8 +$encoding " <<<"$list" || fail "$pdf lost colour or pixels: $list"
+    (($(stat -c %s "$home/Out/$pdf") <= largest)) || fail "$pdf is $(stat -c %s "$home/Out/$pdf") bytes"
+done <<ROWS
+photo.pdf|image|400000
+holiday.pdf|jpeg|$(($(stat -c %s "$scratch/holiday.jpg") + 4096))
+holiday half.pdf|image|400000
+ROWS
+pdfimages -j "$home/Out/holiday.pdf" "$scratch/kept" && cmp -s "$scratch/kept-000.jpg" "$scratch/holiday.jpg" ||
+    fail "the JPEG's bytes changed on their way"
+# The JPEG filter as CUPS runs it places the image as CUPS's own image filter does with the same
+# options (paper, turn, scale), keeping the JPEG and the title, or has that filter apply options it
+# does not itself: "<options>|<the image's encoding in its PDF>".
+placed() { # filter, options: its exit status, the paper, the title, the image's pixels, encoding and resolution
+    runuser -u "$user" -- env PPD="$source/resources/zirn-pdf-writer.ppd" "$1" 1 "$user" "Ferien in Zürich" 1 "$2" \
+        "$scratch/holiday.jpg" 2>/dev/null >"$scratch/placed.pdf" && echo "exit 0" || echo "exit $?"
+    pdfinfo "$scratch/placed.pdf" | grep -E '^(Page size|Title)'
+    pdfimages -list "$scratch/placed.pdf" | awk 'NR > 2 {print $4, $5, $9, $10, $13, $14}'
+}
+while IFS='|' read -r options encoding; do
+    ours=$(placed "$jpeg_filter" "$options") theirs=$(placed /usr/lib/cups/filter/imagetopdf "$options")
+    [[ $(grep -v '^Title' <<<"$ours") == "$(grep -v '^Title' <<<"$theirs" | sed "s/ image / $encoding /")" ]] &&
+        { [[ $encoding == image ]] || grep -qx 'Title: *Ferien in Zürich' <<<"$ours"; } ||
+        fail "the JPEG filter with \"$options\" gave $ours; imagetopdf $theirs"
+done <<'ROWS'
+|jpeg
+PageSize=Letter|jpeg
+media=A5|jpeg
+orientation-requested=3|jpeg
+fit-to-page job-uuid=x|jpeg
+scaling=50|image
+ROWS
 pdftotext "$home/Out/memo.pdf" - | grep -q "Grüße aus Zürich, naïve café" || fail "the text cannot be found in the PDF"
 # The text filter as CUPS runs it, as an ordinary user, bounded by limits rather than measured:
 # 20 MB of text within 64 MiB of data, a line of 256 K tabs and 100 K form feeds in seconds of
@@ -296,7 +336,8 @@ cmp -s "$c/conf/cupsd.conf" "$scratch/lost-end" || fail "--remove edited a block
 cp "$scratch/cupsd.conf" "$c/conf/cupsd.conf"
 LANG=es_ES.UTF-8 "${installer[@]}" --remove >/dev/null
 cmp "$c/conf/cupsd.conf" "$scratch/cupsd.conf" || fail "--remove changed cupsd.conf"
-[[ ! -e "$c/bin/backend/zirn" && ! -e "$c/bin/filter/zirn-texttopdf" ]] || fail "--remove left the backend or filter"
+[[ ! -e "$c/bin/backend/zirn" && ! -e "$c/bin/filter/zirn-texttopdf" && ! -e "$c/bin/filter/zirn-jpegtopdf" ]] ||
+    fail "--remove left the backend or a filter"
 ! lpstat -h "$socket" -v "$queue" >/dev/null 2>&1 || fail "--remove left the queue"
 
 # 8. A queue of that name with another device is someone else's: adding and removing leave it.
