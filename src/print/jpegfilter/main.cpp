@@ -16,6 +16,7 @@
 // arguments once read.
 
 #include "core/files/Files.h"
+#include "print/FilterLimits.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,37 +40,11 @@
 
 namespace {
 
-constexpr rlim_t kMiB = 1024 * 1024;
-constexpr rlim_t kAddressSpace = 1024 * kMiB;
-constexpr rlim_t kFileSize = 512 * kMiB;
-constexpr rlim_t kProcessorSeconds = 120;
 // A photo of a hundred megapixels takes some 50 MB as JPEG; this is far above it. The JPEG is
 // held in memory once (a little more while it comes through a pipe) and written from there.
-constexpr size_t kMaxInput = 256 * kMiB;
-
-// Lowers the limit on resource to value (the hard one to hard), never raising either.
-void lowerLimit(__rlimit_resource resource, rlim_t value, rlim_t hard)
-{
-    rlimit limit{};
-    if (::getrlimit(resource, &limit) != 0)
-        return;
-    limit.rlim_cur = std::min(limit.rlim_cur, value);
-    limit.rlim_max = std::min(limit.rlim_max, hard);
-    limit.rlim_cur = std::min(limit.rlim_cur, limit.rlim_max);
-    ::setrlimit(resource, &limit);
-}
-
-// CUPS's own filter, when it runs in this one's place, inherits the limits: it decodes an
-// image in tiles within a cache of a few dozen MiB, well inside them.
-void limitResources()
-{
-#if !defined(__SANITIZE_ADDRESS__)
-    lowerLimit(RLIMIT_AS, kAddressSpace, kAddressSpace);
-#endif
-    lowerLimit(RLIMIT_FSIZE, kFileSize, kFileSize);
-    lowerLimit(RLIMIT_CPU, kProcessorSeconds, kProcessorSeconds + 10);
-    std::signal(SIGXFSZ, SIG_IGN);
-}
+// CUPS's own filter, when it runs in this one's place, inherits the filters' limits: it decodes
+// an image in tiles within a cache of a few dozen MiB, well inside them.
+constexpr size_t kMaxInput = 256 * zirn::print::FilterMiB;
 
 // CUPS's options string, "name=value ..." with values quoted or escaped by backslashes, as
 // CUPS itself parses it: a bare name is "name=true", "noname" is "name=false".
@@ -449,11 +424,9 @@ int main(int argc, char** argv)
         std::fputs("Usage: zirn-jpegtopdf job-id user title copies options [file]\n", stderr);
         return 1;
     }
-    limitResources();
+    zirn::print::limitFilter();
     const std::vector<std::string> arguments(argv, argv + argc);
-    // What CUPS passes, the user and the title above all, is every user's to read in ps.
-    for (int i = 1; i < argc; ++i)
-        std::memset(argv[i], 0, std::strlen(argv[i]));
+    zirn::print::hideArguments(argc, argv);
 
     std::string reason;
     const std::optional<Request> request =
@@ -471,7 +444,7 @@ int main(int argc, char** argv)
         data = readAll(in, &tooLarge);
     if (tooLarge) {
         std::fprintf(stderr, "ERROR: the image is larger than %llu MiB\n",
-                     static_cast<unsigned long long>(kMaxInput / kMiB));
+                     static_cast<unsigned long long>(kMaxInput / zirn::print::FilterMiB));
         return 1;
     }
     if (!data) {

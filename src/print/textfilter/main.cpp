@@ -13,6 +13,7 @@
 // that limit would be, and the job's user and title vanish from its arguments once read.
 
 #include "core/files/Files.h"
+#include "print/FilterLimits.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -38,50 +39,12 @@
 
 namespace {
 
-// The limits, far above what a real job needs and what the print job's own two minutes allow.
 // 20 MB of text (about 5,500 pages) make 15 MB of PDF in about ten seconds of processor time
-// with about 22 MiB resident. Qt takes some 120 MiB of address space to start, more with many
-// fonts, whose files it maps whole. A form feed makes a page of about 600 bytes of PDF and 36
-// bytes of memory until the end: the bound on the output bounds those too.
-constexpr rlim_t kMiB = 1024 * 1024;
-constexpr rlim_t kAddressSpace = 1024 * kMiB;
-constexpr rlim_t kFileSize = 512 * kMiB; // the output, and the copy of a text that comes through a pipe
-constexpr rlim_t kProcessorSeconds = 120;
+// with about 22 MiB resident, well inside the filters' limits. Qt takes some 120 MiB of address
+// space to start, more with many fonts, whose files it maps whole. A form feed makes a page of
+// about 600 bytes of PDF and 36 bytes of memory until the end: the bound on the output bounds
+// those too.
 constexpr qint64 kChunk = 64 * 1024;
-
-// Lowers the limit on resource to value (the hard one to hard), never raising either.
-void lowerLimit(__rlimit_resource resource, rlim_t value, rlim_t hard)
-{
-    rlimit limit{};
-    if (::getrlimit(resource, &limit) != 0)
-        return;
-    limit.rlim_cur = std::min(limit.rlim_cur, value);
-    limit.rlim_max = std::min(limit.rlim_max, hard);
-    limit.rlim_cur = std::min(limit.rlim_cur, limit.rlim_max);
-    ::setrlimit(resource, &limit);
-}
-
-void limitResources()
-{
-    // AddressSanitizer reserves terabytes of address space before main: there, the address
-    // space stays as it is.
-#if !defined(__SANITIZE_ADDRESS__)
-    lowerLimit(RLIMIT_AS, kAddressSpace, kAddressSpace);
-#endif
-    lowerLimit(RLIMIT_FSIZE, kFileSize, kFileSize);
-    // SIGXCPU at the soft limit, SIGKILL a little later should it be caught.
-    lowerLimit(RLIMIT_CPU, kProcessorSeconds, kProcessorSeconds + 10);
-    // A write beyond the file-size limit fails and is reported, rather than ending the filter.
-    std::signal(SIGXFSZ, SIG_IGN);
-}
-
-// What CUPS passes, the user and the title above all, is every user's to read in ps: cleared
-// where it lies once read.
-void hideArguments(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        std::memset(argv[i], 0, std::strlen(argv[i]));
-}
 
 // The value of name in CUPS's "name=value ..." option string, or empty.
 QString option(const QString& options, const QString& name)
@@ -279,8 +242,8 @@ private:
     bool m_carriageReturn = false, m_lineBegun = false, m_formFed = false, m_drawnInPart = false;
 };
 
-// Standard output, at most kFileSize bytes also where it is a pipe, which no file-size limit
-// bounds.
+// Standard output, at most the filters' file-size limit in bytes also where it is a pipe, which no file-size
+// limit bounds.
 class BoundedOutput : public QFile
 {
 public:
@@ -298,7 +261,7 @@ protected:
     }
 
 private:
-    qint64 m_left = static_cast<qint64>(kFileSize);
+    qint64 m_left = static_cast<qint64>(zirn::print::FilterFileSize);
     bool m_full = false;
 };
 
@@ -310,10 +273,10 @@ int main(int argc, char** argv)
         std::fputs("Usage: zirn-texttopdf job-id user title copies options [file]\n", stderr);
         return 1;
     }
-    limitResources();
+    zirn::print::limitFilter();
     const QString title = QString::fromUtf8(argv[3]), options = QString::fromLocal8Bit(argv[5]);
     const std::string file = argc == 7 ? argv[6] : "";
-    hideArguments(argc, argv);
+    zirn::print::hideArguments(argc, argv);
 
     const int text = openText(argc == 7 ? file.c_str() : nullptr);
     if (text < 0) {
@@ -385,7 +348,7 @@ int main(int argc, char** argv)
     }
     if (output.full()) {
         std::fprintf(stderr, "ERROR: the PDF of the text would be larger than %llu MiB\n",
-                     static_cast<unsigned long long>(kFileSize / kMiB));
+                     static_cast<unsigned long long>(zirn::print::FilterFileSize / zirn::print::FilterMiB));
         return 1;
     }
     if (!ended || output.error() != QFileDevice::NoError) {
